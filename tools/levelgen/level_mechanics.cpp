@@ -1,0 +1,103 @@
+// The board characters of the game by cell kind, as the level designer sees them.
+#include "level_mechanics.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+struct KindChars {
+  int kind;
+  const char* chars;
+};
+
+const KindChars kKindChars[] = {
+    {1, "a"},   {2, "hijk"},   {3, "fgUVXW"}, {4, "bcde"},  {5, "wx"},   {6, "y"},
+    {7, "zA"},  {8, "B"},      {9, "C"},      {10, "D"},    {11, "E"},   {12, "F"},
+    {13, "G"},  {14, "H"},     {15, "I"},     {16, "J"},    {17, "K"},   {18, "L"},
+    {21, "O"},  {22, "P"},     {23, "mu"},    {24, "lnv"},  {25, "os"},  {26, "pt"},
+    {27, "q"},  {28, "r"},     {29, "N"},     {30, "M"},    {31, "QR"},  {32, "ST"},
+};
+
+struct Mechanic {
+  const char* name;
+  std::vector<int> kinds;
+};
+
+// In the order a player meets them.
+const Mechanic kMechanics[] = {
+    {"wall", {1, 2, 3, 4}},      {"exit", {10}},
+    {"oil", {9}},                {"blue door", {5, 31}},
+    {"blue switch", {6}},        {"red door", {7, 32}},
+    {"red switch", {8}},         {"rollers", {23, 24, 25, 26, 27, 28, 31, 32}},
+    {"teleport", {11, 12, 13}},  {"cloner", {21, 22}},
+    {"mine", {17, 29, 30}},      {"cables", {18}},
+    {"door on rollers", {31, 32}}, {"mine on rollers", {29, 30}},
+};
+
+bool IsWallKind(int kind) { return kind >= 1 && kind <= 4; }
+
+int CountKind(const LevelSource& level, int kind) {
+  int count = 0;
+  for (const std::string& row : level.rows) {
+    for (char c : row) count += CellKindOfChar(c) == kind;
+  }
+  return count;
+}
+
+}  // namespace
+
+int CellKindOfChar(char c) {
+  if (c == '\0') return 0;
+  for (const KindChars& entry : kKindChars) {
+    if (std::strchr(entry.chars, c) != nullptr) return entry.kind;
+  }
+  return 0;
+}
+
+std::vector<int> ListCellKinds(const LevelSource& level) {
+  std::vector<int> kinds;
+  for (const std::string& row : level.rows) {
+    for (char c : row) kinds.push_back(CellKindOfChar(c));
+  }
+  std::sort(kinds.begin(), kinds.end());
+  kinds.erase(std::unique(kinds.begin(), kinds.end()), kinds.end());
+  return kinds;
+}
+
+std::vector<std::string> ListMechanics(const LevelSource& level) {
+  std::vector<int> kinds = ListCellKinds(level);
+  std::vector<std::string> names;
+  for (const Mechanic& mechanic : kMechanics) {
+    bool used = std::any_of(mechanic.kinds.begin(), mechanic.kinds.end(), [&](int kind) {
+      return std::binary_search(kinds.begin(), kinds.end(), kind);
+    });
+    if (used) names.push_back(mechanic.name);
+  }
+  if (level.robots.size() > 1) names.push_back("several robots");
+  if (level.timeLimitSeconds > 0) names.push_back("time limit");
+  return names;
+}
+
+std::string CheckLevelShape(const LevelSource& level) {
+  for (const RobotStart& robot : level.robots) {
+    int kind = CellKindOfChar(level.rows[robot.y][robot.x]);
+    if (IsWallKind(kind) || kind == 17 || kind == 18 || kind == 29 || kind == 30) {
+      return "a robot starts on a wall or a deadly cell";
+    }
+  }
+  bool clonerPath = CountKind(level, 21) > 0 && CountKind(level, 22) > 0;
+  if (CountKind(level, 10) == 0 && !clonerPath) return "no exit and no cloner with a receiver";
+  for (int teleport = 11; teleport <= 13; ++teleport) {
+    if (CountKind(level, teleport) > 0 && CountKind(level, teleport + 3) == 0) {
+      return "a teleport has no marker of its colour";
+    }
+  }
+  if (CountKind(level, 6) > 0 && CountKind(level, 5) + CountKind(level, 31) == 0) {
+    return "a blue switch has no blue door";
+  }
+  if (CountKind(level, 8) > 0 && CountKind(level, 7) + CountKind(level, 32) == 0) {
+    return "a red switch has no red door";
+  }
+  return "";
+}

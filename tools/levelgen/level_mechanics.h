@@ -1,0 +1,24 @@
+// What a level is made of, in the words of a level designer: the cell kinds
+// behind the board characters, the mechanics a level uses, and the checks
+// that keep a drawn level playable (a way off the board, a marker for every
+// teleport, a door for every switch).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "level_source.h"
+
+// The cell kind a board character stands for (0 floor ... 32); characters
+// that the game does not know are floor.
+int CellKindOfChar(char c);
+
+// Short names of the mechanics a level uses, in a fixed order
+// ("exit", "oil", "blue door", ..., "time limit").
+std::vector<std::string> ListMechanics(const LevelSource& level);
+
+// Every cell kind used by the level (sorted, without duplicates).
+std::vector<int> ListCellKinds(const LevelSource& level);
+
+// "" when the level is playable in shape; otherwise what is wrong.
+std::string CheckLevelShape(const LevelSource& level);

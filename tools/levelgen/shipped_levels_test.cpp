@@ -1,0 +1,146 @@
+// The shipped levels: the set is complete and varied, the generated files
+// match their sources byte for byte, and the solver proves every level.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "level_catalogue.h"
+#include "level_files.h"
+#include "level_mechanics.h"
+#include "solver_output.h"
+
+namespace {
+
+std::string FromEnvironment(const char* name, const char* fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' ? value : fallback;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class ShippedLevelsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sourceDir_ = FromEnvironment("RR_SOURCE_DIR", RR_BUILT_SOURCE_DIR) + "/content/levels";
+    runDir_ = FromEnvironment("RR_RUN_DIR", RR_BUILT_RUN_DIR);
+    std::string error;
+    ASSERT_TRUE(LoadLevelCatalogue(sourceDir_, &levels_, &error)) << error;
+  }
+
+  // Proves levels first..last: solvable, par is the shortest, and the par
+  // solution wins within the time limit with time to spare.
+  void ProveLevels(int first, int last) {
+    if (!std::filesystem::exists(NameSolver(runDir_))) {
+      GTEST_SKIP() << "rivet-solve is not built in " << runDir_;
+    }
+    ASSERT_GE(static_cast<int>(levels_.size()), last);
+    std::vector<int> numbers;
+    for (int n = first; n <= last; ++n) numbers.push_back(n);
+    std::vector<SolverAnswer> answers = SolveLevels(runDir_, numbers);
+    for (size_t i = 0; i < numbers.size(); ++i) {
+      int n = numbers[i];
+      const LevelSource& level = levels_[n - 1];
+      const SolverAnswer& answer = answers[i];
+      ASSERT_EQ(answer.level, n) << "the solver gave no answer for level " << n;
+      ASSERT_TRUE(answer.solved) << "level " << n << " is not solvable";
+      EXPECT_EQ(answer.moves, level.par) << "level " << n << ": par differs from the shortest";
+      PlayAnswer play = PlayMoves(runDir_, n, answer.solution);
+      EXPECT_TRUE(play.won) << "level " << n << ": " << answer.solution << " does not win";
+      if (level.timeLimitSeconds > 0) {
+        // A fair limit leaves at least as much time again as playing par takes.
+        EXPECT_LE(play.ticks * 5 * 2, level.timeLimitSeconds * 1000L) << "level " << n;
+      }
+      if (!level.solution.empty()) {
+        EXPECT_TRUE(PlayMoves(runDir_, n, level.solution).won)
+            << "level " << n << ": the written solution does not win";
+      }
+    }
+  }
+
+  std::string sourceDir_;
+  std::string runDir_;
+  std::vector<LevelSource> levels_;
+};
+
+TEST_F(ShippedLevelsTest, SetIsCompleteWithCardTexts) {
+  EXPECT_EQ(levels_.size(), static_cast<size_t>(kShippedLevels));
+  std::set<std::string> titles;
+  for (size_t i = 0; i < levels_.size(); ++i) {
+    EXPECT_TRUE(titles.insert(levels_[i].title).second) << "title used twice: level " << i + 1;
+    EXPECT_LE(CountUtf8Chars(levels_[i].hint), 60) << "hint too long for a card: level " << i + 1;
+  }
+}
+
+TEST_F(ShippedLevelsTest, EveryCellKindAppearsInThreeLevels) {
+  std::map<int, int> levelsWithKind;
+  for (const LevelSource& level : levels_) {
+    for (int kind : ListCellKinds(level)) ++levelsWithKind[kind];
+  }
+  for (int kind = 1; kind <= 32; ++kind) {
+    if (kind == 19 || kind == 20) continue;
+    EXPECT_GE(levelsWithKind[kind], 3) << "cell kind " << kind;
+  }
+}
+
+TEST_F(ShippedLevelsTest, SomeClonerFeedsTwoReceivers) {
+  bool found = false;
+  for (const LevelSource& level : levels_) {
+    int receivers = 0, entrances = 0;
+    for (const std::string& row : level.rows) {
+      for (char c : row) {
+        receivers += CellKindOfChar(c) == 22;
+        entrances += CellKindOfChar(c) == 21;
+      }
+    }
+    found = found || (entrances > 0 && receivers >= 2);
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(ShippedLevelsTest, EasyLevelsHaveNoTimeLimitAndNoTwoBoardsAreAlike) {
+  std::set<std::vector<std::string>> boards;
+  for (size_t i = 0; i < levels_.size(); ++i) {
+    if (i < static_cast<size_t>(kLevelsPerDifficulty)) {
+      EXPECT_EQ(levels_[i].timeLimitSeconds, 0) << "level " << i + 1;
+    }
+    EXPECT_TRUE(boards.insert(levels_[i].rows).second) << "level " << i + 1 << " repeats a board";
+  }
+}
+
+TEST_F(ShippedLevelsTest, GeneratedFilesMatchTheSources) {
+  const char* indexes[] = {"gracze.gra", "etapy.gra", "reszta.gra"};
+  std::string indexBytes[3];
+  for (int k = 0; k < 3; ++k) {
+    indexBytes[k] = ReadAll(runDir_ + "/levels/" + indexes[k]);
+    ASSERT_EQ(indexBytes[k].size(), 16 * (levels_.size() + 1)) << indexes[k];
+  }
+  for (size_t i = 0; i < levels_.size(); ++i) {
+    int n = static_cast<int>(i) + 1;
+    std::string names[3];
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_EQ(indexBytes[k].substr(16 * n + 14, 2), "\r\n");
+      names[k] = indexBytes[k].substr(16 * n, 14).c_str();
+    }
+    EXPECT_EQ(ReadAll(runDir_ + "/" + names[0]), MakeRobotLayout(levels_[i])) << names[0];
+    EXPECT_EQ(ReadAll(runDir_ + "/" + names[1]), MakeBoardLayout(levels_[i])) << names[1];
+    EXPECT_EQ(ReadAll(runDir_ + "/" + names[2]), MakeTimeFile(levels_[i])) << names[2];
+  }
+}
+
+// One test per difficulty, so that the test run can prove them side by side.
+TEST_F(ShippedLevelsTest, SolverProvesEasyLevels) { ProveLevels(1, 15); }
+TEST_F(ShippedLevelsTest, SolverProvesMediumLevels) { ProveLevels(16, 30); }
+TEST_F(ShippedLevelsTest, SolverProvesHardLevels) { ProveLevels(31, 45); }
+
+}  // namespace
