@@ -1,0 +1,242 @@
+// The play loop's phase machine against a fake level: cards and the confirm
+// latch, winning into the next level, losing and restarting, the pause, the
+// end scene, running out of time and what leaving writes back.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+#include "gameplay/play_phases.h"
+
+namespace {
+// A level that is won or lost after a given number of simulation steps.
+struct FakeLevel {
+  int stepsToEnd = 1 << 30;  // tests set it to end the level
+  int endStatus = 1;  // 1 won, 2 lost
+  int steps = 0;
+  std::vector<int> loads;
+  std::vector<int> musicAsks;
+  int tours = 0;
+  int beeps = 0;
+  bool confirm = false;
+  std::deque<int> typed;
+  int32_t timeLimit = 0, elapsed = 0, cameraMode = 0;
+  uint32_t now = 1000;
+
+  PlayActions Actions() {
+    PlayActions a;
+    a.loadLevel = [this](int level) {
+      loads.push_back(level), steps = 0, elapsed = 0, stepsToEnd = 1 << 30;
+    };
+    a.step = [this] { ++steps; };
+    a.levelStatus = [this] { return steps >= stepsToEnd ? endStatus : 0; };
+    a.pickMusic = [this](int level) { musicAsks.push_back(level); };
+    a.tourNextLevel = [this] { ++tours, now += 3000; return now; };
+    a.popTypedKey = [this] {
+      if (typed.empty()) return 0;
+      const int k = typed.front();
+      typed.pop_front();
+      return k;
+    };
+    a.confirmHeld = [this] { return confirm; };
+    a.playTimeBeep = [this] { ++beeps; };
+    a.timeLimit = &timeLimit;
+    a.elapsed = &elapsed;
+    a.cameraMode = &cameraMode;
+    return a;
+  }
+};
+
+struct Session {
+  FakeLevel level;
+  PlayActions actions = level.Actions();
+  PlayState s;
+
+  explicit Session(int startLevel) {
+    s.level = startLevel;
+    level.loads.push_back(startLevel);  // PlayLevels loads before its first tour
+    BeginPlaySession(s, actions, level.now);
+  }
+  // One frame of 20 ms, as the loop runs it.
+  void Frame() {
+    ApplyCardDecision(s);
+    level.now += 20;
+    RunPlayFrame(s, actions, level.now);
+  }
+  void Frames(int n) {
+    for (int i = 0; i < n && s.phase != kPhaseLeaveNow; ++i) Frame();
+  }
+  // Holds the confirm input for a few frames and lets it go.
+  void Confirm() {
+    level.confirm = true;
+    Frames(3);
+    level.confirm = false;
+    Frames(3);
+  }
+  // The level ends after n more steps (20 frames hold 80).
+  void EndAfter(int n) { level.stepsToEnd = level.steps + n; }
+  void Type(int key) {
+    level.typed.push_back(key);
+    Frame();
+  }
+};
+}  // namespace
+
+TEST(PlayPhases, FirstCardWaitsForAFreshConfirmThenPlayStartsInFullLight) {
+  Session g(1);
+  // The key that ended the tour is still held: it must not also skip the card.
+  g.level.confirm = true;
+  g.actions = g.level.Actions();
+  BeginPlaySession(g.s, g.actions, g.level.now);
+  g.Frames(50);
+  EXPECT_EQ(g.s.outcome, kOutcomeCard);
+  EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
+  EXPECT_EQ(g.level.steps, 0);
+  g.level.confirm = false;
+  g.Frames(2);
+  g.Confirm();
+  g.Frames(20);  // 0.5 s of brightening
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_EQ(g.s.outcome, kOutcomeNone);
+  EXPECT_EQ(g.s.cardStage, 0);
+  EXPECT_FLOAT_EQ(g.s.fade, 1.0f);
+  EXPECT_EQ(g.level.loads, (std::vector<int>{1, 1}));  // reloaded fresh as play begins
+  const int before = g.level.steps;
+  g.Frame();
+  EXPECT_EQ(g.level.steps - before, 4);  // 20 ms of 5 ms steps
+}
+
+TEST(PlayPhases, WinningDarkensToBlackThenToursAndShowsTheNextCard) {
+  Session g(1);
+  g.Confirm();
+  g.Frames(20);
+  g.EndAfter(100);
+  g.Frames(30);
+  // The next level's music is asked for at the moment of the win.
+  ASSERT_FALSE(g.level.musicAsks.empty());
+  EXPECT_EQ(g.level.musicAsks.front(), 2);
+  EXPECT_EQ(g.s.phase, kPhaseWinDarkening);
+  EXPECT_EQ(g.s.wonLast, 1);
+  g.Frames(60);  // darkening to black, then level 2's tour
+  EXPECT_EQ(g.level.tours, 1);
+  EXPECT_EQ(g.s.level, 2);
+  EXPECT_EQ(g.level.loads.back(), 2);
+  EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
+  // Level 2 has its own card and waits.
+  g.Frames(50);
+  EXPECT_EQ(g.s.outcome, kOutcomeNextReady);
+  EXPECT_EQ(g.s.phase, kPhaseAfterWin);
+  g.Confirm();
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_EQ(g.s.cardStage, 0);
+}
+
+TEST(PlayPhases, WinningLevel19StartsLevel20WithoutWaiting) {
+  Session g(19);
+  g.Frames(60);  // no card of its own: it starts by itself
+  ASSERT_EQ(g.s.phase, kPhasePlaying);
+  g.EndAfter(40);
+  g.Frames(200);  // win, darken, tour, and level 20 brightens by itself
+  EXPECT_EQ(g.s.level, 20);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_EQ(g.s.cardStage, 0);
+}
+
+TEST(PlayPhases, LosingShowsTheGenericCardAndRestartsTheSameLevel) {
+  Session g(20);
+  g.level.endStatus = 2;
+  g.Frames(60);  // first of the session without a card of its own: starts at once
+  ASSERT_EQ(g.s.phase, kPhasePlaying);
+  const size_t loadsBefore = g.level.loads.size();
+  g.EndAfter(40);
+  g.Frames(40);  // lost, darkened to half
+  EXPECT_EQ(g.s.wonLast, 0);
+  EXPECT_EQ(g.s.outcome, kOutcomeCard);
+  EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
+  g.Frames(100);
+  EXPECT_EQ(g.s.outcome, kOutcomeCard);  // the generic card waits after a loss
+  g.Confirm();
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_EQ(g.s.level, 20);
+  EXPECT_EQ(g.level.loads.size(), loadsBefore + 1);
+  EXPECT_EQ(g.level.loads.back(), 20);
+}
+
+TEST(PlayPhases, PauseResumesRestartsAndLeaves) {
+  Session g(5);
+  g.Confirm();
+  g.Frames(30);
+  ASSERT_EQ(g.s.phase, kPhasePlaying);
+  g.Type(27);
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePaused);
+  EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
+  const int steps = g.level.steps;
+  g.Frames(10);
+  EXPECT_EQ(g.level.steps, steps);  // nothing moves in the pause
+  g.Type(13);
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+
+  g.level.timeLimit = 30000;
+  g.Frames(150);  // three seconds counted
+  EXPECT_GT(g.level.elapsed, 0);
+  g.Type(27);
+  g.Frames(30);
+  const size_t loads = g.level.loads.size();
+  g.Type(32);  // restart: reloaded and playing again, the countdown from the top
+  EXPECT_EQ(g.level.loads.size(), loads + 1);
+  EXPECT_EQ(g.level.elapsed, 0);
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+
+  g.Type(27);
+  g.Frames(30);
+  g.Type(27);
+  g.Frames(100);
+  EXPECT_EQ(g.s.phase, kPhaseLeaveNow);
+  EXPECT_FLOAT_EQ(g.s.fade, 0.0f);
+  EXPECT_EQ(RaisedHighestLevel(3, g.s.level), 5);
+  EXPECT_EQ(RaisedHighestLevel(9, g.s.level), 9);
+}
+
+TEST(PlayPhases, ThirtySecondLimitLosesTheLevelByTime) {
+  Session g(3);
+  g.level.timeLimit = 30000;
+  g.Confirm();
+  g.Frames(30);
+  ASSERT_EQ(g.s.phase, kPhasePlaying);
+  int frames = 0;
+  while (g.s.outcome == kOutcomeNone && frames < 5000) g.Frame(), ++frames;
+  EXPECT_EQ(g.s.outcome, kOutcomeLost);
+  EXPECT_EQ(g.level.beeps, 6);
+  EXPECT_EQ(g.level.elapsed, 31000);
+  EXPECT_NEAR(frames * 20, 31000, 1000);
+}
+
+TEST(PlayPhases, WinningTheLastLevelShowsTheEndSceneUntilAKeyIsTyped) {
+  Session g(45);
+  g.Confirm();
+  g.Frames(30);
+  g.EndAfter(10);
+  g.Frames(200);
+  EXPECT_EQ(g.s.endStage, 1);
+  EXPECT_EQ(g.level.tours, 0);
+  EXPECT_EQ(g.s.level, 45);
+  g.Frames(100);
+  EXPECT_NE(g.s.phase, kPhaseLeaveNow);  // holding nothing, typing nothing: it stays
+  g.Type(32);
+  EXPECT_EQ(g.s.phase, kPhaseLeaveNow);
+}
+
+TEST(PlayPhases, SlowFramesCatchUpEveryTick) {
+  Session g(1);
+  g.Confirm();
+  g.Frames(30);
+  const int steps = g.level.steps;
+  g.level.now += 500;  // a half-second stall
+  g.Frame();
+  EXPECT_EQ(g.level.steps - steps, 104);
+}

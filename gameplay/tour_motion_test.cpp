@@ -1,0 +1,145 @@
+// The intro tour's flight: the point list, the hop targets, the debounced
+// confirm input, the return to the overview with its zoom and fade.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "gameplay/tour_motion.h"
+
+namespace {
+TourInput NoInput() { return {}; }
+TourInput Enter() { TourInput in; in.enterHeld = true; return in; }
+
+// Runs ticks until the hop target changes; the number of ticks it took.
+int RunToNextHop(TourState& t) {
+  const int k = t.k;
+  int ticks = 0;
+  while (t.k == k && ticks < 2000) RunTourTick(t, NoInput()), ++ticks;
+  return ticks;
+}
+
+// Plays the tour out with a single confirmation; ticks until it finished.
+int RunToEnd(TourState& t) {
+  int ticks = 0;
+  RunTourTick(t, Enter());
+  while (!TourFinished(t) && ticks < 20000) {
+    RunTourTick(t, NoInput());
+    CheckTourArrival(t);
+    ++ticks;
+  }
+  return ticks;
+}
+}  // namespace
+
+TEST(TourPoints, RobotsFirstThenExitsInSceneUnitsTruncated) {
+  const std::vector<TourPoint> robots = {{0, 0}, {3.5f, 2.0f}};
+  const std::vector<TourPoint> exits = {{17, 11}};
+  const std::vector<TourPoint> p = BuildTourPoints(robots, exits);
+  ASSERT_EQ(p.size(), 3u);
+  EXPECT_FLOAT_EQ(p[0].x, -18);
+  EXPECT_FLOAT_EQ(p[0].y, 12);
+  EXPECT_FLOAT_EQ(p[1].x, -11);  // 2 * 3.5 - 18
+  EXPECT_FLOAT_EQ(p[1].y, 8);
+  EXPECT_FLOAT_EQ(p[2].x, 16);
+  EXPECT_FLOAT_EQ(p[2].y, -10);
+}
+
+TEST(TourHops, OneRobotAndOneExitAlternate) {
+  TourState t;
+  StartTour(t, {{-10, 4}, {6, -2}}, -25.0f, 1, 0);
+  EXPECT_FLOAT_EQ(t.eye.z, 8.5f);
+  EXPECT_FLOAT_EQ(t.lookTarget.z, 2.2f);
+  std::vector<float> eyeXs, lookXs;
+  for (int hop = 0; hop < 4; ++hop) {
+    const int ticks = RunToNextHop(t);
+    if (hop > 0) {
+      EXPECT_NEAR(ticks, 500, 3);  // about 2.5 s a hop
+    }
+    eyeXs.push_back(t.eyeTarget.x);
+    lookXs.push_back(t.lookTarget.x);
+  }
+  // The target slides from robot to exit, then back, and so on.
+  EXPECT_EQ(lookXs, (std::vector<float>{6, -10, 6, -10}));
+  EXPECT_EQ(eyeXs, (std::vector<float>{-10, 6, -10, 6}));
+}
+
+TEST(TourHops, ThreePointsWrapToTheFirstAfterTheLast) {
+  TourState t;
+  StartTour(t, {{0, 0}, {2, 0}, {4, 0}}, -25.0f, 1, 0);
+  std::vector<float> lookXs;
+  for (int hop = 0; hop < 4; ++hop) RunToNextHop(t), lookXs.push_back(t.lookTarget.x);
+  // The first boundary flies the opening hop once more, then the tour goes round.
+  EXPECT_EQ(lookXs, (std::vector<float>{2, 4, 0, 2}));
+}
+
+TEST(TourConfirm, MouseHeldAtStartIsIgnoredUntilReleased) {
+  TourState t;
+  StartTour(t, {{0, 0}, {4, 0}}, -25.0f, 1, 1);
+  TourInput mouse;
+  mouse.mouseButtons = 1;
+  for (int i = 0; i < 50; ++i) RunTourTick(t, mouse);
+  EXPECT_EQ(t.state, kTourTouring);
+  RunTourTick(t, NoInput());
+  RunTourTick(t, mouse);
+  EXPECT_EQ(t.state, kTourReturnRequested);
+  // Two buttons at once is not a confirmation.
+  TourState u;
+  StartTour(u, {{0, 0}, {4, 0}}, -25.0f, 1, 0);
+  mouse.mouseButtons = 3;
+  RunTourTick(u, mouse);
+  EXPECT_EQ(u.state, kTourTouring);
+}
+
+TEST(TourConfirm, ReturnWaitsForTheHopThenZoomsToTheOverviewAndDarkens) {
+  TourState t;
+  StartTour(t, {{-10, 4}, {6, -2}}, -25.0f, 1, 0);
+  for (int i = 0; i < 100; ++i) RunTourTick(t, NoInput());
+  RunTourTick(t, Enter());
+  RunTourTick(t, Enter());  // held, not a second press
+  EXPECT_EQ(t.state, kTourReturnRequested);
+  int ticks = 0;
+  while (t.state == kTourReturnRequested && ticks < 1000) RunTourTick(t, NoInput()), ++ticks;
+  EXPECT_GT(ticks, 350);  // the current hop runs out first
+  EXPECT_EQ(t.state, kTourReturning);
+  const TourVec overview = OverviewEye(-25.0f);
+  EXPECT_FLOAT_EQ(t.eyeTarget.y, overview.y);
+  EXPECT_FLOAT_EQ(t.eyeTarget.z, overview.z);
+  while (!TourFinished(t) && ticks < 20000) RunTourTick(t, NoInput()), CheckTourArrival(t), ++ticks;
+  ASSERT_TRUE(TourFinished(t));
+  EXPECT_NEAR(CurrentTourCamera(t).fov, 45.0f, 0.01f);
+  EXPECT_FLOAT_EQ(t.fade, 0.0f);
+  EXPECT_NEAR(t.eye.y, overview.y, 0.01f);
+  // Looking at the board's centre from the overview.
+  const TourCamera c = CurrentTourCamera(t);
+  const float tx = c.target.x - c.eye.x, ty = c.target.y - c.eye.y, tz = c.target.z - c.eye.z;
+  EXPECT_NEAR(ty / tz, (0 - overview.y) / (0 - overview.z), 0.05f);
+  EXPECT_NEAR(tx, 0.0f, 0.01f);
+}
+
+TEST(TourConfirm, SecondPressLeavesAtOnceAndHalfLightEndingStopsAtHalf) {
+  TourState t;
+  StartTour(t, {{-10, 4}, {6, -2}}, -25.0f, 0, 0);
+  RunTourTick(t, Enter());
+  RunTourTick(t, NoInput());
+  RunTourTick(t, Enter());
+  EXPECT_TRUE(TourFinished(t));
+
+  TourState u;
+  StartTour(u, {{-10, 4}, {6, -2}}, -25.0f, 0, 0);
+  RunToEnd(u);
+  EXPECT_FLOAT_EQ(u.fade, 0.5f);
+}
+
+TEST(TourFewPoints, ABoardWithoutTwoPointsWaitsOnTheOverviewAndStillEnds) {
+  for (std::vector<TourPoint> points : {std::vector<TourPoint>{}, std::vector<TourPoint>{{2, 2}}}) {
+    TourState t;
+    StartTour(t, points, -25.0f, 1, 0);
+    for (int i = 0; i < 1000; ++i) RunTourTick(t, NoInput());
+    EXPECT_EQ(t.state, kTourTouring);
+    EXPECT_NEAR(t.eye.z, OverviewEye(-25.0f).z, 0.01f);
+    EXPECT_TRUE(std::isfinite(t.yaw) && std::isfinite(t.pitch));
+    EXPECT_LT(RunToEnd(t), 1000);
+    EXPECT_TRUE(TourFinished(t));
+  }
+}
