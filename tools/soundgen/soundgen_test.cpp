@@ -1,0 +1,130 @@
+// The generator: the same bytes every run, loops that join without a seam,
+// effects that are audible and never clip, every file the game names.
+#include <gtest/gtest.h>
+#include <vorbis/vorbisfile.h>
+
+#include <cmath>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "tools/soundgen/effects.h"
+#include "tools/soundgen/ogg_writer.h"
+#include "tools/soundgen/sequencer.h"
+#include "tools/soundgen/tracks.h"
+
+namespace {
+float Peak(const StereoClip& clip) {
+  float peak = 0.0f;
+  for (float s : clip.samples) peak = std::fmax(peak, std::fabs(s));
+  return peak;
+}
+
+// Decodes Ogg bytes from memory, counting frames.
+long DecodedFrames(const std::vector<uint8_t>& bytes) {
+  OggVorbis_File file;
+  if (ov_open_callbacks(nullptr, &file, reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()),
+                        OV_CALLBACKS_NOCLOSE) != 0) {
+    return -1;
+  }
+  long frames = 0;
+  char pcm[8192];
+  int section = 0;
+  long got;
+  while ((got = ov_read(&file, pcm, sizeof(pcm), 0, 2, 1, &section)) > 0) frames += got / 4;
+  ov_clear(&file);
+  return frames;
+}
+}  // namespace
+
+TEST(SoundGenerator, EncodingIsDeterministicAndKeepsTheExactLength) {
+  StereoClip clip = EffectRecipes()[0].make();
+  std::vector<uint8_t> first = EncodeOgg(clip, 0.4f, 7);
+  std::vector<uint8_t> second = EncodeOgg(EffectRecipes()[0].make(), 0.4f, 7);
+  ASSERT_FALSE(first.empty());
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(DecodedFrames(first), clip.Frames());
+}
+
+TEST(SoundGenerator, EveryEffectIsAudibleShortAndUnclipped) {
+  std::set<std::string> names;
+  for (const EffectRecipe& recipe : EffectRecipes()) {
+    StereoClip clip = recipe.make();
+    names.insert(recipe.name);
+    EXPECT_GT(Peak(clip), 0.05f) << recipe.name;
+    EXPECT_LE(Peak(clip), 1.0f) << recipe.name;
+    EXPECT_LT(clip.Frames(), 2 * kSynthRate) << recipe.name;
+    // No click at either end.
+    EXPECT_LT(std::fabs(clip.samples[0]), 0.01f) << recipe.name;
+    EXPECT_LT(std::fabs(clip.samples.back()), 0.01f) << recipe.name;
+  }
+  for (const char* name : {"wybuch", "prad", "tasma", "door_open1", "door_close1", "door_open2", "door_close2",
+                           "robot_engine", "wyjscie", "kloniarka_in", "kloniarka_cel", "teleport_in", "teleport_out",
+                           "time_beep", "click1", "opcja", "pressed_key"}) {
+    EXPECT_EQ(names.count(name), 1u) << name;
+  }
+}
+
+TEST(SoundGenerator, LoopingSongWrapsTailsToTheStart) {
+  // A long pad note on the last step must ring on at the start of the loop,
+  // so the file's end continues into its beginning.
+  Song song;
+  song.steps = 16;
+  song.notes.push_back(NoteEvent{15, 4, 60, 1.0f, Instrument::kPad, 0.0f});
+  StereoClip clip = RenderSong(song);
+  EXPECT_EQ(clip.Frames(), 16 * StepFrames(song.bpm));
+  float headEnergy = 0.0f;
+  for (int i = 0; i < StepFrames(song.bpm); ++i) headEnergy += std::fabs(clip.samples[i * 2]);
+  EXPECT_GT(headEnergy, 1.0f);
+
+  song.loop = false;
+  song.tailSeconds = 2.0f;
+  StereoClip once = RenderSong(song);
+  EXPECT_EQ(std::fabs(once.samples[0]), 0.0f);
+  EXPECT_GT(once.Frames(), clip.Frames());
+}
+
+TEST(SoundGenerator, TracksHaveTheirPlannedLengths) {
+  for (const TrackRecipe& recipe : TrackRecipes()) {
+    Song song = recipe.compose();
+    double seconds = static_cast<double>(song.steps) * StepFrames(song.bpm) / kSynthRate + (song.loop ? 0 : song.tailSeconds);
+    std::string name = recipe.name;
+    // Every note must come out finite and the mix audible (an unstable filter once silenced whole tracks).
+    StereoClip clip = RenderSong(song);
+    double energy = 0.0;
+    for (float sample : clip.samples) {
+      ASSERT_TRUE(std::isfinite(sample)) << name;
+      energy += static_cast<double>(sample) * sample;
+    }
+    if (name != "blank") {
+      EXPECT_GT(std::sqrt(energy / static_cast<double>(clip.samples.size())), 0.05) << name;
+    }
+    if (name == "logo") {
+      EXPECT_NEAR(seconds, 6.0, 0.5);
+    } else if (name == "blank") {
+      EXPECT_TRUE(song.notes.empty());
+    } else {
+      EXPECT_GT(seconds, 20.0) << name;
+    }
+    if (name.rfind("ingame", 0) == 0 && name != "ingame4") {
+      EXPECT_TRUE(song.loop) << name;
+    }
+  }
+}
+
+TEST(SoundGenerator, MelodyReadsDegreesOctavesAndHolds) {
+  Song song;
+  Key key{57, true};  // A minor
+  int steps = AddMelody(song, 32, key, "1 - 3' . b5 5, -", Instrument::kLead, 1.0f);
+  EXPECT_EQ(steps, 7);
+  ASSERT_EQ(song.notes.size(), 4u);
+  EXPECT_EQ(song.notes[0].note, 57);
+  EXPECT_EQ(song.notes[0].length, 2);
+  EXPECT_EQ(song.notes[0].step, 32);
+  EXPECT_EQ(song.notes[1].note, 60 + 12);
+  EXPECT_EQ(song.notes[2].note, 63);
+  EXPECT_EQ(song.notes[3].note, 52);
+  EXPECT_EQ(song.notes[3].length, 2);
+  EXPECT_EQ(key.Degree(0), 55);
+  EXPECT_EQ(key.Degree(8), 69);
+}
