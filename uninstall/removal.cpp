@@ -20,6 +20,8 @@ bool RemoveListedPaths(const char* logPath, RemovalProgress& progress) {
   while (HasMoreLogLines(log) && !progress.stopRequested.load()) {
     LogLine line = ReadLogLine(log);
     if (line.path.empty()) continue;
+    // Reading may have waited; Cancel pressed meanwhile still counts.
+    if (progress.stopRequested.load()) break;
     {
       std::lock_guard<std::mutex> lock(progress.mutex);
       progress.currentPath = line.path;

@@ -1,0 +1,179 @@
+// Tests for the progress dialog in this process, on a private Xvfb display:
+// what it shows while removing and at the end, and that Cancel stops it.
+#include "removal_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "uninstall_texts.h"
+#include "window_test_support.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+GtkWidget* FindToplevel(const char* title) {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* found = nullptr;
+  for (GList* item = windows; item; item = item->next) {
+    GtkWindow* window = GTK_WINDOW(item->data);
+    const char* name = gtk_window_get_title(window);
+    if (name && std::string(name) == title && gtk_widget_get_visible(GTK_WIDGET(window)))
+      found = GTK_WIDGET(window);
+  }
+  g_list_free(windows);
+  return found;
+}
+
+void CollectTexts(GtkWidget* widget, gpointer data) {
+  auto* texts = static_cast<Texts*>(data);
+  if (GTK_IS_LABEL(widget)) texts->push_back(gtk_label_get_text(GTK_LABEL(widget)));
+  if (GTK_IS_CONTAINER(widget)) gtk_container_forall(GTK_CONTAINER(widget), CollectTexts, texts);
+}
+
+// Texts of the dialog, top to bottom: the caption, the path, the button.
+Texts DialogTexts(GtkWidget* window) {
+  Texts texts;
+  CollectTexts(window, &texts);
+  return texts;
+}
+
+void PressButton(GtkWidget* widget, gpointer) {
+  if (GTK_IS_BUTTON(widget)) gtk_button_clicked(GTK_BUTTON(widget));
+  else if (GTK_IS_CONTAINER(widget)) gtk_container_forall(GTK_CONTAINER(widget), PressButton, nullptr);
+}
+
+// Watches the dialog from the main loop RunRemoval runs; once done(window)
+// says so, or after ten seconds, presses the dialog's button.
+struct DialogWatch {
+  std::function<bool(GtkWidget*)> done;
+  Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+  bool timedOut = false;
+};
+
+gboolean WatchDialog(gpointer data) {
+  auto* watch = static_cast<DialogWatch*>(data);
+  GtkWidget* window = FindToplevel(kDialogTitle);
+  bool late = Clock::now() > watch->deadline;
+  if (!window) {
+    watch->timedOut = late;
+    return late ? G_SOURCE_REMOVE : G_SOURCE_CONTINUE;
+  }
+  if (!late && !watch->done(window)) return G_SOURCE_CONTINUE;
+  watch->timedOut = late;
+  PressButton(window, nullptr);
+  return G_SOURCE_REMOVE;
+}
+
+void RunWatchedRemoval(const fs::path& log, DialogWatch& watch) {
+  g_timeout_add(10, WatchDialog, &watch);
+  RunRemoval(log.c_str());
+  EXPECT_FALSE(watch.timedOut);
+  EXPECT_EQ(FindToplevel(kDialogTitle), nullptr) << "the dialog is still up";
+}
+
+class UninstallDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string why = OpenTestDisplay();
+    if (!why.empty()) GTEST_SKIP() << why;
+    char dir[] = "/tmp/rr_uninstall_dialog_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    root = dir;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    if (!root.empty()) fs::remove_all(root, ignored);
+  }
+  std::string MakeFile(const std::string& name) {
+    fs::create_directories((root / name).parent_path());
+    std::ofstream(root / name) << "installed";
+    return (root / name).string();
+  }
+
+  fs::path root;
+};
+
+TEST_F(UninstallDialog, ShowsTheRemovalThenTheEndTexts) {
+  std::string a = MakeFile("game/rivet-run");
+  std::string b = MakeFile("game/data/robot.vxm");
+  std::ofstream(root / "uninstall.log")
+      << a << "\r\n" << b << "\r\n" << (root / "game/data").string() << "\r\n"
+      << (root / "game").string() << "\r\n";
+
+  Texts first, last;
+  DialogWatch watch;
+  watch.done = [&](GtkWidget* window) {
+    Texts texts = DialogTexts(window);
+    if (first.empty()) first = texts;
+    last = texts;
+    return texts.size() == 3 && texts[1] == kFinishedText;
+  };
+  RunWatchedRemoval(root / "uninstall.log", watch);
+
+  ASSERT_EQ(first.size(), 3u);
+  EXPECT_EQ(first[0], kRemovingLabel);
+  EXPECT_EQ(first[2], kCancelButton);
+  EXPECT_EQ(last, (Texts{" ", kFinishedText, kCloseButton}));
+  EXPECT_FALSE(fs::exists(root / "game"));
+}
+
+TEST_F(UninstallDialog, CancelStopsTheRemovalWhereItIs) {
+  // The log is a pipe we feed by hand, so the worker is surely still busy
+  // when Cancel is pressed: it has removed the first path, the second waits.
+  std::string first = MakeFile("first.png");
+  std::string second = MakeFile("second.png");
+  fs::path log = root / "uninstall.log";
+  ASSERT_EQ(mkfifo(log.c_str(), 0600), 0);
+  std::atomic<bool> cancelled{false};
+  std::thread writer([&] {
+    auto deadline = Clock::now() + std::chrono::seconds(10);
+    int fd = -1;
+    while (fd < 0 && Clock::now() < deadline) {
+      fd = open(log.c_str(), O_WRONLY | O_NONBLOCK);  // fails until the worker reads
+      if (fd < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (fd < 0) return;
+    std::string line = first + "\r\n";
+    (void)!write(fd, line.data(), line.size());
+    while (!cancelled.load() && Clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // Give the dialog time to close and ask the worker to stop; the worker
+    // then gets the second line while it still waits for it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    line = second + "\r\n";
+    (void)!write(fd, line.data(), line.size());
+    close(fd);
+  });
+
+  Texts shown;
+  DialogWatch watch;
+  watch.done = [&](GtkWidget* window) {
+    shown = DialogTexts(window);
+    bool ready = shown.size() == 3 && shown[1] == first && !fs::exists(first);
+    if (ready) cancelled.store(true);
+    return ready;
+  };
+  RunWatchedRemoval(log, watch);
+  cancelled.store(true);
+  writer.join();
+
+  EXPECT_EQ(shown, (Texts{kRemovingLabel, first, kCancelButton}));
+  EXPECT_FALSE(fs::exists(first));
+  EXPECT_TRUE(fs::exists(second));
+}
+
+}  // namespace
