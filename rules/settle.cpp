@@ -1,0 +1,88 @@
+// Moves as whole units of play: a key for one tick, then wait for the board
+// to come to rest. The solver, the tests and the benchmark play through this.
+#include "rules/settle.h"
+
+#include "input/keyboard.h"
+#include "rules/cell_kinds.h"
+
+int DirectionOfLetter(char letter) {
+  switch (letter) {
+    case 'L': return 1;
+    case 'R': return 2;
+    case 'U': return 3;
+    case 'D': return 4;
+    default: return 0;
+  }
+}
+
+namespace {
+
+int KeyOfDirection(int direction) {
+  switch (direction) {
+    case 1: return VK_LEFT;
+    case 2: return VK_RIGHT;
+    case 3: return VK_UP;
+    case 4: return VK_DOWN;
+    default: return 0;
+  }
+}
+
+bool DoorsAtRest(const Board& board) {
+  for (int32_t x = 0; x < kBoardColumns; ++x) {
+    for (int32_t y = 0; y < kBoardRows; ++y) {
+      float s = board.cellState[x][y];
+      if ((s != 0 && s < 4) || (s > 4 && s < 4.2f)) return false;
+    }
+  }
+  return true;
+}
+
+// An active robot that the next tick would move, turn, carry or kill.
+bool RobotRestless(const Board& board, const RobotRecord& r) {
+  if (r.moving || r.turnRemaining > 0) return true;
+  int32_t kind = board.CellKindAt(static_cast<int32_t>(r.x), static_cast<int32_t>(r.y));
+  if (r.justArrived && IsRollerKind(kind)) return true;
+  return IsMineKind(kind) || kind == kCellCables;
+}
+
+void Tick(Board& board, PlayCounter& counter) {
+  board.Step();
+  counter.ticks += 1;
+  if (counter.observer != nullptr) counter.observer(board, counter.ticks, counter.context);
+}
+
+}  // namespace
+
+bool IsBoardSettled(const Board& board) {
+  if (board.LevelStatus() != 0) return true;
+  if (board.GameState != 0 || !DoorsAtRest(board)) return false;
+  uint8_t count[kBoardColumns][kBoardRows] = {};
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
+    if (r.teleportAnim >= 0 || r.cloneAnim >= 0 || r.exitAnim >= 0) return false;
+    if (!r.active) continue;
+    if (RobotRestless(board, r)) return false;
+    int32_t cx = static_cast<int32_t>(r.x), cy = static_cast<int32_t>(r.y);
+    if (cx < 0 || cx >= kBoardColumns || cy < 0 || cy >= kBoardRows) continue;
+    if (++count[cx][cy] > 1) return false;  // about to collide
+  }
+  return true;
+}
+
+bool SettleBoard(Board& board, PlayCounter& counter) {
+  ReleaseAllKeys();
+  for (int32_t tick = 0; tick < kSettleTickLimit; ++tick) {
+    if (IsBoardSettled(board)) return true;
+    Tick(board, counter);
+  }
+  return IsBoardSettled(board);
+}
+
+bool PlayMove(Board& board, int direction, PlayCounter& counter) {
+  ReleaseAllKeys();
+  int key = KeyOfDirection(direction);
+  if (key != 0) SetKeyHeld(key, true);
+  Tick(board, counter);
+  if (key != 0) SetKeyHeld(key, false);
+  return SettleBoard(board, counter);
+}

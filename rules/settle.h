@@ -1,0 +1,32 @@
+// Playing a level move by move, as the solver counts moves: one direction key
+// held for one tick, then ticks with no key until the board is settled (won,
+// lost, or quiet: one more tick would change nothing but the exit cells'
+// animation and the per-step heldBack flags).
+#pragma once
+#include <cstdint>
+
+#include "rules/board.h"
+
+constexpr int32_t kSettleTickLimit = 20000;
+
+// Direction letters of moves: L R U D, as the step's codes 1..4.
+int DirectionOfLetter(char letter);
+
+// True when a tick with no key would leave every robot, door, the game state
+// and the failure animations as they are, or the level is won or lost.
+bool IsBoardSettled(const Board& board);
+
+// Called after every tick with the board and the tick number of the play.
+using TickObserver = void (*)(const Board& board, int64_t tick, void* context);
+
+struct PlayCounter {
+  int64_t ticks = 0;  // ticks played so far, across moves
+  TickObserver observer = nullptr;
+  void* context = nullptr;
+};
+
+// Steps with no key held until the board is settled. False when it is not
+// settled after kSettleTickLimit ticks.
+bool SettleBoard(Board& board, PlayCounter& counter);
+// One move: the direction (1..4) held for one tick, then SettleBoard.
+bool PlayMove(Board& board, int direction, PlayCounter& counter);

@@ -1,0 +1,384 @@
+// Step: one 5 ms tick of the rules, in a fixed order: input and camera,
+// failure animations, doors, robot animations, deaths, who may move, rollers,
+// then every robot's move, turn or arrival. Deterministic: no clock, no
+// random numbers; the same keys give the same play.
+#include <cmath>
+
+#include "input/controllers.h"
+#include "input/keyboard.h"
+#include "rules/board.h"
+#include "rules/cell_kinds.h"
+#include "rules/rule_sounds.h"
+#include "rules/step_robots.h"
+
+namespace {
+
+// One sound for a whole group of robots: these stay set until the group is done.
+bool explosionLatch = false;
+bool electroLatch = false;
+bool teleportLatch = false;
+bool clonerLatch = false;
+bool exitLatch = false;
+
+enum Direction { kNoDirection = 0, kLeft = 1, kRight = 2, kUp = 3, kDown = 4 };
+
+constexpr int kControllerAxisX = 16;
+constexpr int kControllerAxisY = 17;
+constexpr float kDegreesToRadians = 3.1415f / 180.0f;
+
+using RobotGrid = int16_t[kBoardColumns][kBoardRows];
+
+int32_t Truncate(float v) { return static_cast<int32_t>(v); }
+
+int32_t KindUnder(const Board& board, const RobotRecord& r) { return board.CellKindAt(Truncate(r.x), Truncate(r.y)); }
+
+bool OnBoard(int32_t x, int32_t y) { return x >= 0 && x < kBoardColumns && y >= 0 && y < kBoardRows; }
+
+// Ctrl+Up/Down tilts the overview; otherwise arrows (or controller 0's
+// stick) give the direction and digits pick the camera.
+int ReadDirectionAndCamera(Board& board) {
+  if (IsKeyDown(VK_CONTROL)) {
+    if (IsKeyDown(VK_DOWN)) board.pitch += 0.25f;
+    if (IsKeyDown(VK_UP)) board.pitch -= 0.25f;
+    if (board.pitch < -45) board.pitch = -45;
+    if (board.pitch > 0) board.pitch = 0;
+    board.eyeHeight = std::sin(board.pitch * kDegreesToRadians) * 50;
+    board.eyeDistance = std::cos(board.pitch * kDegreesToRadians) * 50;
+    return kNoDirection;
+  }
+  float axisX = 0, axisY = 0;
+  if (GetControllerCount() > 0) {
+    axisX = GetControllerAxis(0, kControllerAxisX);
+    axisY = GetControllerAxis(0, kControllerAxisY);
+  }
+  int direction = kNoDirection;
+  if (IsKeyDown(VK_LEFT) || axisX < -0.5f) direction = kLeft;
+  if (IsKeyDown(VK_RIGHT) || axisX > 0.5f) direction = kRight;
+  if (IsKeyDown(VK_UP) || axisY < -0.5f) direction = kUp;
+  if (IsKeyDown(VK_DOWN) || axisY > 0.5f) direction = kDown;
+
+  for (int digit = 0; digit <= 9; ++digit) {
+    if (IsKeyDown('0' + digit) && digit != board.CameraMode) {
+      board.CameraMode = digit;
+      board.robotViewYaw = 0;
+    }
+  }
+  if (board.CameraMode > board.robotCount) board.CameraMode = 0;
+  if (board.CameraMode > 0) {
+    if (IsKeyDown(VK_LEFT)) board.robotViewYaw += 1;
+    if (IsKeyDown(VK_RIGHT)) board.robotViewYaw -= 1;
+  }
+  return direction;
+}
+
+void LookThroughRobot(Board& board) {
+  int32_t m = board.CameraMode - 1;
+  if (m >= board.robotCount) return;
+  const RobotRecord& r = board.robots[m];
+  float yaw = board.robotViewYaw * kDegreesToRadians;
+  board.lookAt[0] = std::cos(yaw) * 3 + 2 * r.x - 18;
+  board.lookAt[1] = std::sin(yaw) * 3 + 12 - 2 * r.y;
+  board.lookAt[2] = 1.425f;
+}
+
+void AdvanceFailureAnimations(Board& board) {
+  const int32_t state = board.GameState;
+  const bool exploding = state == 1 || state == 5;
+  const bool electrocuted = state == 3 || state == 5;
+  if (exploding && !explosionLatch) PlaySound(explosionSound);
+  if (electrocuted && !electroLatch) PlaySound(electroSound);
+  explosionLatch = exploding;
+  electroLatch = electrocuted;
+  if (exploding) board.explosionAnim += 0.05f;
+  if (electrocuted) board.electroAnim += 0.075f;
+  bool explosionDone = board.explosionAnim > 9;
+  bool electroDone = board.electroAnim > 20;
+  if (explosionDone && exploding) board.explosionAnim = 9;
+  if (electroDone && electrocuted) board.electroAnim = 20;
+  if ((state == 1 && explosionDone) || (state == 3 && electroDone) || (state == 5 && explosionDone && electroDone)) {
+    board.GameState = 2;
+  }
+}
+
+bool AnyRobotDriving(const Board& board) {
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
+    if (r.active && r.moving && !IsRollerKind(KindUnder(board, r))) return true;
+  }
+  return false;
+}
+
+void KillRobotsExactlyAt(Board& board, float x, float y, uint8_t deathKind) {
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (r.active && r.x == x && r.y == y) {
+      r.deathKind = deathKind;
+      board.GameState = 1;
+    }
+  }
+}
+
+// A door opens from 0 to 4 and closes from -4 to 0 in 16 ticks; reaching 0
+// crushes a robot standing in the doorway.
+void AdvanceDoors(Board& board) {
+  for (int32_t x = 0; x < kBoardColumns; ++x) {
+    for (int32_t y = 0; y < kBoardRows; ++y) {
+      float& s = board.cellState[x][y];
+      if (s != 0 && s < 4) {
+        if (s == -1000) s = 0;
+        s += 0.25f;
+        if (std::fabs(s) <= 0.01f) {
+          s = 0;
+          KillRobotsExactlyAt(board, static_cast<float>(x), static_cast<float>(y), 1);
+        }
+      }
+      if (s >= 4 && s < 4.2f) s = 4;
+    }
+  }
+}
+
+bool AdvanceTeleports(Board& board) {
+  bool busy = false;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (r.teleportAnim < 0) continue;
+    r.teleportAnim += 0.04f;
+    if (r.teleportAnim < 5 && !teleportLatch) {
+      PlaySound(teleportInSound);
+      teleportLatch = true;
+    }
+    if (r.teleportAnim > 5) {
+      if (teleportLatch) {
+        PlaySound(teleportOutSound);
+        teleportLatch = false;
+      }
+      // The jump happens halfway for every teleporting robot, whoever played the sound.
+      r.x = r.originX;
+      r.y = r.originY;
+      if (r.teleportAnim > 10) r.teleportAnim = -1;
+    }
+    busy = true;
+  }
+  return busy;
+}
+
+bool AdvanceCloners(Board& board) {
+  bool busy = false;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (r.cloneAnim < 0) continue;
+    r.cloneAnim += 0.06f;
+    if (r.cloneAnim < 5 && !clonerLatch) {
+      clonerLatch = true;
+      PlaySound(clonerInSound);
+    }
+    if (r.cloneAnim > 10) {
+      r.cloneAnim = -1;
+      if (r.clonedCopy) {
+        r.clonedCopy = 0;
+      } else {
+        if (clonerLatch) PlaySound(clonerOutSound);
+        r.active = 0;  // the robot that went in is gone
+        clonerLatch = false;
+      }
+    }
+    busy = true;
+  }
+  return busy;
+}
+
+bool AdvanceExits(Board& board) {
+  bool busy = false;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (r.exitAnim < 0) continue;
+    r.exitAnim += 0.06f;
+    if (!exitLatch) {
+      PlaySound(exitSound);
+      exitLatch = true;
+    }
+    if (r.exitAnim > 10) {
+      r.exitAnim = -1;
+      r.active = 0;
+      exitLatch = false;
+    }
+    busy = true;
+  }
+  return busy;
+}
+
+// Two robots in one cell explode, and so does a robot only half way out of it.
+bool DetectCollisions(Board& board) {
+  uint8_t count[kBoardColumns][kBoardRows] = {};
+  bool crowded = false;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
+    int32_t cx = Truncate(r.x), cy = Truncate(r.y);
+    if (!r.active || !OnBoard(cx, cy)) continue;
+    if (count[cx][cy] < 255 && ++count[cx][cy] > 1) crowded = true;
+  }
+  if (!crowded) return false;
+  for (int32_t x = 0; x < kBoardColumns; ++x) {
+    for (int32_t y = 0; y < kBoardRows; ++y) {
+      if (count[x][y] <= 1) continue;
+      for (int32_t i = 0; i < board.robotCount; ++i) {
+        RobotRecord& r = board.robots[i];
+        if (!r.active) continue;
+        bool truncatedHere = Truncate(r.x) == x && Truncate(r.y) == y;
+        bool roundedHere = Truncate(r.x + 0.5f) == x && Truncate(r.y + 0.5f) == y;
+        if (truncatedHere || roundedHere) r.deathKind = 1;
+      }
+      board.GameState = 1;
+    }
+  }
+  return true;
+}
+
+bool DetectDeadlyCells(Board& board) {
+  bool busy = false;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (!r.active || !IsMineKind(KindUnder(board, r))) continue;
+    r.deathKind = 1;
+    busy = true;
+    board.GameState = (board.GameState == 3 || board.GameState == 5) ? 5 : 1;
+  }
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (!r.active || KindUnder(board, r) != kCellCables) continue;
+    r.deathKind = 2;
+    busy = true;
+    board.GameState = (board.GameState == 1 || board.GameState == 5) ? 5 : 3;
+  }
+  return busy;
+}
+
+void BuildRobotGrid(Board& board, RobotGrid& robotAt) {
+  for (auto& column : robotAt)
+    for (int16_t& cell : column) cell = -1;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (!r.active) continue;
+    int32_t cx = Truncate(r.x), cy = Truncate(r.y);
+    if (OnBoard(cx, cy)) robotAt[cx][cy] = static_cast<int16_t>(i);
+    r.heldBack = 0;
+  }
+}
+
+// The leader is judged before its follower, so being held back passes down a line.
+void JudgeFollower(Board& board, const RobotGrid& robotAt, int32_t lx, int32_t ly, int32_t fx, int32_t fy) {
+  int32_t leader = robotAt[lx][ly];
+  int32_t follower = robotAt[fx][fy];
+  if (leader < 0 || follower < 0) return;
+  const RobotRecord& l = board.robots[leader];
+  // A leader on oil whose next move will skid goes nowhere: wait behind it.
+  bool skidDue = board.CellKindAt(lx, ly) == kCellOil && l.skidding == 0;
+  if (!board.CanEnter(static_cast<float>(lx), static_cast<float>(ly), 0) || skidDue || l.heldBack) {
+    board.robots[follower].heldBack = 1;
+  }
+}
+
+void HoldBackFollowers(Board& board, const RobotGrid& robotAt) {
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
+    if (!r.active || !r.moving || r.moveCountdown != -1) continue;
+    int32_t cx = Truncate(r.x), cy = Truncate(r.y);
+    if (!OnBoard(cx, cy)) continue;
+    if (r.dx == -1) {
+      for (int32_t col = 0; col <= 16; ++col) JudgeFollower(board, robotAt, col, cy, col + 1, cy);
+    } else if (r.dx == 1) {
+      for (int32_t col = 17; col >= 1; --col) JudgeFollower(board, robotAt, col, cy, col - 1, cy);
+    } else if (r.dy == -1) {
+      for (int32_t row = 0; row <= 10; ++row) JudgeFollower(board, robotAt, cx, row, cx, row + 1);
+    } else if (r.dy == 1) {
+      for (int32_t row = 11; row >= 1; --row) JudgeFollower(board, robotAt, cx, row, cx, row - 1);
+    }
+  }
+}
+
+// A robot that has just arrived on rollers drives on the way it faces.
+void CarryOnRollers(Board& board) {
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    RobotRecord& r = board.robots[i];
+    if (r.active && !r.heldBack && !r.moving && r.justArrived && IsRollerKind(KindUnder(board, r))) {
+      r.moving = 1;
+      r.moveCountdown = -1;
+    }
+  }
+}
+
+}  // namespace
+
+void ClearSoundLatches() {
+  explosionLatch = electroLatch = teleportLatch = clonerLatch = exitLatch = false;
+}
+
+void Board::Step() {
+  int direction = ReadDirectionAndCamera(*this);
+  // Looking through a robot freezes the whole board, animations too.
+  if (CameraMode >= 1) {
+    LookThroughRobot(*this);
+    return;
+  }
+  AdvanceFailureAnimations(*this);
+  if (GameState != 0) return;
+
+  bool anyDriving = AnyRobotDriving(*this);
+  AdvanceDoors(*this);
+  exitAnim += 0.025f;
+  if (exitAnim > 10) exitAnim = 0;
+
+  bool busy = false;
+  busy |= AdvanceTeleports(*this);
+  busy |= AdvanceCloners(*this);
+  busy |= AdvanceExits(*this);
+  busy |= DetectCollisions(*this);
+  if (!anyDriving) busy |= DetectDeadlyCells(*this);
+
+  RobotGrid robotAt;
+  BuildRobotGrid(*this, robotAt);
+  if (GameState != 0 || busy) return;
+  HoldBackFollowers(*this, robotAt);
+  CarryOnRollers(*this);
+  MoveRobots(*this, direction, anyDriving);
+}
+
+uint8_t Board::LevelStatus() const {
+  if (GameState == 2) return 2;
+  for (int32_t i = 0; i < robotCount; ++i)
+    if (robots[i].active) return 0;
+  return 1;
+}
+
+int32_t Board::CellKindAt(int32_t x, int32_t y) const {
+  if (!OnBoard(x, y)) return -1;
+  return CellKindOfChar(cellChars[x][y]);
+}
+
+CellVisualInfo Board::CellVisual(int32_t x, int32_t y) const {
+  if (!OnBoard(x, y)) return CellVisualInfo{};
+  return CellVisualInfo{CellKindOfChar(cellChars[x][y]), CellAngleOfChar(cellChars[x][y])};
+}
+
+bool Board::CanEnterIgnoringRobots(float x, float y, int32_t depth) const {
+  if (x < 0 || y < 0 || x > kBoardColumns - 1 || y > kBoardRows - 1) return false;
+  if (depth > 100) return true;
+  int32_t cx = Truncate(x), cy = Truncate(y);
+  int32_t kind = CellKindAt(cx, cy);
+  // A door lets robots through only fully open, or marked to open.
+  if (IsDoorKind(kind) && cellState[cx][cy] >= -4 && cellState[cx][cy] < 4) return false;
+  return !IsWallKind(kind);
+}
+
+bool Board::CanEnter(float x, float y, int32_t depth) const {
+  if (!CanEnterIgnoringRobots(x, y, depth)) return false;
+  if (depth > 100) return true;  // a ring of robots pushing each other: let it move
+  for (int32_t j = 0; j < robotCount; ++j) {
+    const RobotRecord& r = robots[j];
+    if (!r.active || r.x != x || r.y != y) continue;
+    if (r.skidding) return false;
+    depth += 1;
+    if (!CanEnter(r.x + r.dx, r.y + r.dy, depth)) return false;
+  }
+  return true;
+}
