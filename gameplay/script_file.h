@@ -1,0 +1,43 @@
+// The text of a scripted run: timed key, text, mouse, screenshot and quit
+// events, one per line (the format is described in the README).
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum ScriptAction : int {
+  kScriptKeyDown,
+  kScriptKeyUp,
+  kScriptText,
+  kScriptMouseMove,
+  kScriptButtonDown,
+  kScriptButtonUp,
+  kScriptShot,
+  kScriptQuit,
+};
+
+struct ScriptEvent {
+  uint32_t time = 0;  // game milliseconds
+  ScriptAction action = kScriptQuit;
+  int code = 0;       // virtual key or mouse button
+  float x = 0, y = 0; // cursor as fractions of the window
+  std::string text;   // typed text or the shot's file
+};
+
+// Windows virtual-key code for a key name ("Enter", "Esc", "Left", "A", "7"),
+// case-insensitive; 0 for an unknown name.
+int VirtualKeyFromName(std::string_view name);
+
+// Parses a whole script into events ordered by time (events of the same time
+// keep their order in the file). False, with "line N: why" in error, at the
+// first bad line; events then holds nothing.
+bool ParseScript(std::string_view text, std::vector<ScriptEvent>* events, std::string* error);
+
+// Hands out the events that are due, in order.
+struct ScriptCursor {
+  const std::vector<ScriptEvent>* events = nullptr;
+  size_t next = 0;
+};
+// The next event due at or before gameTime, or nullptr.
+const ScriptEvent* TakeDueEvent(ScriptCursor& cursor, uint32_t gameTime);

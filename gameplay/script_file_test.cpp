@@ -1,0 +1,132 @@
+// Scripts and run options as a tester writes them, and what a damaged script
+// or a bad option does.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gameplay/run_options.h"
+#include "gameplay/script_file.h"
+
+namespace {
+std::vector<ScriptEvent> Parse(const std::string& text) {
+  std::vector<ScriptEvent> events;
+  std::string error;
+  EXPECT_TRUE(ParseScript(text, &events, &error)) << error;
+  return events;
+}
+
+std::string ErrorOf(const std::string& text) {
+  std::vector<ScriptEvent> events = {ScriptEvent{}};
+  std::string error;
+  EXPECT_FALSE(ParseScript(text, &events, &error)) << text;
+  EXPECT_TRUE(events.empty());
+  return error;
+}
+
+RunOptions Options(std::vector<const char*> args) {
+  args.insert(args.begin(), "rivet-run");
+  return ParseRunOptions(static_cast<int>(args.size()), args.data());
+}
+}  // namespace
+
+TEST(ScriptFile, EveryActionWithCommentsBlankLinesAndOrderByTime) {
+  const auto e = Parse(
+      "# level 1\n"
+      "\n"
+      "900 mouse 0.5 0.25   # centre top\n"
+      "500 tap Enter\n"
+      "500 down left\n"
+      "600 type Ala ma kota\n"
+      "950 button 0 down\n"
+      "960 button 0 UP\n"
+      "1000 shot out/frame.png\n"
+      "9000 quit\r\n");
+  ASSERT_EQ(e.size(), 9u);
+  EXPECT_EQ(e[0].action, kScriptKeyDown);  // tap: down now...
+  EXPECT_EQ(e[0].code, 13);
+  EXPECT_EQ(e[1].action, kScriptKeyDown);  // same time: file order kept
+  EXPECT_EQ(e[1].code, 37);
+  EXPECT_EQ(e[2].action, kScriptKeyUp);    // ...and up 40 ms later
+  EXPECT_EQ(e[2].time, 540u);
+  EXPECT_EQ(e[3].text, "Ala ma kota");
+  EXPECT_EQ(e[4].action, kScriptMouseMove);
+  EXPECT_FLOAT_EQ(e[4].y, 0.25f);
+  EXPECT_EQ(e[6].action, kScriptButtonUp);
+  EXPECT_EQ(e[7].text, "out/frame.png");
+  EXPECT_EQ(e[8].action, kScriptQuit);
+  EXPECT_EQ(e[8].time, 9000u);
+}
+
+TEST(ScriptFile, KeyNamesCoverTheGamesKeys) {
+  EXPECT_EQ(VirtualKeyFromName("Esc"), 27);
+  EXPECT_EQ(VirtualKeyFromName("ESCAPE"), 27);
+  EXPECT_EQ(VirtualKeyFromName("space"), 32);
+  EXPECT_EQ(VirtualKeyFromName("Down"), 40);
+  EXPECT_EQ(VirtualKeyFromName("q"), 'Q');
+  EXPECT_EQ(VirtualKeyFromName("7"), '7');
+  EXPECT_EQ(VirtualKeyFromName("F13"), 0);
+  EXPECT_EQ(VirtualKeyFromName(""), 0);
+}
+
+TEST(ScriptFile, BadLinesAreReportedWithTheirNumberAndNothingRuns) {
+  EXPECT_EQ(ErrorOf("100 tap Enter\nabc tap Enter\n"), "line 2: the time is not a number of milliseconds");
+  EXPECT_NE(ErrorOf("100 tap Hyper\n").find("unknown key"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 mouse 1.5 0\n").find("fractions"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 mouse nan 0\n").find("fractions"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 button 9 down\n").find("0..7"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 jump\n").find("unknown action"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 quit now\n").find("unexpected"), std::string::npos);
+  EXPECT_NE(ErrorOf("99999999999 quit\n").find("time"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 type \n").find("type"), std::string::npos);
+  EXPECT_NE(ErrorOf(std::string("100 tap Enter\n\0\x01\xff", 17)).find("line 2"), std::string::npos);
+}
+
+TEST(ScriptFile, DueEventsComeOutInOrderOnce) {
+  const auto e = Parse("10 tap A\n30 tap B\n");
+  ScriptCursor cursor{&e, 0};
+  EXPECT_EQ(TakeDueEvent(cursor, 5), nullptr);
+  std::string seen;
+  for (uint32_t t : {10u, 45u, 200u}) {
+    while (const ScriptEvent* ev = TakeDueEvent(cursor, t)) {
+      seen += std::to_string(ev->time) + (ev->action == kScriptKeyDown ? "d " : "u ");
+    }
+  }
+  EXPECT_EQ(seen, "10d 30d 50u 70u ");
+  EXPECT_EQ(TakeDueEvent(cursor, 100000), nullptr);
+}
+
+TEST(RunOptions, ReadsEveryOptionBesideTheShellsOwn) {
+  const RunOptions o = Options({"-windowed", "--level", "7", "--script", "a.txt", "--virtual-clock", "16",
+                                "--shot", "1500", "a.png", "--shot", "3000", "b.png", "--quit-after",
+                                "4000", "--window", "320x240"});
+  EXPECT_TRUE(o.error.empty()) << o.error;
+  EXPECT_EQ(o.level, 7);
+  EXPECT_EQ(o.scriptFile, "a.txt");
+  EXPECT_EQ(o.virtualClockMs, 16u);
+  ASSERT_EQ(o.shots.size(), 2u);
+  EXPECT_EQ(o.shots[1].time, 3000u);
+  EXPECT_EQ(o.shots[1].file, "b.png");
+  EXPECT_TRUE(o.hasQuitAfter);
+  EXPECT_EQ(o.quitAfter, 4000u);
+  EXPECT_EQ(o.windowWidth, 320);
+  EXPECT_EQ(o.windowHeight, 240);
+}
+
+TEST(RunOptions, BadValuesAreErrorsNotSurprises) {
+  EXPECT_FALSE(Options({"--level", "0"}).error.empty());
+  EXPECT_FALSE(Options({"--level", "46"}).error.empty());
+  EXPECT_FALSE(Options({"--level", "5x"}).error.empty());
+  EXPECT_FALSE(Options({"--level"}).error.empty());
+  EXPECT_FALSE(Options({"--virtual-clock", "0"}).error.empty());
+  EXPECT_FALSE(Options({"--virtual-clock", "-5"}).error.empty());
+  EXPECT_FALSE(Options({"--shot", "100"}).error.empty());
+  EXPECT_FALSE(Options({"--window", "320"}).error.empty());
+  EXPECT_FALSE(Options({"--window", "0x0"}).error.empty());
+  EXPECT_FALSE(Options({"--quit-after", "soon"}).error.empty());
+  // A value is taken with its option, even a bad one, so it is not read as an option.
+  const char* argv[] = {"rivet-run", "--level", "--script", "x"};
+  RunOptions o;
+  EXPECT_EQ(ParseRunOption(4, argv, 1, o), 2);
+  EXPECT_EQ(ParseRunOption(4, argv, 0, o), 0);
+}
