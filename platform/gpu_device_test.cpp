@@ -1,0 +1,149 @@
+// The GPU stand-in under SDL_VIDEODRIVER=offscreen: context, picture
+// read-back, textures from file bytes, and the program's stage colour.
+#include <gtest/gtest.h>
+
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/gpu_device.h"
+#include "platform/gpu_draw.h"
+#include "platform/gpu_resources.h"
+#include "platform/window.h"
+
+namespace {
+
+// One hidden window and context for the whole test program.
+bool EnsureGpu() {
+  if (GpuHasDevice()) return true;
+  if (!PlatformHasWindow()) {
+    WindowConfig config;
+    config.width = 64;
+    config.height = 48;
+    config.hidden = true;
+    if (!PlatformCreateWindow(config)) return false;
+  }
+  return GpuCreateDevice(64, 48);
+}
+
+class GpuDevice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(EnsureGpu());
+    GpuBeginScene();
+    GpuClear(true, true, true);
+  }
+  std::vector<uint8_t> Read() {
+    std::vector<uint8_t> rgba;
+    int32_t w, h;
+    EXPECT_TRUE(GpuReadScene(&rgba, &w, &h));
+    EXPECT_EQ(w, 64);
+    EXPECT_EQ(h, 48);
+    return rgba;
+  }
+  // Two triangles over the whole picture in one colour, with a texture.
+  void DrawFullQuad(GpuTextureId texture, uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    GpuScreenVertex corners[4] = {{-1, 1, 0, r, g, b, a, 0, 0}, {1, 1, 0, r, g, b, a, 1, 0},
+                                  {-1, -1, 0, r, g, b, a, 0, 1}, {1, -1, 0, r, g, b, a, 1, 1}};
+    GpuScreenVertex list[6] = {corners[0], corners[1], corners[2], corners[1], corners[2], corners[3]};
+    GpuDrawState state;
+    state.depthTest = false;
+    state.texture = texture;
+    state.stageAlphaModulate = true;
+    GpuDrawScreenTriangles(state, list, 6);
+  }
+};
+
+std::vector<uint8_t> Bmp32(uint8_t b, uint8_t g, uint8_t r, uint8_t a) {
+  std::vector<uint8_t> bmp(58, 0);
+  auto put = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = uint8_t(v >> (8 * i));
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put(2, 58);
+  put(10, 54);
+  put(14, 40);
+  put(18, 1);
+  put(22, 1);
+  bmp[26] = 1;
+  bmp[28] = 32;
+  put(34, 4);
+  bmp[54] = b;
+  bmp[55] = g;
+  bmp[56] = r;
+  bmp[57] = a;
+  return bmp;
+}
+
+TEST_F(GpuDevice, ClearedPictureIsOpaqueBlack) {
+  std::vector<uint8_t> rgba = Read();
+  EXPECT_EQ(rgba[0], 0);
+  EXPECT_EQ(rgba[3], 255);
+}
+
+TEST_F(GpuDevice, ScreenTrianglesModulateTextureByVertexColour) {
+  std::vector<uint8_t> grey = {200, 200, 200, 255, 200, 200, 200, 255, 200, 200, 200, 255, 200, 200, 200, 255};
+  GpuTextureId texture = GpuCreateTextureRgba(grey.data(), 2, 2, kWrapClamp);
+  ASSERT_NE(texture, 0u);
+  DrawFullQuad(texture, 255, 128, 0, 255);
+  std::vector<uint8_t> rgba = Read();
+  EXPECT_NEAR(rgba[0], 200, 2);
+  EXPECT_NEAR(rgba[1], 100, 2);
+  EXPECT_NEAR(rgba[2], 0, 2);
+  // No texture reads as white: the vertex colour alone.
+  DrawFullQuad(0, 10, 20, 30, 255);
+  rgba = Read();
+  EXPECT_NEAR(rgba[1], 20, 1);
+}
+
+TEST_F(GpuDevice, BmpFourthByteIsOpacityUnlessAskedOpaque) {
+  std::vector<uint8_t> bmp = Bmp32(0, 255, 0, 64);  // green, a quarter opaque
+  GpuTextureId blended = GpuCreateTextureFromFileBytes(bmp.data(), bmp.size(), false, kWrapRepeat);
+  GpuTextureId opaque = GpuCreateTextureFromFileBytes(bmp.data(), bmp.size(), true, kWrapRepeat);
+  ASSERT_NE(blended, 0u);
+  ASSERT_NE(opaque, 0u);
+  DrawFullQuad(blended, 255, 255, 255, 255);
+  EXPECT_NEAR(Read()[1], 64, 2);
+  GpuClear(true, true, true);
+  DrawFullQuad(opaque, 255, 255, 255, 255);
+  EXPECT_NEAR(Read()[1], 255, 1);
+}
+
+TEST_F(GpuDevice, PngWrittenFromThePictureLoadsBackAsATexture) {
+  std::vector<uint8_t> rgba(64 * 48 * 4, 0);
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    rgba[i] = 40;
+    rgba[i + 1] = 80;
+    rgba[i + 2] = 120;
+    rgba[i + 3] = 255;
+  }
+  std::string path = std::string(::testing::TempDir()) + "gpu_picture.png";
+  ASSERT_TRUE(GpuWritePng(path.c_str(), rgba, 64, 48));
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  std::vector<uint8_t> bytes(100000);
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  std::fclose(file);
+  GpuTextureId texture = GpuCreateTextureFromFileBytes(bytes.data(), bytes.size(), false, kWrapClamp);
+  int32_t w, h;
+  GpuGetTextureSize(texture, &w, &h);
+  EXPECT_EQ(w, 64);
+  EXPECT_EQ(h, 48);
+  DrawFullQuad(texture, 255, 255, 255, 255);
+  std::vector<uint8_t> read = Read();
+  EXPECT_NEAR(read[2], 120, 1);
+}
+
+TEST_F(GpuDevice, DamagedFileBytesGiveNoTexture) {
+  std::vector<uint8_t> junk = {0x89, 'P', 'N', 'G', 1, 2, 3};
+  EXPECT_EQ(GpuCreateTextureFromFileBytes(junk.data(), junk.size(), false, kWrapClamp), 0u);
+  EXPECT_EQ(GpuCreateTextureFromFileBytes(nullptr, 0, false, kWrapClamp), 0u);
+  std::vector<uint8_t> bmp = Bmp32(1, 2, 3, 4);
+  bmp[18] = 0xFF;  // width far beyond the pixels stored
+  bmp[21] = 0x7F;
+  EXPECT_EQ(GpuCreateTextureFromFileBytes(bmp.data(), bmp.size(), false, kWrapClamp), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+// Vertex buffers and textures: from mesh vertices, from RGBA bytes, and from
+// PNG or BMP file bytes decoded by SDL2_image.
+#include "platform/gpu_resources.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/gpu_device.h"
+#include "platform/gpu_internal.h"
+
+GpuBufferId GpuCreateVertexBuffer(const GpuMeshVertex* vertices, size_t count) {
+  if (!GpuHasDevice() || count == 0) return 0;
+  GLuint buffer = 0;
+  glGenBuffers(1, &buffer);
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
+  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(GpuMeshVertex)), vertices, GL_STATIC_DRAW);
+  if (glGetError() != GL_NO_ERROR) {
+    glDeleteBuffers(1, &buffer);
+    return 0;
+  }
+  return buffer;
+}
+
+GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t height, GpuTextureWrap wrap) {
+  if (!GpuHasDevice() || rgba == nullptr || width <= 0 || height <= 0) return 0;
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  if (width > largest || height > largest) return 0;
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  glGenerateMipmap(GL_TEXTURE_2D);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  GLint mode = wrap == kWrapClamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, mode);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  if (glGetError() != GL_NO_ERROR) {
+    glDeleteTextures(1, &texture);
+    return 0;
+  }
+  return texture;
+}
+
+GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap) {
+  if (!GpuHasDevice() || bytes == nullptr || size == 0 || size > 0x7FFFFFFF) return 0;
+  SDL_RWops* stream = SDL_RWFromConstMem(bytes, int(size));
+  SDL_Surface* decoded = stream != nullptr ? IMG_Load_RW(stream, 1) : nullptr;
+  if (decoded == nullptr) return 0;
+  SDL_Surface* surface = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ABGR8888, 0);
+  SDL_FreeSurface(decoded);
+  if (surface == nullptr) return 0;
+  GpuTextureId texture = 0;
+  if (SDL_LockSurface(surface) == 0) {
+    std::vector<uint8_t> rgba(size_t(surface->w) * size_t(surface->h) * 4);
+    for (int y = 0; y < surface->h; ++y) {
+      const uint8_t* row = static_cast<const uint8_t*>(surface->pixels) + size_t(y) * size_t(surface->pitch);
+      std::copy(row, row + size_t(surface->w) * 4, rgba.begin() + std::ptrdiff_t(size_t(y) * size_t(surface->w) * 4));
+    }
+    SDL_UnlockSurface(surface);
+    if (opaque) {
+      for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+    }
+    texture = GpuCreateTextureRgba(rgba.data(), surface->w, surface->h, wrap);
+  }
+  SDL_FreeSurface(surface);
+  return texture;
+}
+
+void GpuGetTextureSize(GpuTextureId texture, int32_t* width, int32_t* height) {
+  *width = 0;
+  *height = 0;
+  if (!GpuHasDevice() || texture == 0) return;
+  GLint w = 0, h = 0;
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  *width = w;
+  *height = h;
+}

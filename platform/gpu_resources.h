@@ -1,0 +1,26 @@
+// Vertex buffers and textures on the GPU stand-in. Ids are 0 for "none"; a
+// failed creation gives 0 and draws nothing (or with no texture).
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+using GpuBufferId = uint32_t;
+using GpuTextureId = uint32_t;
+
+// A vertex of a mesh: position, normal, texture (the D3DFVF_XYZ | NORMAL | TEX1 layout).
+struct GpuMeshVertex {
+  float x, y, z;
+  float nx, ny, nz;
+  float u, v;
+};
+static_assert(sizeof(GpuMeshVertex) == 32);
+
+GpuBufferId GpuCreateVertexBuffer(const GpuMeshVertex* vertices, size_t count);
+
+enum GpuTextureWrap : int32_t { kWrapRepeat = 0, kWrapClamp = 1 };
+// From RGBA bytes, top row first; mipmapped, linear filtering.
+GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t height, GpuTextureWrap wrap);
+// From the bytes of a PNG or BMP file (SDL2_image). `opaque` sets every
+// pixel's alpha to 255 (for 32-bit pictures whose fourth byte is no opacity).
+GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap);
+void GpuGetTextureSize(GpuTextureId texture, int32_t* width, int32_t* height);
