@@ -98,6 +98,11 @@ endif()
 # Note what is there before copying: only folders this install creates are listed.
 rr_read_previous_log("${rr_root}" "${rr_prefix}" rr_files rr_folders)
 rr_missing_folders("${rr_root}" "${rr_prefix}" rr_created)
+if(rr_root AND rr_created)
+  # A staged install cannot know which folders above the prefix the target
+  # machine has; it claims only the prefix.
+  set(rr_created "${rr_prefix}")
+endif()
 list(APPEND rr_folders ${rr_created})
 foreach(program IN LISTS rr_programs)
   get_filename_component(name "${program}" NAME)
