@@ -1,0 +1,14 @@
+// The Ogg Vorbis file reader over a FileStream: reads go through the stream,
+// seeking is refused (the reader then reads front to back), closing the
+// reader closes and deletes the stream.
+#pragma once
+#include <vorbis/vorbisfile.h>
+
+class FileStream;
+
+// Opens the reader on an open stream. On success the reader owns the stream
+// (ov_clear deletes it); on failure the caller still owns it.
+bool OpenOggReader(OggVorbis_File& reader, FileStream* stream);
+// The stream's rate as the music path reports it: halved for mono, because
+// the music buffer is always stereo and takes two mono samples per frame.
+int32_t ReportedOggRate(OggVorbis_File& reader, int32_t* channels);
