@@ -1,3 +1,4 @@
+// The SDL window: creation, title, sizes and the tick count.
 #include "platform/window.h"
 
 #include <cstdio>
@@ -6,6 +7,9 @@
 
 namespace {
 SDL_Window* window = nullptr;
+int pictureWidth = 640;
+int pictureHeight = 480;
+bool fullScreenPicture = false;
 
 bool InitVideo() {
   if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
@@ -19,6 +23,8 @@ bool InitVideo() {
 
 SDL_Window* PlatformSdlWindow() { return window; }
 
+bool PlatformShowsPictureInBars() { return window != nullptr && fullScreenPicture; }
+
 bool PlatformCreateWindow(const WindowConfig& config) {
   if (!InitVideo()) return false;
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
@@ -26,16 +32,22 @@ bool PlatformCreateWindow(const WindowConfig& config) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+  pictureWidth = config.width > 0 ? config.width : 1;
+  pictureHeight = config.height > 0 ? config.height : 1;
+  fullScreenPicture = config.fullScreen;
   Uint32 flags = SDL_WINDOW_OPENGL;
   if (config.hidden) flags |= SDL_WINDOW_HIDDEN;
   if (config.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   if (config.resizable && !config.fullScreen) flags |= SDL_WINDOW_RESIZABLE;
-  window = SDL_CreateWindow(config.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, config.width,
-                            config.height, flags);
+  int x = config.placed ? config.x : SDL_WINDOWPOS_CENTERED;
+  int y = config.placed ? config.y : SDL_WINDOWPOS_CENTERED;
+  window = SDL_CreateWindow(config.title, x, y, pictureWidth, pictureHeight, flags);
   if (window == nullptr) {
     std::printf("SDL window: %s\n", SDL_GetError());
     return false;
   }
+  // Typed characters arrive as text-input events.
+  SDL_StartTextInput();
   return true;
 }
 
@@ -56,10 +68,46 @@ void PlatformGetClientSize(int* width, int* height) {
   if (window != nullptr) SDL_GL_GetDrawableSize(window, width, height);
 }
 
+void PlatformGetPictureSize(int* width, int* height) {
+  *width = pictureWidth;
+  *height = pictureHeight;
+}
+
+void FitPictureRect(int areaW, int areaH, int pictureW, int pictureH, int* x, int* y, int* width, int* height) {
+  *x = 0;
+  *y = 0;
+  *width = areaW;
+  *height = areaH;
+  if (areaW <= 0 || areaH <= 0 || pictureW <= 0 || pictureH <= 0) return;
+  // Compare areaW / areaH with pictureW / pictureH without rounding.
+  int64_t wide = int64_t{areaW} * pictureH;
+  int64_t tall = int64_t{areaH} * pictureW;
+  if (wide > tall) {
+    *width = static_cast<int>(tall / pictureH);
+    *x = (areaW - *width) / 2;
+  } else if (tall > wide) {
+    *height = static_cast<int>(wide / pictureW);
+    *y = (areaH - *height) / 2;
+  }
+}
+
+void PlatformGetPictureRect(int* x, int* y, int* width, int* height) {
+  int areaW = 0;
+  int areaH = 0;
+  PlatformGetClientSize(&areaW, &areaH);
+  if (fullScreenPicture) {
+    FitPictureRect(areaW, areaH, pictureWidth, pictureHeight, x, y, width, height);
+  } else {
+    *x = 0;
+    *y = 0;
+    *width = areaW;
+    *height = areaH;
+  }
+}
+
 void PlatformGetScreenSize(int* width, int* height) {
   SDL_DisplayMode mode;
-  InitVideo();
-  if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+  if (InitVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
     *width = mode.w;
     *height = mode.h;
   } else {
@@ -69,3 +117,5 @@ void PlatformGetScreenSize(int* width, int* height) {
 }
 
 uint32_t PlatformTickCount() { return SDL_GetTicks(); }
+
+void PlatformDelay(uint32_t milliseconds) { SDL_Delay(milliseconds); }

@@ -4,11 +4,17 @@
 #include <cstdint>
 
 struct WindowConfig {
-  int width = 640;          // client size in pixels (ignored for full screen)
+  // Size of the picture the game draws, in pixels. A windowed start opens the
+  // window at this client size; full screen opens a desktop-sized window and
+  // shows the picture scaled into it with its shape kept (bars at the sides).
+  int width = 640;
   int height = 480;
-  bool fullScreen = false;  // full screen: the desktop-sized window, picture scaled with bars
+  bool fullScreen = false;
   bool hidden = false;      // tests and tools draw into a window nobody sees
   bool resizable = true;
+  bool placed = false;      // true: open at x, y on the desktop; false: centred
+  int x = 0;
+  int y = 0;
   const char* title = "Rivet Run";
 };
 
@@ -20,7 +26,18 @@ void PlatformDestroyWindow();
 void PlatformSetWindowTitle(const char* title);
 // Size of the drawable client area in pixels.
 void PlatformGetClientSize(int* width, int* height);
+// Size of the picture the game draws (the configured width and height).
+void PlatformGetPictureSize(int* width, int* height);
+// Where the picture is shown inside the drawable area, in drawable pixels:
+// the whole area for a window, the largest centred rectangle of the picture's
+// shape for full screen.
+void PlatformGetPictureRect(int* x, int* y, int* width, int* height);
+// The rectangle of shape pictureW x pictureH that fills an area areaW x areaH
+// as far as it can, centred (bars left and right, or above and below).
+void FitPictureRect(int areaW, int areaH, int pictureW, int pictureH, int* x, int* y, int* width, int* height);
 // Size of the desktop the window lives on.
 void PlatformGetScreenSize(int* width, int* height);
 // Milliseconds since the platform started (GetTickCount's stand-in).
 uint32_t PlatformTickCount();
+// Gives the processor away for about this many milliseconds.
+void PlatformDelay(uint32_t milliseconds);

@@ -1,0 +1,215 @@
+// SDL events to window messages, and the held-key table and focus kept current.
+#include "platform/events.h"
+
+#include <deque>
+
+#include "input/keyboard.h"
+#include "platform/events_internal.h"
+#include "platform/window.h"
+#include "platform/window_internal.h"
+
+namespace {
+std::deque<WindowMessage> pending;
+ResizeRepaint resizeRepaint = nullptr;
+bool leftControlHeld = false;
+bool rightControlHeld = false;
+uint32_t pushedButtons = 0;  // buttons held by pushed events, in the game's numbering
+
+// The Windows virtual-key code of an SDL key, 0 for keys the game never asks for.
+int VirtualKeyFromSdl(SDL_Keycode key) {
+  if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+  if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+  switch (key) {
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return 9;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return 16;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_END: return VK_END;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_DELETE: return VK_DELETE;
+    default: return 0;
+  }
+}
+
+// Keys that type a control character without a text-input event.
+int ControlCharacterOf(int virtualKey) {
+  switch (virtualKey) {
+    case VK_BACK: return 8;
+    case 9: return 9;
+    case VK_RETURN: return 13;
+    case VK_ESCAPE: return 27;
+    default: return 0;
+  }
+}
+
+// Either Ctrl key holds VK_CONTROL; releasing one leaves it held by the other.
+void TrackControl(SDL_Keycode key, bool down) {
+  if (key == SDLK_LCTRL) leftControlHeld = down;
+  if (key == SDLK_RCTRL) rightControlHeld = down;
+  SetKeyHeld(VK_CONTROL, leftControlHeld || rightControlHeld);
+}
+
+void Queue(int32_t kind, int32_t code = 0, int32_t x = 0, int32_t y = 0) {
+  WindowMessage message;
+  message.kind = kind;
+  message.code = code;
+  message.repeat = kind == kMessageChar ? 1 : 0;
+  message.x = x;
+  message.y = y;
+  pending.push_back(message);
+}
+
+void TranslateKey(const SDL_KeyboardEvent& event) {
+  bool down = event.type == SDL_KEYDOWN;
+  int virtualKey = VirtualKeyFromSdl(event.keysym.sym);
+  if (virtualKey == 0) return;
+  if (virtualKey == VK_CONTROL) {
+    TrackControl(event.keysym.sym, down);
+  } else {
+    SetKeyHeld(virtualKey, down);
+  }
+  if (!down) return;
+  Queue(kMessageKeyDown, virtualKey);
+  int character = ControlCharacterOf(virtualKey);
+  if (character != 0) Queue(kMessageChar, character);
+}
+
+void TranslateText(const SDL_TextInputEvent& event) {
+  for (const char* c = event.text; *c != 0 && c < event.text + sizeof(event.text); ++c) {
+    Queue(kMessageChar, static_cast<int8_t>(*c));
+  }
+}
+
+// Floor division, so that points left of or above the picture stay negative.
+int FloorDivide(int64_t a, int64_t b) {
+  int64_t q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+  return static_cast<int>(q);
+}
+
+// Window points to picture pixels: the picture fills the window, or for full
+// screen its centred rectangle with bars.
+void TranslateMouse(int windowX, int windowY) {
+  int pictureW = 0;
+  int pictureH = 0;
+  PlatformGetPictureSize(&pictureW, &pictureH);
+  int windowW = 0;
+  int windowH = 0;
+  if (PlatformSdlWindow() != nullptr) SDL_GetWindowSize(PlatformSdlWindow(), &windowW, &windowH);
+  int rectX = 0;
+  int rectY = 0;
+  int rectW = windowW;
+  int rectH = windowH;
+  if (PlatformShowsPictureInBars()) {
+    FitPictureRect(windowW, windowH, pictureW, pictureH, &rectX, &rectY, &rectW, &rectH);
+  }
+  if (rectW <= 0 || rectH <= 0) {
+    Queue(kMessageMouseMove, 0, windowX, windowY);
+    return;
+  }
+  int x = FloorDivide(int64_t{windowX - rectX} * pictureW, rectW);
+  int y = FloorDivide(int64_t{windowY - rectY} * pictureH, rectH);
+  Queue(kMessageMouseMove, 0, x, y);
+}
+
+void TranslateWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED: Queue(kMessageSize); break;
+    case SDL_WINDOWEVENT_CLOSE: Queue(kMessageDestroy); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: SetInputFocus(true); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      // Keys let go in another window never reach us: forget them all.
+      SetInputFocus(false);
+      ReleaseAllKeys();
+      leftControlHeld = rightControlHeld = false;
+      break;
+    default: break;
+  }
+}
+
+// The real mouse is read from SDL's state when the game asks; only pushed
+// buttons need keeping here.
+void TranslateButton(const SDL_MouseButtonEvent& event) {
+  if (event.which != kPushedMouseId || event.button > 7) return;
+  uint32_t bit = 1u << event.button;
+  pushedButtons = event.state == SDL_PRESSED ? (pushedButtons | bit) : (pushedButtons & ~bit);
+}
+
+void Translate(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: TranslateKey(event.key); break;
+    case SDL_TEXTINPUT: TranslateText(event.text); break;
+    case SDL_MOUSEMOTION: TranslateMouse(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: TranslateButton(event.button); break;
+    case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
+    case SDL_QUIT: Queue(kMessageDestroy); break;
+    default: break;
+  }
+}
+
+uint32_t PollSdlMouseButtons() {
+  uint32_t real = SDL_WasInit(SDL_INIT_VIDEO) != 0 ? MouseMaskFromSdlButtons(SDL_GetMouseState(nullptr, nullptr)) : 0;
+  return real | pushedButtons;
+}
+
+void SetSdlCursorMode(int mode) {
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return;
+  SDL_ShowCursor(mode == 1 ? SDL_ENABLE : SDL_DISABLE);
+  if (PlatformSdlWindow() != nullptr) SDL_SetWindowGrab(PlatformSdlWindow(), mode == 2 ? SDL_TRUE : SDL_FALSE);
+}
+}  // namespace
+
+bool PlatformPeekMessage(WindowMessage* message) {
+  *message = WindowMessage{};
+  if (pending.empty()) {
+    if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return false;
+    SDL_Event event;
+    if (SDL_PollEvent(&event) == 0) return false;
+    Translate(event);
+    if (pending.empty()) return true;  // taken, but nothing the game handles
+  }
+  *message = pending.front();
+  pending.pop_front();
+  return true;
+}
+
+void PlatformDiscardPendingMessages() { pending.clear(); }
+
+void SetPushedButtons(uint32_t mask) { pushedButtons = mask; }
+
+void SetResizeRepaint(ResizeRepaint repaint) { resizeRepaint = repaint; }
+
+void RepaintAfterResize() {
+  if (resizeRepaint != nullptr) resizeRepaint();
+}
+
+MouseDevice PlatformMouseDevice() {
+  MouseDevice device;
+  device.pollButtons = PollSdlMouseButtons;
+  device.setCursorMode = SetSdlCursorMode;
+  return device;
+}
+
+uint32_t MouseMaskFromSdlButtons(uint32_t sdlButtons) {
+  uint32_t mask = 0;
+  if (sdlButtons & SDL_BUTTON_LMASK) mask |= 1u << 0;
+  if (sdlButtons & SDL_BUTTON_RMASK) mask |= 1u << 1;
+  if (sdlButtons & SDL_BUTTON_MMASK) mask |= 1u << 2;
+  if (sdlButtons & SDL_BUTTON_X1MASK) mask |= 1u << 3;
+  if (sdlButtons & SDL_BUTTON_X2MASK) mask |= 1u << 4;
+  return mask;
+}

@@ -1,0 +1,180 @@
+// The window stand-in's own logic: the picture's place in a full-screen
+// window, SDL's mouse buttons as the game's mask, and how one SDL event
+// becomes window messages (a hidden window under the offscreen driver).
+#include <gtest/gtest.h>
+
+#include "input/keyboard.h"
+#include "platform/events.h"
+#include "platform/events_inject.h"
+#include "platform/window.h"
+#include "platform/window_internal.h"
+
+namespace {
+
+struct Rect {
+  int x, y, w, h;
+  bool operator==(const Rect&) const = default;
+};
+Rect Fit(int areaW, int areaH, int pictureW, int pictureH) {
+  Rect r{};
+  FitPictureRect(areaW, areaH, pictureW, pictureH, &r.x, &r.y, &r.w, &r.h);
+  return r;
+}
+
+TEST(PictureRect, WideScreensGetBarsAtTheSides) {
+  EXPECT_EQ(Fit(1920, 1080, 640, 480), (Rect{240, 0, 1440, 1080}));
+  EXPECT_EQ(Fit(1366, 768, 800, 600), (Rect{171, 0, 1024, 768}));
+}
+
+TEST(PictureRect, TallScreensGetBarsAboveAndBelow) {
+  EXPECT_EQ(Fit(1280, 1024, 640, 480), (Rect{0, 32, 1280, 960}));
+}
+
+TEST(PictureRect, MatchingShapesFillTheArea) {
+  EXPECT_EQ(Fit(1024, 768, 640, 480), (Rect{0, 0, 1024, 768}));
+}
+
+TEST(PictureRect, EmptySizesGiveTheWholeAreaWithoutDividingByZero) {
+  EXPECT_EQ(Fit(800, 600, 0, 480), (Rect{0, 0, 800, 600}));
+  EXPECT_EQ(Fit(0, 0, 640, 480), (Rect{0, 0, 0, 0}));
+}
+
+TEST(MouseMask, SdlButtonsMapToTheGamesNumbering) {
+  EXPECT_EQ(MouseMaskFromSdlButtons(0), 0u);
+  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_LMASK), 1u);
+  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_RMASK), 2u);
+  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_MMASK), 4u);
+  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_X1MASK | SDL_BUTTON_X2MASK), 8u | 16u);
+}
+
+class WindowMessages : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    PlatformDiscardPendingMessages();
+    PlatformDestroyWindow();
+    ReleaseAllKeys();
+  }
+  void Open(bool fullScreen) {
+    WindowConfig config;
+    config.width = 640;
+    config.height = 480;
+    config.hidden = true;
+    config.fullScreen = fullScreen;
+    ASSERT_TRUE(PlatformCreateWindow(config));
+    WindowMessage message;
+    while (PlatformPeekMessage(&message)) {
+    }
+  }
+  std::vector<WindowMessage> Take() {
+    std::vector<WindowMessage> messages;
+    WindowMessage message;
+    while (PlatformPeekMessage(&message)) {
+      if (message.kind != kMessageNone) messages.push_back(message);
+    }
+    return messages;
+  }
+};
+
+TEST_F(WindowMessages, OneTextEventGivesOneMessagePerByte) {
+  Open(false);
+  PlatformPushText("abc");
+  WindowMessage message;
+  ASSERT_TRUE(PlatformPeekMessage(&message));
+  EXPECT_EQ(message.code, 'a');
+  EXPECT_EQ(message.repeat, 1);
+  ASSERT_TRUE(PlatformPeekMessage(&message));
+  EXPECT_EQ(message.code, 'b');
+  ASSERT_TRUE(PlatformPeekMessage(&message));
+  EXPECT_EQ(message.code, 'c');
+  EXPECT_FALSE(PlatformPeekMessage(&message));
+}
+
+TEST_F(WindowMessages, EnterGivesKeyDownThenItsCharacter) {
+  Open(false);
+  PlatformPushKey(VK_RETURN, true);
+  std::vector<WindowMessage> messages = Take();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].kind, kMessageKeyDown);
+  EXPECT_EQ(messages[0].code, VK_RETURN);
+  EXPECT_EQ(messages[1].kind, kMessageChar);
+  EXPECT_EQ(messages[1].code, 13);
+  EXPECT_NE(IsKeyDown(VK_RETURN), 0);
+}
+
+TEST_F(WindowMessages, EitherControlKeyHoldsControl) {
+  Open(false);
+  SDL_Event event = {};
+  event.type = SDL_KEYDOWN;
+  event.key.keysym.sym = SDLK_LCTRL;
+  SDL_PushEvent(&event);
+  event.key.keysym.sym = SDLK_RCTRL;
+  SDL_PushEvent(&event);
+  event.type = SDL_KEYUP;
+  event.key.keysym.sym = SDLK_LCTRL;
+  SDL_PushEvent(&event);
+  Take();
+  EXPECT_NE(IsKeyDown(VK_CONTROL), 0);
+  event.key.keysym.sym = SDLK_RCTRL;
+  SDL_PushEvent(&event);
+  Take();
+  EXPECT_EQ(IsKeyDown(VK_CONTROL), 0);
+}
+
+TEST_F(WindowMessages, IgnoredEventsCountAsTakenButCarryNothing) {
+  Open(false);
+  SDL_Event event = {};
+  event.type = SDL_MOUSEWHEEL;
+  SDL_PushEvent(&event);
+  WindowMessage message;
+  ASSERT_TRUE(PlatformPeekMessage(&message));
+  EXPECT_EQ(message.kind, kMessageNone);
+  EXPECT_FALSE(PlatformPeekMessage(&message));
+}
+
+TEST_F(WindowMessages, FullScreenMouseIsMeasuredInsideThePicture) {
+  Open(true);
+  int windowW = 0;
+  int windowH = 0;
+  SDL_GetWindowSize(PlatformSdlWindow(), &windowW, &windowH);
+  Rect picture = Fit(windowW, windowH, 640, 480);
+  PlatformPushMouseMove(picture.x + picture.w / 2, picture.y + picture.h / 2);
+  PlatformPushMouseMove(picture.x, picture.y);
+  PlatformPushMouseMove(picture.x - 5, picture.y - 5);  // in a bar, or beyond the window
+  std::vector<WindowMessage> moves = Take();
+  ASSERT_EQ(moves.size(), 3u);
+  EXPECT_NEAR(moves[0].x, 320, 1);
+  EXPECT_NEAR(moves[0].y, 240, 1);
+  EXPECT_EQ(moves[1].x, 0);
+  EXPECT_EQ(moves[1].y, 0);
+  EXPECT_LT(moves[2].x, 0);
+  EXPECT_LT(moves[2].y, 0);
+}
+
+TEST_F(WindowMessages, WindowedMouseFollowsTheWindowsCurrentSize) {
+  Open(false);
+  SDL_SetWindowSize(PlatformSdlWindow(), 1280, 960);
+  int windowW = 0;
+  int windowH = 0;
+  SDL_GetWindowSize(PlatformSdlWindow(), &windowW, &windowH);
+  PlatformPushMouseMove(windowW / 2, windowH / 4);
+  std::vector<WindowMessage> messages = Take();
+  ASSERT_FALSE(messages.empty());
+  const WindowMessage& move = messages.back();
+  ASSERT_EQ(move.kind, kMessageMouseMove);
+  EXPECT_NEAR(move.x, 320, 1);
+  EXPECT_NEAR(move.y, 120, 1);
+}
+
+TEST_F(WindowMessages, CloseAndQuitBothMeanDestroy) {
+  Open(false);
+  PlatformPushClose();
+  SDL_Event quit = {};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  std::vector<WindowMessage> messages = Take();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].kind, kMessageDestroy);
+  EXPECT_EQ(messages[1].kind, kMessageDestroy);
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+// Start-up's profile reads and writes: missing, short and damaged files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "shell/player_progress.h"
+#include "shell/scratch_directory_test.h"
+
+namespace {
+
+using ProfileFiles = ScratchDirectory;
+
+std::vector<unsigned char> ProfileTable(int index, int32_t highestLevel, const char* name) {
+  std::vector<unsigned char> bytes(360, 0);
+  std::memcpy(bytes.data() + index * 36, name, std::strlen(name));
+  for (int i = 0; i < 4; ++i) bytes[index * 36 + 32 + i] = static_cast<unsigned char>(static_cast<uint32_t>(highestLevel) >> (8 * i));
+  return bytes;
+}
+
+TEST_F(ProfileFiles, NoFilesStartProfileZeroAtLevelZero) {
+  playerProgress.profileIndex = 4;
+  playerProgress.highestLevel = 9;
+  LoadPlayerProgress();
+  EXPECT_EQ(playerProgress.profileIndex, 0);
+  EXPECT_EQ(playerProgress.highestLevel, 0);
+  EXPECT_EQ(playerProgress.currentLevel, 0);
+  EXPECT_FLOAT_EQ(playerProgress.eyeDistance, 50.0f);
+  EXPECT_FLOAT_EQ(playerProgress.pitch, -25.0f);
+  EXPECT_FLOAT_EQ(playerProgress.eyeHeight, 0.0f);
+}
+
+TEST_F(ProfileFiles, StoredIndexPicksItsRecordsHighestLevel) {
+  WriteBytes("profile.da0", Int32s({3}));
+  WriteBytes("profile.dat", ProfileTable(3, 17, "OLA"));
+  LoadPlayerProgress();
+  EXPECT_EQ(playerProgress.profileIndex, 3);
+  EXPECT_EQ(playerProgress.highestLevel, 17);
+}
+
+TEST_F(ProfileFiles, IndexOutsideTheTenProfilesPicksTheFirst) {
+  WriteBytes("profile.dat", ProfileTable(0, 5, "A"));
+  for (int32_t bad : {10, -1, 1 << 30, INT32_MIN}) {
+    WriteBytes("profile.da0", Int32s({bad}));
+    LoadPlayerProgress();
+    EXPECT_EQ(playerProgress.profileIndex, 0) << bad;
+    EXPECT_EQ(playerProgress.highestLevel, 5) << bad;
+  }
+}
+
+TEST_F(ProfileFiles, ShortIndexFileReadsAsZero) {
+  WriteBytes("profile.da0", {0x02, 0x00});
+  EXPECT_EQ(ReadProfileIndex(), 0);
+  WriteBytes("profile.da0", {0x02, 0x00, 0x00, 0x00, 0xFF});
+  EXPECT_EQ(ReadProfileIndex(), 2);
+}
+
+TEST_F(ProfileFiles, ShortTableLeavesTheMissingRecordsEmpty) {
+  std::vector<unsigned char> bytes = ProfileTable(1, 0x0302, "BOB");
+  bytes.resize(36 + 33);  // record 1 cut after the first byte of its level
+  WriteBytes("profile.dat", bytes);
+  ProfileRecord table[kProfileCount];
+  ReadProfileTable(table);
+  EXPECT_STREQ(table[1].name, "BOB");
+  EXPECT_EQ(table[1].highestLevel, 2);  // the missing bytes read as zero
+  EXPECT_EQ(table[9].highestLevel, 0);
+  EXPECT_STREQ(table[9].name, "");
+}
+
+TEST_F(ProfileFiles, NamesWithoutTheirEndAreEndedInMemory) {
+  std::vector<unsigned char> bytes(360, 'Z');
+  WriteBytes("profile.dat", bytes);
+  ProfileRecord table[kProfileCount];
+  ReadProfileTable(table);
+  EXPECT_EQ(std::strlen(table[0].name), 31u);
+}
+
+TEST_F(ProfileFiles, SavingWritesExactlyTheFourIndexBytes) {
+  playerProgress.profileIndex = 7;
+  SaveProfileIndex();
+  EXPECT_EQ(ReadBytes("profile.da0"), Int32s({7}));
+  playerProgress.profileIndex = 0;
+  SaveProfileIndex();
+  EXPECT_EQ(ReadBytes("profile.da0"), Int32s({0}));
+  EXPECT_FALSE(std::filesystem::exists("profile.da0.new"));
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+// The message pump on a hidden window: events pushed into the platform's
+// queue come out as cursor positions, typed keys, held keys, repaints and,
+// for a close, saved files and a clean end.
+#include <gtest/gtest.h>
+
+#include "input/keyboard.h"
+#include "input/mouse.h"
+#include "input/typed_keys.h"
+#include "platform/events.h"
+#include "platform/events_inject.h"
+#include "platform/window.h"
+#include "shell/main_window.h"
+#include "shell/pump.h"
+#include "shell/scratch_directory_test.h"
+#include "shell/shutdown.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+class MessagePump : public ScratchDirectory {
+ protected:
+  static void SetUpTestSuite() {
+    WindowConfig config;
+    config.width = kWidth;
+    config.height = kHeight;
+    config.hidden = true;
+    config.resizable = false;
+    ASSERT_TRUE(PlatformCreateWindow(config));
+    SetClientSize(kWidth, kHeight);
+    InitInput(PlatformMouseDevice());
+  }
+  static void TearDownTestSuite() { PlatformDestroyWindow(); }
+  void SetUp() override {
+    ScratchDirectory::SetUp();
+    Drain();
+    ClearTypedKeys();
+    ReleaseAllKeys();
+    SetInputFocus(true);
+  }
+  void TearDown() override {
+    Drain();
+    ClearTypedKeys();
+    ReleaseAllKeys();
+    PlatformReleasePushedButtons();
+    ScratchDirectory::TearDown();
+  }
+  // Empties the queue of whatever the window system said on its own.
+  static void Drain() {
+    for (int i = 0; i < 10; ++i) PumpMessages();
+    ClearTypedKeys();
+  }
+  static std::vector<int32_t> TypedKeys() {
+    std::vector<int32_t> keys;
+    for (int32_t key = PopTypedKey(); key != 0; key = PopTypedKey()) keys.push_back(key);
+    return keys;
+  }
+};
+
+TEST_F(MessagePump, CursorIsClampedIntoTheClientArea) {
+  ASSERT_TRUE(PlatformPushMouseMove(kWidth + 10, -1));
+  PumpMessages();
+  EXPECT_EQ(GetCursorX(), kWidth - 1);
+  EXPECT_EQ(GetCursorY(), 0);
+  EXPECT_LT(GetMouseX(), 1.0f);
+  EXPECT_GT(GetMouseX(), 0.99f);
+  EXPECT_FLOAT_EQ(GetMouseY(), 0.0f);
+
+  PlatformPushMouseMove(-50, kHeight + 300);
+  PumpMessages();
+  EXPECT_EQ(GetCursorX(), 0);
+  EXPECT_EQ(GetCursorY(), kHeight - 1);
+}
+
+TEST_F(MessagePump, CursorIsNormalisedByTheClientSize) {
+  PlatformPushMouseMove(160, 360);
+  PumpMessages();
+  EXPECT_FLOAT_EQ(GetMouseX(), 0.25f);
+  EXPECT_FLOAT_EQ(GetMouseY(), 0.75f);
+  // Later messages of other kinds leave the cursor where it was.
+  PlatformPushText("q");
+  PumpMessages();
+  EXPECT_FLOAT_EQ(GetMouseX(), 0.25f);
+}
+
+TEST_F(MessagePump, TypedTextArrivesAsSignedBytesInOrder) {
+  PlatformPushText("ab");
+  PlatformPushText("\xB9");
+  PlatformPushText("\xC4\x85");  // a Polish letter: its two UTF-8 bytes
+  PumpMessages();
+  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{'a', 'b', -71, -60, -123}));
+}
+
+TEST_F(MessagePump, NavigationKeysQueueTheirCodesAndOtherKeysNothing) {
+  for (int key : std::initializer_list<int>{VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN,
+                                            VK_DELETE, 'A', '7', VK_CONTROL}) {
+    PlatformPushKey(key, true);
+    PlatformPushKey(key, false);
+  }
+  PumpMessages();
+  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{kKeyPageUp, kKeyPageDown, kKeyEnd, kKeyHome, kKeyLeft, kKeyUp,
+                                               kKeyRight, kKeyDown, kKeyDelete}));
+}
+
+TEST_F(MessagePump, HeldNavigationKeyRepeats) {
+  PlatformPushKey(VK_DOWN, true);
+  PlatformPushKey(VK_DOWN, true, true);
+  PlatformPushKey(VK_DOWN, true, true);
+  PumpMessages();
+  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{kKeyDown, kKeyDown, kKeyDown}));
+}
+
+TEST_F(MessagePump, KeysThatTypeControlCharactersQueueThem) {
+  for (int key : {VK_BACK, VK_RETURN, VK_ESCAPE}) PlatformPushKey(key, true);
+  PumpMessages();
+  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{8, 13, 27}));
+}
+
+TEST_F(MessagePump, RepeatCountQueuesTheCharacterThatManyTimes) {
+  WindowMessage message;
+  message.kind = kMessageChar;
+  message.code = 0xB9;  // the byte as it may come from a wider source
+  message.repeat = 3;
+  DispatchWindowMessage(message);
+  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{-71, -71, -71}));
+}
+
+TEST_F(MessagePump, HandlesAtMostEightyMessagesPerCall) {
+  for (int i = 0; i < 100; ++i) ASSERT_TRUE(PlatformPushText("x"));
+  PumpMessages();
+  EXPECT_EQ(TypedKeys().size(), 80u);
+  PumpMessages();
+  EXPECT_EQ(TypedKeys().size(), 20u);
+  PumpMessages();  // an empty queue: returns at once
+  EXPECT_TRUE(TypedKeys().empty());
+}
+
+TEST_F(MessagePump, HeldKeysFollowDownAndUp) {
+  PlatformPushKey(VK_SPACE, true);
+  PlatformPushKey('W', true);
+  PumpMessages();
+  EXPECT_NE(IsKeyDown(VK_SPACE), 0);
+  EXPECT_NE(IsKeyDown('W'), 0);
+  PlatformPushKey(VK_SPACE, false);
+  PumpMessages();
+  EXPECT_EQ(IsKeyDown(VK_SPACE), 0);
+  EXPECT_NE(IsKeyDown('W'), 0);
+}
+
+TEST_F(MessagePump, LosingTheFocusLetsGoOfEveryKey) {
+  PlatformPushKey(VK_LEFT, true);
+  PlatformPushFocus(false);
+  PumpMessages();
+  EXPECT_EQ(IsKeyDown(VK_LEFT), 0);
+  PlatformPushFocus(true);
+  PumpMessages();
+  EXPECT_EQ(IsKeyDown(VK_LEFT), 0);  // released while away, not held again
+}
+
+TEST_F(MessagePump, PushedMouseButtonsShowInTheMask) {
+  PlatformPushMouseButton(0, true);
+  PlatformPushMouseButton(1, true);
+  PumpMessages();
+  EXPECT_EQ(GetMouseButtons() & 0x3u, 0x3u);
+  PlatformPushMouseButton(0, false);
+  PumpMessages();
+  EXPECT_EQ(GetMouseButtons() & 0x3u, 0x2u);
+}
+
+int repaints = 0;
+void CountRepaint() { ++repaints; }
+
+TEST_F(MessagePump, ResizeRepaintsThroughTheInstalledHook) {
+  PlatformPushResize(800, 600);
+  PumpMessages();  // no device yet: nothing happens
+  SetResizeRepaint(CountRepaint);
+  repaints = 0;
+  PlatformPushResize(700, 500);
+  PumpMessages();
+  SetResizeRepaint(nullptr);
+  EXPECT_EQ(repaints, 1);
+}
+
+void SaveMarker() {
+  FILE* file = std::fopen("saved-on-close", "wb");
+  if (file != nullptr) std::fclose(file);
+}
+
+TEST_F(MessagePump, CloseRunsTheSaversAndEndsWithCodeZero) {
+  // The forked child shares this test's directory, so its save lands here.
+  EXPECT_EXIT(
+      {
+        AddExitSaver(SaveMarker);
+        PlatformPushClose();
+        PumpMessages();
+        std::abort();  // not reached: the close ends the process
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_TRUE(std::filesystem::exists("saved-on-close"));
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// "options.dat" at start-up: stored choices kept, damaged files mended, the
+// display mode chosen with the command line.
+#include <gtest/gtest.h>
+
+#include "shell/main_window.h"
+#include "shell/scratch_directory_test.h"
+#include "shell/settings.h"
+
+namespace {
+
+class SettingsFile : public ScratchDirectory {
+ protected:
+  void SetUp() override {
+    ScratchDirectory::SetUp();
+    RequestDisplayMode(0, 0, 0);
+  }
+  void StartWith(bool windowed) {
+    CommandLine line;
+    line.windowed = windowed;
+    LoadSettingsAndCommandLine(line);
+  }
+  void ExpectRequested(int32_t width, int32_t height, int32_t depth) {
+    int32_t w, h, d;
+    GetRequestedDisplayMode(&w, &h, &d);
+    EXPECT_EQ(w, width);
+    EXPECT_EQ(h, height);
+    EXPECT_EQ(d, depth);
+  }
+};
+
+TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsWritten) {
+  StartWith(true);
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));
+  EXPECT_EQ(GetStartResolution(), 1);
+  ExpectRequested(0, 0, 0);  // windowed: nothing asked of the display
+  EXPECT_STREQ(GetWindowTitle(), "Rivet Run");
+  EXPECT_EQ(IsMusicEnabled(), 1);
+  EXPECT_EQ(ReadDrawOption(), 1);
+}
+
+TEST_F(SettingsFile, StoredChoicesSurviveTheStart) {
+  WriteBytes("options.dat", Int32s({0, 0, 3}));
+  StartWith(false);
+  ExpectRequested(1024, 768, -1);
+  EXPECT_EQ(GetStartResolution(), 3);
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({0, 0, 3}));
+  EXPECT_EQ(IsMusicEnabled(), 0);
+  EXPECT_EQ(ReadDrawOption(), 0);
+}
+
+TEST_F(SettingsFile, EveryResolutionMapsToItsFullScreenSize) {
+  const int sizes[kResolutionCount][2] = {{320, 240},   {640, 480},   {800, 600},  {1024, 768},
+                                          {1280, 1024}, {1600, 1200}, {2048, 1536}};
+  for (int index = 0; index < kResolutionCount; ++index) {
+    WriteBytes("options.dat", Int32s({1, 1, index}));
+    StartWith(false);
+    ExpectRequested(sizes[index][0], sizes[index][1], -1);
+  }
+}
+
+TEST_F(SettingsFile, DamagedFieldsFallBackOneByOne) {
+  WriteBytes("options.dat", Int32s({7, 0, 9}));
+  StartWith(false);
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 0, 1}));
+  ExpectRequested(640, 480, -1);
+
+  WriteBytes("options.dat", Int32s({0, -1, -3}));
+  StartWith(true);
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({0, 1, 1}));
+}
+
+TEST_F(SettingsFile, ShortOrEmptyFileGivesAllDefaults) {
+  for (size_t length : {0u, 4u, 11u}) {
+    std::vector<unsigned char> bytes = Int32s({0, 0, 5});
+    bytes.resize(length);
+    WriteBytes("options.dat", bytes);
+    StartWith(true);
+    EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1})) << length << " bytes";
+    EXPECT_EQ(IsMusicEnabled(), 1);
+  }
+}
+
+TEST_F(SettingsFile, LongerFileKeepsItsFirstTwelveBytesOnly) {
+  std::vector<unsigned char> bytes = Int32s({0, 1, 2, 99});
+  WriteBytes("options.dat", bytes);
+  StartWith(true);
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({0, 1, 2}));
+}
+
+TEST_F(SettingsFile, UnwritableSettingsDoNotStopTheStart) {
+  // A directory where the file should be: it can be neither read nor replaced.
+  std::filesystem::create_directory("options.dat");
+  StartWith(false);
+  ExpectRequested(640, 480, -1);
+  EXPECT_TRUE(std::filesystem::is_directory("options.dat"));
+  EXPECT_FALSE(std::filesystem::exists("options.dat.new"));
+  EXPECT_EQ(IsMusicEnabled(), 1);
+}
+
+TEST(WindowTitle, LongTitlesAreCutToTheBuffer) {
+  std::string longTitle(2000, 'x');
+  SetWindowTitle(longTitle.c_str());
+  EXPECT_EQ(std::string(GetWindowTitle()), std::string(799, 'x'));
+  SetWindowTitle(nullptr);
+  EXPECT_STREQ(GetWindowTitle(), "");
+  SetWindowTitle("Rivet Run");
+}
+
+}  // namespace
