@@ -1,0 +1,97 @@
+// The board as the play screen and the intro tour draw it.
+#include "gameplay/board_draw.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "frontend/font_text.h"
+#include "gameplay/game_assets.h"
+#include "gameplay/level_timer.h"
+#include "graphics/render_queue.h"
+
+namespace {
+float SceneX(float x) { return 2.0f * x - 18.0f; }
+float SceneY(float y) { return 12.0f - 2.0f * y; }
+
+void SetBoardCamera(const Board& board) {
+  if (board.CameraMode == 0) {
+    SetCamera(0, board.eyeHeight, board.eyeDistance, 0, 0, 0, 0, 1, 0, 45.0f);
+  } else if (board.CameraMode >= 1 && board.CameraMode <= 9 && board.CameraMode <= board.robotCount) {
+    const RobotRecord& r = board.robots[board.CameraMode - 1];
+    SetCamera(SceneX(r.x), SceneY(r.y), 1.425f, board.lookAt[0], board.lookAt[1], board.lookAt[2], 0, 0, 1,
+              110.0f);
+  }
+  // -1: the caller has set the camera.
+}
+
+void QueueFloorRing(const GameAssets& a) {
+  const Model* floor = &a.cells[kCellFloor];
+  for (int x = 0; x < kBoardColumns; ++x) {
+    QueueModel(floor, SceneX(x), SceneY(-1), 0, 0, 0, 0, 0);
+    QueueModel(floor, SceneX(x), SceneY(kBoardRows), 0, 0, 0, 0, 0);
+  }
+  for (int y = 0; y < kBoardRows; ++y) {
+    QueueModel(floor, SceneX(-1), SceneY(y), 0, 0, 0, 0, 0);
+    QueueModel(floor, SceneX(kBoardColumns), SceneY(y), 0, 0, 0, 0, 0);
+  }
+}
+
+void QueueCountdown(const Board& board) {
+  if (board.CameraMode == -1 || board.timeLimit <= 0) return;
+  char text[32];
+  std::snprintf(text, sizeof text, "CZAS %ld", static_cast<long>(RemainingSeconds(board.timeLimit, board.elapsed)));
+  DrawFontText(text, 0.08f, 0.1f, 1.25f, 1.0f, 1, 1, 1, 1);
+}
+}  // namespace
+
+float CellModelFrame(const Board& board, int kind, int x, int y) {
+  if (kind == kCellExit) return board.exitAnim;
+  if (IsDoorKind(kind)) {
+    const float state = std::fabs(board.cellState[x][y]);
+    // The "switched while closed" marker draws as the closed door.
+    return state > 4.0f ? 0.0f : state;
+  }
+  return 0.0f;
+}
+
+RobotLook ChooseRobotLook(const Board& board, const RobotRecord& r) {
+  const GameAssets& a = GetGameAssets();
+  if ((board.explosionAnim > 0 || board.electroAnim > 0) && r.deathKind >= 1) {
+    if (r.deathKind == 1) return {&a.robotBomb, board.explosionAnim};
+    if (r.deathKind == 2) return {&a.robotElectro, board.electroAnim};
+  }
+  if (r.teleportAnim == -1 && r.cloneAnim == -1 && r.exitAnim == -1) return {&a.robot, 0};
+  if (r.exitAnim == -1) {
+    if (r.teleportAnim == -1) return {&a.robotCloner, r.cloneAnim};
+    if (r.teleportAnim <= 5) return {&a.robotTeleport, r.teleportAnim};
+    return {&a.robotTeleport, 10 - r.teleportAnim};
+  }
+  return {&a.robotExit, std::fmax(r.exitAnim, 0.0f)};
+}
+
+void DrawBoard(const Board& board) {
+  const GameAssets& a = GetGameAssets();
+  SetLight(255, 255, 255, 0, 0, 0, 0, -20, 20);
+  SetBoardCamera(board);
+  QueueModel(&a.cube, 0, 0, 0, 0, 0, 0, 0);
+  QueueModel(&a.frameModel, 0, 0, 0, 0, 0, 0, 0);
+  QueueFloorRing(a);
+  for (int x = 0; x < kBoardColumns; ++x) {
+    for (int y = 0; y < kBoardRows; ++y) {
+      const CellVisualInfo v = board.CellVisual(x, y);
+      if (v.kind < 0 || v.kind >= kCellKindCount) continue;
+      QueueModel(&a.cells[v.kind], SceneX(x), SceneY(y), 0, 0, 0, v.angle, CellModelFrame(board, v.kind, x, y));
+    }
+  }
+  const int hidden = board.CameraMode - 1;  // the robot looked through
+  const int count = board.robotCount < kRobotCapacity ? board.robotCount : kRobotCapacity;
+  for (int i = 0; i < count; ++i) {
+    const RobotRecord& r = board.robots[i];
+    if (!r.active || i == hidden) continue;
+    const RobotLook look = ChooseRobotLook(board, r);
+    // Once upright, once upside down below the floor: its reflection.
+    QueueModel(look.model, SceneX(r.x), SceneY(r.y), 0, 0, 0, r.angle, look.frame);
+    QueueModel(look.model, SceneX(r.x), SceneY(r.y), 0, 180, 0, r.angle, look.frame);
+  }
+  QueueCountdown(board);
+}

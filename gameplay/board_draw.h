@@ -1,0 +1,18 @@
+// Drawing the board: scenery, the floor ring, the cells, the robots with
+// their reflections, and the countdown text.
+#pragma once
+#include "rules/board.h"
+
+class Model;
+
+// Queues the camera, the light and every model of the board for this frame.
+void DrawBoard(const Board& board);
+
+// The robot model and frame a robot is drawn with (null: not drawn).
+struct RobotLook {
+  const Model* model = nullptr;
+  float frame = 0;
+};
+RobotLook ChooseRobotLook(const Board& board, const RobotRecord& robot);
+// The animation frame of a cell's model.
+float CellModelFrame(const Board& board, int kind, int x, int y);

@@ -1,0 +1,76 @@
+// Composing the play screen's frames and the end scene.
+#include "gameplay/play_frame.h"
+
+#include "frontend/font_text.h"
+#include "gameplay/board_draw.h"
+#include "gameplay/game_assets.h"
+#include "gameplay/level_card.h"
+#include "gameplay/screen_view.h"
+#include "graphics/render_device.h"
+#include "graphics/render_queue.h"
+#include "sound/sound.h"
+
+namespace {
+float endFrame = 0;  // the end scene's animation, growing for the whole run
+
+void QueuePicture(const Image& image, float x, float y, float w, float h, float opacity) {
+  QueueImage(&image, x, y, w, h, -1.0f, opacity, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
+}
+
+void QueueHeadsUp(const GameAssets& a, int level) {
+  const LevelDigits d = LevelDigitsOf(level);
+  QueuePicture(a.screenFrame, 0, 0, 1, 1, 1);
+  QueuePicture(a.difficulty[d.difficulty], 0.072f, 0.904f, 0.225f, 0.07f, 1);
+  QueuePicture(a.levelLabel, 0.555f, 0.9f, 0.2f, 0.07f, 1);
+  QueuePicture(a.digits[d.tens], 0.83f, 0.89f, 0.05f, 0.09f, 1);
+  QueuePicture(a.digits[d.ones], 0.873f, 0.89f, 0.05f, 0.09f, 1);
+}
+
+void QueueCard(const GameAssets& a, PlayState& s) {
+  if (s.cardStage != 1 && s.cardStage != 2 && s.outcome != kOutcomeCard) return;
+  const LevelCard card = ChooseLevelCard(s.level, s.wonLast);
+  if (card == kNoCard) {
+    ApplyCardDecision(s);
+    return;
+  }
+  QueueImage(&a.cards[CardPictureIndex(card)], 0, 0, 1, 1, 0.0f, CardOpacity(s.fade), 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
+}
+
+void ComposeEndScene(GameAssets& a, PlayState& s) {
+  SetWindowViewRect();
+  if (s.endStage == 1) {
+    if (!a.endSceneLoaded) a.endScene.Load("data/end.vxm"), a.endSceneLoaded = true;
+    PlayMusic("music/ingame4.ogg", 1.0f, 0);
+    s.endStage = 2;
+  }
+  SetCamera(11.0838f, -12.7017f, 6.97126f, 11.0541f, -12.6282f, 6.96047f, -0.0505161f, 0.125032f, 0.990866f, 80.0f);
+  QueueModel(&a.endScene, 0, 0, 0, 0, 0, 0, endFrame);
+  endFrame += 0.1f;  // per drawn frame
+}
+}  // namespace
+
+LevelDigits LevelDigitsOf(int level) {
+  if (level < 1) level = 1;
+  if (level > kLastLevel) level = kLastLevel;
+  LevelDigits d;
+  d.difficulty = (level - 1) / 15;
+  const int n = (level - 1) % 15 + 1;
+  d.tens = n / 10;
+  d.ones = n % 10;
+  return d;
+}
+
+void ComposePlayFrame(const Board& board, PlayState& s) {
+  GameAssets& a = GetGameAssets();
+  if (s.endStage == 1 || s.endStage == 2) {
+    ComposeEndScene(a, s);
+  } else {
+    SetWindowViewRect();
+    DrawBoard(board);
+    QueueHeadsUp(a, s.level);
+    QueueFadeOverlay(s.fade);
+    QueueCard(a, s);
+    if (s.phase == kPhasePaused) QueuePicture(a.pausePicture, 0.25f, 0.25f, 0.5f, 0.375f, 1);
+  }
+  RenderFrame(1, 1, 1, 1);
+}

@@ -1,0 +1,98 @@
+// The play loop: one board, level after level, frame by frame.
+#include "gameplay/play_levels.h"
+
+#include <cmath>
+
+#include "gameplay/game_assets.h"
+#include "gameplay/intro_tour.h"
+#include "gameplay/level_music.h"
+#include "gameplay/play_frame.h"
+#include "gameplay/play_phases.h"
+#include "gameplay/progress_save.h"
+#include "input/controllers.h"
+#include "input/keyboard.h"
+#include "input/mouse.h"
+#include "input/typed_keys.h"
+#include "platform/window.h"
+#include "shell/pump.h"
+#include "shell/settings.h"
+#include "sound/sound.h"
+
+namespace {
+bool ConfirmHeld() {
+  return IsKeyDown(VK_RETURN) != 0 || (GetControllerCount() != 0 && GetControllerAxis(0, 0) != 0.0f) ||
+         GetMouseButtons() != 0;
+}
+
+void CopyCameraIn(Board& board, const PlayerProgress& p) {
+  board.eyeHeight = p.eyeHeight;
+  board.eyeDistance = p.eyeDistance;
+  board.spareCamera[0] = p.spare1;
+  board.spareCamera[1] = p.spare2;
+  board.pitch = p.pitch;
+  board.robotViewYaw = p.robotViewYaw;
+  board.eyeHeight = std::sin(board.pitch * 3.1415f / 180.0f) * 50.0f;
+  board.eyeDistance = std::cos(board.pitch * 3.1415f / 180.0f) * 50.0f;
+}
+
+void CopyCameraOut(const Board& board, PlayerProgress& p) {
+  p.eyeHeight = board.eyeHeight;
+  p.eyeDistance = board.eyeDistance;
+  p.spare1 = board.spareCamera[0];
+  p.spare2 = board.spareCamera[1];
+  p.pitch = board.pitch;
+  p.robotViewYaw = board.robotViewYaw;
+}
+
+PlayActions BindActions(Board& board) {
+  PlayActions a;
+  a.loadLevel = [&board](int level) {
+    board.LoadLevel(level);
+    board.elapsed = 0;
+  };
+  a.step = [&board] { board.Step(); };
+  a.levelStatus = [&board] { return static_cast<int>(board.LevelStatus()); };
+  a.pickMusic = PickLevelMusic;
+  a.tourNextLevel = [&board] {
+    IntroTour(board, 0);
+    return PlatformTickCount();
+  };
+  a.popTypedKey = [] { return static_cast<int>(PopTypedKey()); };
+  a.confirmHeld = ConfirmHeld;
+  a.playTimeBeep = [] { PlaySound(GetGameAssets().timeBeep); };
+  a.timeLimit = &board.timeLimit;
+  a.elapsed = &board.elapsed;
+  a.cameraMode = &board.CameraMode;
+  return a;
+}
+}  // namespace
+
+void PlayLevels(PlayerProgress& progress) {
+  // A Board holds 800 robot records: too big for the stack of every platform.
+  Board* boardStorage = new Board;
+  Board& board = *boardStorage;
+  PlayState s;
+  ForgetLevelMusic();
+  s.level = progress.currentLevel < 1 ? 1 : progress.currentLevel;
+  if (s.level > kLastLevel) s.level = kLastLevel;
+  board.LoadLevel(s.level);
+  PickLevelMusic(s.level);
+  CopyCameraIn(board, progress);
+  BeginProgressGuard(progress, s.level);
+
+  IntroTour(board, 1);
+  const PlayActions actions = BindActions(board);
+  BeginPlaySession(s, actions, PlatformTickCount());
+  while (s.phase != kPhaseLeaveNow) {
+    ComposePlayFrame(board, s);
+    RunPlayFrame(s, actions, PlatformTickCount());
+    UpdateProgressGuard(s.level);
+    PumpMessages();
+  }
+
+  if (IsMusicEnabled() == 1) PlayMusic("music/menu.ogg", 1.0f, 0);
+  CopyCameraOut(board, progress);
+  progress.highestLevel = RaisedHighestLevel(progress.highestLevel, s.level);
+  EndProgressGuard();
+  delete boardStorage;
+}

@@ -1,0 +1,128 @@
+// Running a script against the real game.
+#include "gameplay/scripted_run.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "files/file_stream.h"
+#include "gameplay/script_file.h"
+#include "graphics/render_device.h"
+#include "platform/events_inject.h"
+#include "platform/virtual_clock.h"
+#include "platform/window.h"
+#include "shell/main_window.h"
+#include "shell/shutdown.h"
+
+namespace {
+struct ScriptedRun {
+  bool active = false;
+  uint32_t startTick = 0;
+  uint32_t stepMs = 0;
+  std::vector<ScriptEvent> events;
+  ScriptCursor cursor;
+  bool closing = false;
+};
+
+ScriptedRun& Run() {
+  static ScriptedRun* run = new ScriptedRun;
+  return *run;
+}
+
+constexpr int32_t kMaxScriptBytes = 1 << 20;
+
+bool ReadScriptText(const std::string& name, std::string* text) {
+  FileStream file;
+  if (file.Open(name.c_str(), "rb") == FileStream::kClosed) return false;
+  const int32_t size = file.Size();
+  if (size < 0 || size > kMaxScriptBytes) return false;
+  text->resize(static_cast<size_t>(size));
+  const int32_t read = size > 0 ? file.Read(text->data(), size) : 0;
+  text->resize(static_cast<size_t>(read > 0 ? read : 0));
+  return true;
+}
+
+void SaveShot(const std::string& file) {
+  if (!SaveFramePng(file.c_str())) std::printf("script: the frame could not be saved to %s\n", file.c_str());
+}
+
+// Closing the window the way a player does: the close path saves what a
+// normal quit would and ends the process.
+void EndRun() {
+  ScriptedRun& run = Run();
+  if (run.closing) return;
+  run.closing = true;
+  std::fflush(stdout);
+  if (!PlatformPushClose()) EndProcessOnClose();
+}
+
+void Apply(const ScriptEvent& e) {
+  switch (e.action) {
+    case kScriptKeyDown: PlatformPushKey(e.code, true); break;
+    case kScriptKeyUp: PlatformPushKey(e.code, false); break;
+    case kScriptText: PlatformPushText(e.text.c_str()); break;
+    case kScriptMouseMove:
+      PlatformPushMouseMove(static_cast<int>(e.x * static_cast<float>(GetClientWidth())),
+                            static_cast<int>(e.y * static_cast<float>(GetClientHeight())));
+      break;
+    case kScriptButtonDown: PlatformPushMouseButton(e.code, true); break;
+    case kScriptButtonUp: PlatformPushMouseButton(e.code, false); break;
+    case kScriptShot: SaveShot(e.text); break;
+    case kScriptQuit: EndRun(); break;
+  }
+}
+}  // namespace
+
+bool StartScriptedRun(const RunOptions& options) {
+  ScriptedRun& run = Run();
+  run.events.clear();
+  if (!options.scriptFile.empty()) {
+    std::string text, error;
+    if (!ReadScriptText(options.scriptFile, &text)) {
+      std::printf("script: %s cannot be read\n", options.scriptFile.c_str());
+      return false;
+    }
+    if (!ParseScript(text, &run.events, &error)) {
+      std::printf("script: %s: %s\n", options.scriptFile.c_str(), error.c_str());
+      return false;
+    }
+  }
+  // The command line's shots and quit time join the script's own events.
+  std::vector<ScriptEvent> extra;
+  for (const ShotRequest& shot : options.shots) {
+    ScriptEvent e;
+    e.time = shot.time;
+    e.action = kScriptShot;
+    e.text = shot.file;
+    extra.push_back(e);
+  }
+  if (options.hasQuitAfter) {
+    ScriptEvent e;
+    e.time = options.quitAfter;
+    e.action = kScriptQuit;
+    extra.push_back(e);
+  }
+  run.events.insert(run.events.end(), extra.begin(), extra.end());
+  std::stable_sort(run.events.begin(), run.events.end(),
+                   [](const ScriptEvent& a, const ScriptEvent& b) { return a.time < b.time; });
+  run.cursor = ScriptCursor{&run.events, 0};
+  run.stepMs = options.virtualClockMs;
+  if (run.stepMs > 0) PlatformStartVirtualClock();
+  run.startTick = PlatformTickCount();
+  run.active = !run.events.empty() || run.stepMs > 0;
+  return true;
+}
+
+bool ScriptedRunActive() { return Run().active; }
+
+uint32_t ScriptedRunTime() { return PlatformTickCount() - Run().startTick; }
+
+void AdvanceScriptedRun() {
+  ScriptedRun& run = Run();
+  if (!run.active) return;
+  // Shots first: the frame just shown is the one shown at this game time.
+  const uint32_t shownAt = ScriptedRunTime();
+  while (const ScriptEvent* e = TakeDueEvent(run.cursor, shownAt)) Apply(*e);
+  if (run.stepMs > 0) PlatformAdvanceVirtualClock(run.stepMs);
+}
