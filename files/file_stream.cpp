@@ -1,7 +1,12 @@
+// FileStream: disk files read and written with the C library, archive entries
+// read through minizip's unzip, one archive handle per open entry.
 #include "files/file_stream.h"
 
 #include <minizip/unzip.h>
 
+#include <sys/stat.h>
+
+#include <climits>
 #include <cstring>
 
 // Entry names match with ASCII letters folded (strcasecmp); '/' and '\' stay distinct.
@@ -12,6 +17,21 @@ struct ArchiveEntry {
   uint32_t size = 0;
   uint32_t position = 0;
 };
+
+namespace {
+// Only plain files: a directory "opens" on Linux but reads nothing and has a
+// nonsense size.
+FILE* OpenDiskFileForReading(const char* path) {
+  FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) return nullptr;
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+}  // namespace
 
 FileStream::FileStream() = default;
 
@@ -34,7 +54,7 @@ int32_t FileStream::Open(const char* fileName, const char* fileMode) {
   if (bar != nullptr) *bar = 0;
 
   if (mode[0] == 'r' && bar == nullptr) {
-    file = std::fopen(name, "rb");
+    file = OpenDiskFileForReading(name);
     if (file != nullptr) kind = kDiskRead;
   } else if (mode[0] == 'r') {
     kind = OpenArchiveEntry(archivePath, bar + 1);
@@ -126,20 +146,23 @@ void FileStream::Write(const void* buffer, int32_t count) {
   if (kind == kDiskWrite && buffer != nullptr && count > 0) std::fwrite(buffer, 1, static_cast<size_t>(count), file);
 }
 
+// A read error counts as the end too, so that a loader reading "until the
+// end" stops on a damaged entry or disk instead of spinning on empty reads.
 int32_t FileStream::AtEnd() {
-  if (kind == kArchiveEntry) return entry->position >= entry->size ? 1 : 0;
-  if (kind == kDiskRead) return std::feof(file) ? 1 : 0;
+  if (kind == kArchiveEntry) return entry->position >= entry->size || entry->archive == nullptr ? 1 : 0;
+  if (kind == kDiskRead) return std::feof(file) || std::ferror(file) ? 1 : 0;
   return 0;
 }
 
 int32_t FileStream::Size() {
-  if (kind == kArchiveEntry) return static_cast<int32_t>(entry->size);
+  if (kind == kArchiveEntry) return entry->size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(entry->size);
   if (kind == kDiskRead) {
     long here = std::ftell(file);
     std::fseek(file, 0, SEEK_END);
     long size = std::ftell(file);
     std::fseek(file, here, SEEK_SET);
-    return size < 0 ? 0 : static_cast<int32_t>(size);
+    if (size < 0) return 0;
+    return size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(size);
   }
   return 0;
 }

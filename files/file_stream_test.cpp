@@ -1,0 +1,291 @@
+// FileStream over disk files and ZIP archive entries. The archives are made
+// here with minizip's writer: stored and deflated entries, names in other
+// letter cases, a damaged entry and a cut-off archive.
+#include "files/file_stream.h"
+
+#include <gtest/gtest.h>
+#include <minizip/zip.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> Pattern(size_t size) {
+  std::vector<uint8_t> bytes(size);
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>((i * 7 + i / 251) & 0xFF);
+  return bytes;
+}
+
+struct ZipEntry {
+  std::string name;
+  std::vector<uint8_t> data;
+  bool deflated = false;
+};
+
+bool MakeZip(const char* path, const std::vector<ZipEntry>& entries) {
+  zipFile zip = zipOpen(path, APPEND_STATUS_CREATE);
+  if (zip == nullptr) return false;
+  for (const ZipEntry& entry : entries) {
+    zip_fileinfo info = {};
+    int method = entry.deflated ? Z_DEFLATED : 0;
+    int level = entry.deflated ? Z_BEST_COMPRESSION : 0;
+    if (zipOpenNewFileInZip(zip, entry.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, method, level) != ZIP_OK)
+      return false;
+    if (!entry.data.empty()) zipWriteInFileInZip(zip, entry.data.data(), static_cast<unsigned>(entry.data.size()));
+    zipCloseFileInZip(zip);
+  }
+  return zipClose(zip, nullptr) == ZIP_OK;
+}
+
+std::vector<uint8_t> ReadAll(const char* path) {
+  std::vector<uint8_t> bytes;
+  FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) return bytes;
+  int c;
+  while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
+  std::fclose(file);
+  return bytes;
+}
+
+void WriteAll(const char* path, const std::vector<uint8_t>& bytes) {
+  FILE* file = std::fopen(path, "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous = fs::current_path();
+    char pattern[] = "/tmp/rivet-files-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch = pattern;
+    fs::current_path(scratch);
+    fs::create_directories("data/png");
+    small = {'P', 'N', 'G', 0x00, 0xB9, 0xFF, 0x10};
+    big = Pattern(50000);
+    WriteAll("data/png/a.png", small);
+    ASSERT_TRUE(MakeZip("pack.zip", {{"data/png/a.png", small, false}, {"data/big.bin", big, true}}));
+  }
+  void TearDown() override {
+    fs::current_path(previous);
+    fs::remove_all(scratch);
+  }
+  fs::path previous;
+  fs::path scratch;
+  std::vector<uint8_t> small;
+  std::vector<uint8_t> big;
+};
+
+using DiskFile = Files;
+using ArchiveEntry = Files;
+using WrittenFile = Files;
+
+TEST_F(DiskFile, ReadsBytesThenFFAtTheEnd) {
+  FileStream stream("data/png/a.png", "r");
+  ASSERT_EQ(stream.Kind(), FileStream::kDiskRead);
+  for (uint8_t expected : small) EXPECT_EQ(stream.ReadByte(), expected);
+  EXPECT_EQ(stream.AtEnd(), 0);  // read exactly to the last byte: not yet at the end
+  EXPECT_EQ(stream.ReadByte(), 0xFF);
+  EXPECT_EQ(stream.AtEnd(), 1);
+  EXPECT_EQ(stream.Requested(), static_cast<int32_t>(small.size()) + 1);
+}
+
+TEST_F(DiskFile, SizeLeavesTheReadPositionAlone) {
+  FileStream stream("data/png/a.png", "rb");
+  EXPECT_EQ(stream.ReadByte(), 'P');
+  EXPECT_EQ(stream.Size(), static_cast<int32_t>(small.size()));
+  EXPECT_EQ(stream.ReadByte(), 'N');
+}
+
+TEST_F(DiskFile, ReadDeliversWhatIsThereAndCountsWhatWasAsked) {
+  FileStream stream("data/png/a.png", "r");
+  uint8_t buffer[64] = {};
+  EXPECT_EQ(stream.Read(buffer, 64), static_cast<int32_t>(small.size()));
+  EXPECT_EQ(std::memcmp(buffer, small.data(), small.size()), 0);
+  EXPECT_EQ(stream.Read(buffer, 10), 0);
+  EXPECT_EQ(stream.Requested(), 74);
+  EXPECT_EQ(stream.AtEnd(), 1);
+}
+
+TEST_F(DiskFile, ReopenStartsOverAndFileExistsTellsTheKind) {
+  FileStream stream("data/png/a.png", "r");
+  stream.ReadByte();
+  stream.ReadByte();
+  EXPECT_EQ(stream.Reopen(), FileStream::kDiskRead);
+  EXPECT_EQ(stream.Requested(), 0);
+  EXPECT_EQ(stream.ReadByte(), 'P');
+  EXPECT_EQ(FileExists("data/png/a.png"), FileStream::kDiskRead);
+  EXPECT_EQ(FileExists("pack.zip|data/png/a.png"), FileStream::kArchiveEntry);
+  EXPECT_EQ(FileExists("data/png/missing.png"), 0);
+  EXPECT_EQ(FileExists(""), 0);
+}
+
+TEST_F(DiskFile, BadModesAndNamesOpenNothing) {
+  FileStream stream;
+  EXPECT_EQ(stream.Open("data/png/a.png", nullptr), 0);
+  EXPECT_EQ(stream.Open("data/png/a.png", "a"), 0);
+  EXPECT_EQ(stream.Open("data/png/a.png", ""), 0);
+  EXPECT_EQ(stream.Open(nullptr, "r"), 0);
+}
+
+TEST_F(DiskFile, DirectoriesAreNotFiles) {
+  EXPECT_EQ(FileExists("data/png"), 0);
+  EXPECT_EQ(FileExists("data"), 0);
+  fs::create_directory("dir.zip");
+  EXPECT_EQ(FileExists("dir.zip|data/png/a.png"), 0);
+}
+
+TEST_F(DiskFile, ClosedStreamReadsNothingAndCountsNothing) {
+  FileStream stream;
+  uint8_t buffer[4] = {1, 2, 3, 4};
+  EXPECT_EQ(stream.ReadByte(), 0);
+  EXPECT_EQ(stream.Read(buffer, 4), 0);
+  EXPECT_EQ(buffer[0], 1);
+  EXPECT_EQ(stream.Size(), 0);
+  EXPECT_EQ(stream.AtEnd(), 0);
+  EXPECT_EQ(stream.Requested(), 0);
+  stream.Write(buffer, 4);
+  stream.WriteByte(9);
+  stream.Close();
+  stream.Close();
+  EXPECT_EQ(stream.Kind(), 0);
+}
+
+TEST_F(DiskFile, OverlongNamesAreCutTo799Characters) {
+  std::string name(1200, 'n');
+  FileStream stream(name.c_str(), "r");
+  EXPECT_EQ(stream.Kind(), 0);
+  EXPECT_EQ(std::strlen(stream.Name()), 799u);
+}
+
+TEST_F(ArchiveEntry, NamesMatchWhateverTheLetterCase) {
+  FileStream stream("pack.zip|Data/PNG/A.PNG", "r");
+  ASSERT_EQ(stream.Kind(), FileStream::kArchiveEntry);
+  EXPECT_EQ(stream.Size(), static_cast<int32_t>(small.size()));
+  std::vector<uint8_t> got(small.size());
+  EXPECT_EQ(stream.Read(got.data(), static_cast<int32_t>(got.size())), static_cast<int32_t>(small.size()));
+  EXPECT_EQ(got, small);
+}
+
+TEST_F(ArchiveEntry, BackslashesAreNotSlashes) {
+  EXPECT_EQ(FileExists("pack.zip|data\\png\\a.png"), 0);
+  EXPECT_EQ(FileExists("pack.zip|/data/png/a.png"), 0);
+}
+
+TEST_F(ArchiveEntry, MissingArchivesEntriesAndOverlongNamesOpenNothing) {
+  EXPECT_EQ(FileExists("nothing.zip|data/png/a.png"), 0);
+  EXPECT_EQ(FileExists("pack.zip|data/png/b.png"), 0);
+  EXPECT_EQ(FileExists("pack.zip|"), 0);
+  EXPECT_EQ(FileExists("|data/png/a.png"), 0);
+  EXPECT_EQ(FileExists("data/png/a.png|x"), 0);  // not an archive at all
+  std::string longName = "pack.zip|" + std::string(300, 'a');
+  EXPECT_EQ(FileExists(longName.c_str()), 0);
+}
+
+TEST_F(ArchiveEntry, DeflatedEntryReadsWholeInPieces) {
+  FileStream stream("pack.zip|DATA/BIG.BIN", "r");
+  ASSERT_EQ(stream.Kind(), FileStream::kArchiveEntry);
+  EXPECT_EQ(stream.Size(), 50000);
+  std::vector<uint8_t> got;
+  uint8_t buffer[4096];
+  int32_t n;
+  while ((n = stream.Read(buffer, sizeof(buffer))) > 0) got.insert(got.end(), buffer, buffer + n);
+  EXPECT_EQ(got, big);
+  EXPECT_EQ(stream.AtEnd(), 1);
+}
+
+TEST_F(ArchiveEntry, AtEndAsSoonAsThePositionReachesTheSize) {
+  FileStream stream("pack.zip|data/png/a.png", "r");
+  for (size_t i = 0; i + 1 < small.size(); ++i) stream.ReadByte();
+  EXPECT_EQ(stream.AtEnd(), 0);
+  EXPECT_EQ(stream.ReadByte(), small.back());
+  EXPECT_EQ(stream.AtEnd(), 1);
+  EXPECT_EQ(stream.ReadByte(), 0);  // exhausted entries give 0, not 0xFF
+  EXPECT_EQ(stream.Requested(), static_cast<int32_t>(small.size()) + 1);
+}
+
+TEST_F(ArchiveEntry, ReopenGoesBackToTheEntrysStart) {
+  FileStream stream("pack.zip|data/big.bin", "r");
+  uint8_t buffer[100];
+  stream.Read(buffer, 100);
+  ASSERT_EQ(stream.Reopen(), FileStream::kArchiveEntry);
+  EXPECT_EQ(stream.ReadByte(), big[0]);
+  EXPECT_EQ(stream.AtEnd(), 0);
+}
+
+TEST_F(ArchiveEntry, CorruptEntryReadsZeroAfterTheErrorAndEnds) {
+  std::vector<uint8_t> zip = ReadAll("pack.zip");
+  // The deflated entry's data follows its local header; spoil its first block.
+  const char* name = "data/big.bin";
+  auto at = std::search(zip.begin(), zip.end(), name, name + std::strlen(name));
+  ASSERT_NE(at, zip.end());
+  size_t header = static_cast<size_t>(at - zip.begin()) - 30;
+  ASSERT_EQ(zip[header], 'P');
+  size_t nameLength = zip[header + 26] | zip[header + 27] << 8;
+  size_t extraLength = zip[header + 28] | zip[header + 29] << 8;
+  size_t data = header + 30 + nameLength + extraLength;
+  for (size_t i = data; i < data + 64; ++i) zip[i] = 0xFF;
+  WriteAll("bad.zip", zip);
+
+  FileStream stream("bad.zip|data/big.bin", "r");
+  ASSERT_EQ(stream.Kind(), FileStream::kArchiveEntry);
+  uint8_t buffer[256];
+  EXPECT_EQ(stream.Read(buffer, sizeof(buffer)), 0);
+  EXPECT_EQ(stream.Read(buffer, sizeof(buffer)), 0);
+  EXPECT_EQ(stream.ReadByte(), 0);
+  // A loader reading "until the end" must not spin on a broken entry.
+  EXPECT_EQ(stream.AtEnd(), 1);
+  FileStream other("bad.zip|data/png/a.png", "r");  // the other entry is still whole
+  EXPECT_EQ(other.ReadByte(), 'P');
+}
+
+TEST_F(ArchiveEntry, CutOffOrGarbageArchivesOpenNothing) {
+  std::vector<uint8_t> zip = ReadAll("pack.zip");
+  std::vector<uint8_t> cut(zip.begin(), zip.begin() + static_cast<long>(zip.size() / 2));
+  WriteAll("cut.zip", cut);
+  EXPECT_EQ(FileExists("cut.zip|data/png/a.png"), 0);
+  WriteAll("garbage.zip", Pattern(5000));
+  EXPECT_EQ(FileExists("garbage.zip|data/png/a.png"), 0);
+  WriteAll("empty.zip", {});
+  EXPECT_EQ(FileExists("empty.zip|data/png/a.png"), 0);
+}
+
+TEST_F(WrittenFile, WritesWhatItIsGivenAndReadsItBack) {
+  FileStream stream("out.bin", "w");
+  ASSERT_EQ(stream.Kind(), FileStream::kDiskWrite);
+  stream.Write(small.data(), static_cast<int32_t>(small.size()));
+  stream.WriteByte(0x42);
+  EXPECT_EQ(stream.Size(), 0);
+  EXPECT_EQ(stream.AtEnd(), 0);
+  stream.Close();
+  std::vector<uint8_t> expected = small;
+  expected.push_back(0x42);
+  EXPECT_EQ(ReadAll("out.bin"), expected);
+}
+
+TEST_F(WrittenFile, MissingDirectoryOpensNothingAndWritesNothing) {
+  FileStream stream("no/such/dir/out.bin", "w");
+  EXPECT_EQ(stream.Kind(), 0);
+  stream.Write(small.data(), static_cast<int32_t>(small.size()));
+  stream.WriteByte(1);
+  EXPECT_FALSE(fs::exists("no"));
+}
+
+TEST_F(WrittenFile, ABarInAWrittenNameIsPartOfTheFileName) {
+  FileStream stream("pack.zip|new.bin", "w");
+  ASSERT_EQ(stream.Kind(), FileStream::kDiskWrite);
+  stream.WriteByte('x');
+  stream.Close();
+  EXPECT_TRUE(fs::exists("pack.zip|new.bin"));
+  EXPECT_EQ(FileExists("pack.zip|new.bin"), 0);  // reading it still means the archive
+}
+
+}  // namespace
