@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/virtual_clock.h"
 #include "platform/window_internal.h"
 
 namespace {
@@ -116,6 +117,10 @@ void PlatformGetScreenSize(int* width, int* height) {
   }
 }
 
-uint32_t PlatformTickCount() { return SDL_GetTicks(); }
+uint32_t PlatformTickCount() {
+  // A scripted run's virtual clock replaces the wall clock while it is on.
+  if (PlatformVirtualClockOn()) return PlatformVirtualClockNow();
+  return SDL_GetTicks();
+}
 
 void PlatformDelay(uint32_t milliseconds) { SDL_Delay(milliseconds); }
