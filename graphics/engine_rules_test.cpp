@@ -1,0 +1,251 @@
+// Rules of the engine that need no GPU: the picture BMP, material
+// transparency, animation frame choice, image corners and colours, the light
+// formula, the depth-sort keys and order, and the queue's limits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "graphics/camera_light.h"
+#include "graphics/image.h"
+#include "graphics/image_drawing.h"
+#include "graphics/menu_helpers.h"
+#include "graphics/mesh_drawing.h"
+#include "graphics/model.h"
+#include "graphics/render_device.h"
+#include "graphics/render_queue.h"
+#include "graphics/transparent_sort.h"
+
+namespace {
+
+TEST(PictureBmp, OnePixelWithoutOpacityIs58BytesEndingBlueGreenRedZero) {
+  const uint8_t rgb[3] = {10, 20, 30};
+  std::vector<uint8_t> bmp = BuildPictureBmp(rgb, 1, 1, nullptr);
+  ASSERT_EQ(bmp.size(), 58u);
+  EXPECT_EQ(bmp[0], 'B');
+  EXPECT_EQ(bmp[1], 'M');
+  EXPECT_EQ(bmp[2], 58);
+  EXPECT_EQ(bmp[10], 54);
+  EXPECT_EQ(bmp[14], 40);
+  EXPECT_EQ(bmp[18], 1);
+  EXPECT_EQ(bmp[22], 1);
+  EXPECT_EQ(bmp[26], 1);
+  EXPECT_EQ(bmp[28], 32);
+  EXPECT_EQ(bmp[34], 4);
+  EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54, bmp.end()), (std::vector<uint8_t>{30, 20, 10, 0}));
+}
+
+TEST(PictureBmp, RowsAreStoredBottomUpWithOpacityFromTheFirstByte) {
+  // 2 x 2: top row red, green; bottom row blue, white.
+  const uint8_t rgb[12] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
+  const uint8_t opacity[12] = {1, 9, 9, 2, 9, 9, 3, 9, 9, 4, 9, 9};
+  std::vector<uint8_t> bmp = BuildPictureBmp(rgb, 2, 2, opacity);
+  ASSERT_EQ(bmp.size(), 54u + 16);
+  const std::vector<uint8_t> pixels(bmp.begin() + 54, bmp.end());
+  EXPECT_EQ(pixels, (std::vector<uint8_t>{255, 0, 0, 3, 255, 255, 255, 4, 0, 0, 255, 1, 0, 255, 0, 2}));
+  EXPECT_TRUE(BuildPictureBmp(rgb, 0, 2, nullptr).empty());
+  EXPECT_TRUE(BuildPictureBmp(nullptr, 2, 2, nullptr).empty());
+}
+
+ModelMaterial WithPictures(std::initializer_list<int> slots) {
+  ModelMaterial m;
+  for (int s : slots) m.hasPicture[s] = true;
+  return m;
+}
+
+TEST(MaterialTransparency, FollowsOpacityBaseLitAndReflectionSlots) {
+  EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotBase})));
+  EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotLit})));
+  EXPECT_TRUE(IsMaterialTransparent(WithPictures({kSlotBase, kSlotOpacity})));
+  EXPECT_TRUE(IsMaterialTransparent(WithPictures({kSlotGlow})));  // neither base nor slot 5
+  EXPECT_TRUE(IsMaterialTransparent(WithPictures({})));
+  EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotGlow, kSlotReflection})));
+  EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotBase, kSlotOpacity, kSlotReflection})));
+}
+
+TEST(MaterialTransparency, MisfittingOpacityIsIgnoredButStillMakesTheSetTransparent) {
+  ModelMaterial m = WithPictures({kSlotBase, kSlotOpacity});
+  m.pictures[kSlotBase].record[8] = 4;   // width 4
+  m.pictures[kSlotOpacity].record[8] = 2;  // width 2
+  MaterialTextureSet set = BuildMaterialTextureSet(m);  // no device: no textures, but the rules hold
+  EXPECT_EQ(set.transparent, 1);
+  EXPECT_EQ(set.baseTexture, 0u);
+}
+
+TEST(AnimationFrames, BlendNeighboursAndWrapToFrameZero) {
+  FrameBlend b = ChooseAnimationFrames(2.5f, 4);
+  EXPECT_EQ(b.frameA, 2);
+  EXPECT_EQ(b.frameB, 3);
+  EXPECT_FLOAT_EQ(b.weight, 0.5f);
+  b = ChooseAnimationFrames(3.5f, 4);
+  EXPECT_EQ(b.frameA, 3);
+  EXPECT_EQ(b.frameB, 0);
+  b = ChooseAnimationFrames(9.25f, 4);
+  EXPECT_EQ(b.frameA, 1);
+  EXPECT_EQ(b.frameB, 2);
+  EXPECT_FLOAT_EQ(b.weight, 0.25f);
+}
+
+TEST(AnimationFrames, NegativeOrBrokenTimesAndStillMeshesDrawFrameZero) {
+  for (float t : {-0.5f, -3.0f, NAN, INFINITY}) {
+    FrameBlend b = ChooseAnimationFrames(t, 4);
+    EXPECT_EQ(b.frameA, 0);
+    EXPECT_EQ(b.frameB, 0);
+    EXPECT_EQ(b.weight, 0);
+  }
+  FrameBlend still = ChooseAnimationFrames(7.5f, 1);
+  EXPECT_EQ(still.frameA, 0);
+  EXPECT_EQ(still.weight, 0);
+  FrameBlend huge = ChooseAnimationFrames(3e9f, 7);
+  EXPECT_GE(huge.frameA, 0);
+  EXPECT_LT(huge.frameA, 7);
+}
+
+ImageDrawItem Item(float x, float y, float w, float h) {
+  return ImageDrawItem{nullptr, x, y, w, h, -1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6};
+}
+
+TEST(ImageCorners, StayPutWithoutTurnOrScaleEvenWithAPivot) {
+  ImageDrawItem item = Item(0.1f, 0.2f, 0.3f, 0.4f);
+  item.pivotX = 0.7f;
+  item.pivotY = 0.9f;
+  auto c = ImageCorners(item);
+  EXPECT_FLOAT_EQ(c[0].x, 0.1f);
+  EXPECT_FLOAT_EQ(c[3].x, 0.4f);
+  EXPECT_FLOAT_EQ(c[3].y, 0.6f);
+}
+
+TEST(ImageCorners, TurnAndScaleAboutThePivot) {
+  ImageDrawItem item = Item(0.5f, 0.5f, 0.2f, 0.1f);
+  item.pivotX = 0.5f;
+  item.pivotY = 0.5f;
+  item.scale = 2;
+  auto scaled = ImageCorners(item);
+  EXPECT_FLOAT_EQ(scaled[3].x, 0.9f);
+  EXPECT_FLOAT_EQ(scaled[3].y, 0.7f);
+  item.scale = 1;
+  item.angle = 3.1415927f / 2;
+  auto turned = ImageCorners(item);  // (dx, dy) = (0.2, 0) goes to (0, -0.2)
+  EXPECT_NEAR(turned[1].x, 0.5f, 1e-6);
+  EXPECT_NEAR(turned[1].y, 0.3f, 1e-6);
+}
+
+TEST(ImageColour, OpacityIsClampedAndFoldedIntoAlpha) {
+  ImageDrawItem item = Item(0, 0, 1, 1);
+  item.a = 0.5f;
+  item.opacity = 2;
+  EXPECT_EQ(ImageVertexColour(item)[3], 127);
+  item.opacity = -1;
+  EXPECT_EQ(ImageVertexColour(item)[3], 0);
+  item.opacity = NAN;
+  EXPECT_EQ(ImageVertexColour(item)[3], 0);
+  item.r = -0.01f;  // clamped, not wrapped round to white
+  item.g = 1.5f;
+  auto colour = ImageVertexColour(item);
+  EXPECT_EQ(colour[0], 0);
+  EXPECT_EQ(colour[1], 255);
+}
+
+TEST(LightFormula, ScalesTheSettingsAsTheEngineDoes) {
+  const float settings[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+  GpuLight light = LightFromSettings(settings);
+  EXPECT_EQ(light.diffuse, glm::vec4(88, 110, 132, 1));
+  EXPECT_EQ(light.ambient, glm::vec4(22, 44, 66, 1));
+  EXPECT_EQ(light.specular, glm::vec4((2 + 132) * 1.5f, (4 + 132) * 1.5f, (6 + 132) * 1.5f, 1.5f));
+  EXPECT_EQ(light.position, glm::vec3(7, 8, 9));
+  EXPECT_EQ(light.range, 8000);
+  EXPECT_EQ(light.attenuation, glm::vec3(0.1f, 0.5f, 0));
+}
+
+TEST(CameraSettings, SceneCameraKeeps4To3AndOverlayIsLeftHandedSquare) {
+  const float scene[10] = {0, -10, 10, 0, 0, 0, 0, 0, 1, 45};
+  CameraTransforms t = CameraFromSettings(scene);
+  EXPECT_TRUE(t.lighting);
+  EXPECT_NEAR(t.projection[1][1] / t.projection[0][0], 4.0f / 3.0f, 1e-5);
+  CameraTransforms overlay = CameraFromSettings(kOverlayCamera);
+  EXPECT_FALSE(overlay.lighting);
+  // A screen corner at depth 1 lands on the corner of the picture.
+  glm::vec4 p = overlay.projection * overlay.view * glm::vec4(1, -1, 1, 1);
+  EXPECT_NEAR(p.x / p.w, 1, 1e-4);
+  EXPECT_NEAR(p.y / p.w, -1, 1e-4);
+}
+
+TEST(TransparentSort, KeysPutOpaqueAndEmptyMeshesFirstThenFarToNear) {
+  ModelMesh source;
+  source.triangleCount = 1;
+  source.triangles.assign(kTriangleBytes, 0);
+  const float vertex[3] = {1, 2, 3};
+  std::memcpy(source.triangles.data(), vertex, sizeof vertex);
+  GpuMesh mesh;
+  mesh.source = &source;
+  mesh.triangleCount = 1;
+  MaterialTextureSet clear, solid;
+  clear.transparent = 1;
+  EXPECT_FLOAT_EQ(TransparentSortKey(mesh, clear, glm::vec3(10, 0, 0), glm::vec3(0)), 11 * 11 + 4 + 9);
+  EXPECT_FLOAT_EQ(TransparentSortKey(mesh, solid, glm::vec3(0), glm::vec3(0)), 1e31f);
+  GpuMesh empty;
+  EXPECT_GT(TransparentSortKey(empty, clear, glm::vec3(0), glm::vec3(0)), 1e31f);
+
+  SortedMeshItem items[4] = {};
+  const float keys[4] = {5, NAN, 50, 1e31f};
+  for (int i = 0; i < 4; ++i) items[i].key = keys[i];
+  SortFarToNear(items, 4);
+  EXPECT_TRUE(std::isinf(items[0].key));
+  EXPECT_EQ(items[1].key, 1e31f);
+  EXPECT_EQ(items[2].key, 50);
+  EXPECT_EQ(items[3].key, 5);
+}
+
+TEST(RenderQueueLimits, ExtraItemsAreDroppedAndCountsResetEachFrame) {
+  Model model;
+  for (int i = 0; i < kQueueCapacity + 50; ++i) {
+    QueueModel(&model, 0, 0, 0, 0, 0, 0, 0);
+    QueueImage(nullptr, 0, 0, 1, 1, -1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
+  }
+  EXPECT_EQ(GetRenderQueue().modelCount, kQueueCapacity);
+  EXPECT_EQ(GetRenderQueue().imageCount, kQueueCapacity);
+  SetCamera(1, 2, 3, 4, 5, 6, 7, 8, 9, 10);
+  SetLight(9, 8, 7, 6, 5, 4, 3, 2, 1);
+  SetViewRect(0, 2000, 1, 2, 3, 4, 0, 0);
+  RenderFrame(1, 1, 1, 1);  // no device in this test: nothing drawn, the lists still empty
+  EXPECT_EQ(GetRenderQueue().modelCount, 0);
+  EXPECT_EQ(GetRenderQueue().imageCount, 0);
+  EXPECT_EQ(GetRenderQueue().camera[9], 10);
+  EXPECT_EQ(GetRenderQueue().light[0], 9);
+  EXPECT_EQ(GetRenderQueue().viewRect[5], 4);
+}
+
+TEST(MenuHelpers, RectExcludesItsEdgesAndSpinAccumulates) {
+  Rect r;
+  r.Set(0.1f, 0.2f, 0.5f, 0.25f);
+  EXPECT_TRUE(r.Contains(0.3f, 0.3f));
+  EXPECT_FALSE(r.Contains(0.1f, 0.3f));
+  EXPECT_FALSE(r.Contains(0.3f, 0.45f));
+  EXPECT_FALSE(r.Contains(0.7f, 0.3f));
+  float before = menuSpin;
+  for (int i = 0; i < 100; ++i) AdvanceMenuSpin();
+  EXPECT_NEAR(menuSpin - before, 1.0f, 1e-4);
+  for (int i = 0; i < 10; ++i) menuCamera[i] = float(i);
+  ApplyMenuCamera();
+  EXPECT_EQ(GetRenderQueue().camera[7], 7);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MissingAssets, ImageAndModelReportTheirPath) {
+  ::testing::internal::CaptureStdout();
+  Image image;
+  image.Load("no/such picture.png");
+  std::string said = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(said, "!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!no/such picture.png\n");
+  EXPECT_EQ(image.Texture(), 0u);
+  ::testing::internal::CaptureStdout();
+  Model model;
+  model.Load("no/such model.vxm");
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "!!!!!!!!!!   no/such model.vxm\r\n");
+  EXPECT_TRUE(model.meshes.empty());
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+// Screen images: two triangles at depth 1 under the overlay camera, depth
+// test off, blended by source alpha, texture x vertex colour.
+#include "graphics/image_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "graphics/engine_state.h"
+#include "graphics/image.h"
+
+namespace {
+
+// Colour components outside 0..1 are clamped rather than wrapped round a byte.
+uint8_t ColourByte(float value) {
+  if (!(value > 0)) return 0;  // also NaN
+  return value >= 1 ? 255 : uint8_t(value * 255.0f);
+}
+
+}  // namespace
+
+std::array<ScreenPoint, 4> ImageCorners(const ImageDrawItem& item) {
+  std::array<ScreenPoint, 4> corners = {ScreenPoint{item.x, item.y}, ScreenPoint{item.x + item.width, item.y},
+                                        ScreenPoint{item.x, item.y + item.height},
+                                        ScreenPoint{item.x + item.width, item.y + item.height}};
+  if (item.angle == 0 && item.scale == 1) return corners;
+  const float c = std::cos(item.angle), s = std::sin(item.angle);
+  for (ScreenPoint& p : corners) {
+    float dx = p.x - item.pivotX, dy = p.y - item.pivotY;
+    p = ScreenPoint{c * dx * item.scale + s * dy * item.scale + item.pivotX,
+                    c * dy * item.scale - s * dx * item.scale + item.pivotY};
+  }
+  return corners;
+}
+
+std::array<uint8_t, 4> ImageVertexColour(const ImageDrawItem& item) {
+  float opacity = item.opacity > 0 ? std::min(item.opacity, 1.0f) : 0.0f;
+  return {ColourByte(item.r), ColourByte(item.g), ColourByte(item.b), ColourByte(item.a * opacity)};
+}
+
+void DrawImageItem(const ImageDrawItem& item) {
+  EngineState& engine = Engine();
+  GpuDrawState& s = engine.device;
+  s.material = GpuMaterial{glm::vec4(1), glm::vec4(1), glm::vec4(0), glm::vec4(0), 0};
+  s.depthTest = false;
+  s.cullClockwise = false;
+  s.world = engine.viewMatrix;
+  s.view = glm::mat4(1);
+  s.blend = true;
+  s.sourceBlend = kBlendSrcAlpha;
+  s.destinationBlend = kBlendInvSrcAlpha;
+  s.stageColour = kStageTextureDiffuse;
+  s.stageAlphaModulate = true;
+  s.texCoordSource = kTexCoordVertex;
+  s.texture = item.image != nullptr ? item.image->Texture() : 0;
+  const std::array<ScreenPoint, 4> corners = ImageCorners(item);
+  const std::array<uint8_t, 4> colour = ImageVertexColour(item);
+  const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+  GpuScreenVertex v[4];
+  for (int i = 0; i < 4; ++i) {
+    v[i] = GpuScreenVertex{2 * corners[i].x - 1, 1 - 2 * corners[i].y, 1, colour[0], colour[1], colour[2], colour[3],
+                           uv[i][0], uv[i][1]};
+  }
+  const GpuScreenVertex triangles[6] = {v[0], v[1], v[2], v[1], v[2], v[3]};
+  GpuDrawScreenTriangles(s, triangles, 6);
+  s.texture = 0;
+  s.depthTest = true;
+}

@@ -1,0 +1,94 @@
+// Model loading: the file, then a texture set per material and a vertex
+// buffer per mesh holding every animation frame.
+#include "graphics/model.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "graphics/image.h"
+
+namespace {
+
+const MaterialTextureSet kEmptySet{};
+
+GpuTextureId TextureOf(const ModelMaterial& material, int32_t slot, const ModelPicture* opacity) {
+  if (!material.hasPicture[slot]) return 0;
+  const ModelPicture& picture = material.pictures[slot];
+  return PictureToTexture(picture, opacity);
+}
+
+void ReportMissing(const char* path) {
+  std::FILE* file = std::fopen(path, "rb");
+  if (file != nullptr) {
+    std::fclose(file);
+    return;
+  }
+  std::printf("!!!!!!!!!!   %s\r\n", path);
+  std::fflush(stdout);
+}
+
+GpuMesh BuildGpuMesh(const ModelMesh& mesh, int32_t frames) {
+  GpuMesh gpu;
+  gpu.source = &mesh;
+  gpu.triangleCount = mesh.triangleCount;
+  gpu.frameCount = frames;
+  gpu.materialIndex = mesh.MaterialIndex();
+  size_t vertices = size_t(frames) * size_t(mesh.triangleCount) * 3;
+  if (vertices == 0) return gpu;
+  std::vector<GpuMeshVertex> draw(vertices);
+  for (size_t i = 0; i < vertices; ++i) {
+    ModelVertex v;
+    std::memcpy(&v, mesh.triangles.data() + i * kFileVertexBytes, kFileVertexBytes);
+    draw[i] = GpuMeshVertex{v.x, v.y, v.z, v.nx, v.ny, v.nz, v.u, v.v};
+  }
+  gpu.vertexBuffer = GpuCreateVertexBuffer(draw.data(), draw.size());
+  return gpu;
+}
+
+}  // namespace
+
+bool IsMaterialTransparent(const ModelMaterial& m) {
+  bool seeThrough = m.hasPicture[kSlotOpacity] || (!m.hasPicture[kSlotBase] && !m.hasPicture[kSlotLit]);
+  return seeThrough && !m.hasPicture[kSlotReflection];
+}
+
+MaterialTextureSet BuildMaterialTextureSet(const ModelMaterial& m) {
+  MaterialTextureSet set;
+  const ModelPicture& base = m.pictures[kSlotBase];
+  const ModelPicture& opacity = m.pictures[kSlotOpacity];
+  bool opacityFits = m.hasPicture[kSlotBase] && m.hasPicture[kSlotOpacity] && opacity.Width() == base.Width() &&
+                     opacity.Height() == base.Height();
+  set.baseTexture = TextureOf(m, kSlotBase, opacityFits ? &opacity : nullptr);
+  const int32_t layerSlots[6] = {4, 5, 3, 8, 9, 7};
+  for (int32_t i = 0; i < 6; ++i) set.layerTextures[i] = TextureOf(m, layerSlots[i], nullptr);
+  set.slot2Texture = TextureOf(m, 2, nullptr);
+  set.glossiness = m.Glossiness();
+  set.transparent = IsMaterialTransparent(m) ? 1 : 0;
+  return set;
+}
+
+Model::Model(const char* path) {
+  ReportMissing(path);
+  Load(path);
+}
+
+void Model::Load(const char* path) {
+  ReportMissing(path);
+  ModelFile::Load(file, path);
+  materialSets.clear();
+  meshes.clear();
+  for (const ModelMaterial& material : file.materials) materialSets.push_back(BuildMaterialTextureSet(material));
+  for (const ModelMesh& mesh : file.meshes) meshes.push_back(BuildGpuMesh(mesh, file.frameCount));
+}
+
+bool Model::IsTransparent() const {
+  for (const MaterialTextureSet& set : materialSets) {
+    if (set.transparent != 0) return true;
+  }
+  return false;
+}
+
+const MaterialTextureSet& Model::TextureSetOf(const GpuMesh& mesh) const {
+  if (mesh.materialIndex < 0 || size_t(mesh.materialIndex) >= materialSets.size()) return kEmptySet;
+  return materialSets[size_t(mesh.materialIndex)];
+}

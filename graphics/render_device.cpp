@@ -1,0 +1,106 @@
+// The device and the frame pass: camera, light, opaque models at once,
+// transparent models' meshes sorted far to near, the overlay camera and the
+// screen images in queue order, present, clear for the next frame.
+#include "graphics/render_device.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "graphics/camera_light.h"
+#include "graphics/engine_state.h"
+#include "graphics/image_drawing.h"
+#include "graphics/mesh_drawing.h"
+#include "graphics/model.h"
+#include "graphics/render_queue.h"
+#include "graphics/transparent_sort.h"
+#include "platform/gpu_device.h"
+
+namespace {
+
+EngineState engine;
+
+void ApplyCamera(const float settings[10]) {
+  CameraTransforms camera = CameraFromSettings(settings);
+  engine.device.projection = camera.projection;
+  engine.viewMatrix = camera.view;
+  engine.device.lighting = camera.lighting;
+  if (settings[9] >= 0) {
+    engine.eye = camera.eye;
+    engine.device.material = GpuMaterial{glm::vec4(1), glm::vec4(1), glm::vec4(0), glm::vec4(0), 0};
+  }
+}
+
+void ApplyLight(const float settings[9]) {
+  engine.device.world = glm::mat4(1);
+  engine.device.light = LightFromSettings(settings);
+}
+
+void DrawModels(RenderQueue& q) {
+  q.sortedMeshCount = 0;
+  for (int32_t i = 0; i < q.modelCount; ++i) {
+    const ModelDrawItem& item = q.models[i];
+    if (item.model == nullptr) continue;
+    if (!item.model->IsTransparent()) {
+      DrawModelInstance(*item.model, item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ, item.time);
+      continue;
+    }
+    for (const GpuMesh& mesh : item.model->meshes) {
+      if (q.sortedMeshCount >= kQueueCapacity) break;  // beyond the list: dropped
+      const MaterialTextureSet& set = item.model->TextureSetOf(mesh);
+      q.sortedMeshes[q.sortedMeshCount++] = SortedMeshItem{
+          &set, &mesh, item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ, item.time,
+          TransparentSortKey(mesh, set, glm::vec3(item.x, item.y, item.z), engine.eye)};
+    }
+  }
+  SortFarToNear(q.sortedMeshes, q.sortedMeshCount);
+  for (int32_t i = 0; i < q.sortedMeshCount; ++i) {
+    const SortedMeshItem& item = q.sortedMeshes[i];
+    SetMeshTransform(*item.mesh, item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ, item.time);
+    DrawMesh(*item.mesh, *item.textureSet);
+  }
+}
+
+}  // namespace
+
+EngineState& Engine() { return engine; }
+
+int32_t CreateRenderDevice(int32_t width, int32_t height, int32_t, int32_t, int32_t) {
+  bool windowed = width == -1 || height == -1;
+  if (!GpuCreateDevice(windowed ? -1 : width, windowed ? -1 : height)) return 0;
+  engine.device = GpuDrawState();
+  engine.device.cullClockwise = false;
+  engine.device.depthTest = true;
+  engine.device.blend = true;
+  return 1;
+}
+
+void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32_t clearStencil) {
+  RenderQueue& q = GetRenderQueue();
+  if (GpuHasDevice()) {
+    ApplyCamera(q.camera);
+    GpuBeginScene();
+    ApplyLight(q.light);
+    DrawModels(q);
+    ApplyCamera(kOverlayCamera);
+    for (int32_t i = 0; i < q.imageCount; ++i) DrawImageItem(q.images[i]);
+    if (present != 0) GpuPresent();
+    GpuClear(clearColour != 0, clearDepth != 0, clearStencil != 0);
+  }
+  q.imageCount = 0;
+  q.modelCount = 0;
+  q.sortedMeshCount = 0;
+}
+
+void SetExtraPasses(int32_t enabled) { engine.extraPassesEnabled = enabled; }
+int32_t ExtraPassesEnabled() { return engine.extraPassesEnabled; }
+
+bool ReadFramePixels(std::vector<uint8_t>* rgba, int32_t* width, int32_t* height) {
+  return GpuReadScene(rgba, width, height);
+}
+
+bool SaveFramePng(const char* path) {
+  std::vector<uint8_t> rgba;
+  int32_t width, height;
+  return ReadFramePixels(&rgba, &width, &height) && GpuWritePng(path, rgba, width, height);
+}

@@ -1,0 +1,235 @@
+// Frames drawn under SDL_VIDEODRIVER=offscreen and read back as pixels:
+// screen images, models lit and layered, animation blending and the order of
+// transparent meshes. One hidden window and device serve the whole program.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "graphics/image.h"
+#include "graphics/model.h"
+#include "graphics/model_builder.h"
+#include "graphics/render_device.h"
+#include "graphics/render_queue.h"
+#include "platform/gpu_device.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr int kWidth = 160;
+constexpr int kHeight = 120;
+
+bool EnsureDevice() {
+  if (GpuHasDevice()) return true;
+  WindowConfig config;
+  config.width = kWidth;
+  config.height = kHeight;
+  config.hidden = true;
+  return PlatformCreateWindow(config) && CreateRenderDevice(kWidth, kHeight, 32) == 1;
+}
+
+struct Pixel {
+  int r, g, b;
+};
+
+std::string TempPath(const std::string& name) { return std::string(::testing::TempDir()) + name; }
+
+// A square of side 2 x half in the z = height plane facing +z, one material.
+MeshSource Square(float centreX, float centreY, float height, float half, int material) {
+  MeshSource mesh;
+  mesh.material = material;
+  auto v = [&](float x, float y, float u, float w) {
+    return ModelVertex{centreX + x, centreY + y, height, u, w, 0, 0, 1};
+  };
+  mesh.frames = {{v(-half, -half, 0, 1), v(half, -half, 1, 1), v(half, half, 1, 0), v(-half, half, 0, 0)}};
+  mesh.triangles = {{0, 1, 2}, {0, 2, 3}};
+  return mesh;
+}
+
+class RenderFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(EnsureDevice());
+    SetExtraPasses(1);
+    // The camera looks down at the z = 0 plane; the play screen's light.
+    SetCamera(0, 0, 10, 0, 0, 0, 0, 1, 0, 60);
+    SetLight(255, 255, 255, 0, 0, 0, 0, -20, 20);
+    RenderFrame(0, 1, 1, 1);
+  }
+
+  // Draws the queue without presenting or clearing the colour, then reads it.
+  Pixel Draw(int x = kWidth / 2, int y = kHeight / 2) {
+    RenderFrame(0, 0, 1, 1);
+    return Read(x, y);
+  }
+  Pixel Read(int x, int y) {
+    std::vector<uint8_t> rgba;
+    int32_t w = 0, h = 0;
+    EXPECT_TRUE(ReadFramePixels(&rgba, &w, &h));
+    const uint8_t* p = rgba.data() + (size_t(y) * size_t(w) + size_t(x)) * 4;
+    return Pixel{p[0], p[1], p[2]};
+  }
+
+  Model& LoadModel(const ModelSource& source, const std::string& name) {
+    std::string path = TempPath(name);
+    EXPECT_TRUE(SaveModelFile(BuildModelFile(source), path.c_str()));
+    models.push_back(std::make_unique<Model>());
+    models.back()->Load(path.c_str());
+    return *models.back();
+  }
+
+  Image& SolidImage(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+    std::vector<uint8_t> rgba;
+    for (int i = 0; i < 16; ++i) rgba.insert(rgba.end(), {r, g, b, a});
+    std::string path = TempPath("image" + std::to_string(images.size()) + ".png");
+    EXPECT_TRUE(GpuWritePng(path.c_str(), rgba, 4, 4));
+    images.push_back(std::make_unique<Image>());
+    images.back()->Load(path.c_str());
+    EXPECT_NE(images.back()->Texture(), 0u);
+    return *images.back();
+  }
+
+  void QueueFull(const Image& image, float opacity, float r = 1, float g = 1, float b = 1) {
+    QueueImage(&image, 0, 0, 1, 1, -1, opacity, r, g, b, 1, 0, 0, 0, 1, 5, 6);
+  }
+
+  std::vector<std::unique_ptr<Model>> models;
+  std::vector<std::unique_ptr<Image>> images;
+};
+
+void ExpectPixel(Pixel p, int r, int g, int b, int tolerance = 3) {
+  EXPECT_NEAR(p.r, r, tolerance);
+  EXPECT_NEAR(p.g, g, tolerance);
+  EXPECT_NEAR(p.b, b, tolerance);
+}
+
+TEST_F(RenderFrameTest, FullScreenImageCoversEveryCorner) {
+  QueueFull(SolidImage(200, 100, 50, 255), 1);
+  Draw();
+  ExpectPixel(Read(0, 0), 200, 100, 50);
+  ExpectPixel(Read(kWidth - 1, kHeight - 1), 200, 100, 50);
+  ExpectPixel(Read(kWidth / 2, kHeight / 2), 200, 100, 50);
+}
+
+TEST_F(RenderFrameTest, ImageColourAndOpacityClamping) {
+  Image& white = SolidImage(255, 255, 255, 255);
+  QueueFull(white, 2, 0, 1, 0);  // opacity 2 draws as 1
+  ExpectPixel(Draw(), 0, 255, 0);
+  QueueFull(white, -1, 1, 0, 0);  // opacity -1: invisible
+  ExpectPixel(Draw(), 0, 255, 0);
+  QueueFull(white, 0.5f, 0, 0, 1);
+  ExpectPixel(Draw(), 0, 128, 128);
+}
+
+TEST_F(RenderFrameTest, LaterImagesCoverEarlierOnesAndImagesCoverModels) {
+  ModelSource source;
+  source.materials.resize(1);
+  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 0, 0, 255);
+  source.meshes = {Square(0, 0, 0, 3, 0)};
+  Model& square = LoadModel(source, "blue square.vxm");
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 0, 0, 255);
+  Image& white = SolidImage(255, 255, 255, 255);
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  QueueImage(&white, 0.4f, 0.4f, 0.2f, 0.2f, -1, 1, 1, 0, 0, 1, 0, 0, 0, 1, 5, 6);
+  QueueImage(&white, 0.45f, 0.45f, 0.1f, 0.1f, -1, 1, 0, 1, 0, 1, 0, 0, 0, 1, 5, 6);
+  Draw();
+  ExpectPixel(Read(kWidth / 2, kHeight / 2), 0, 255, 0);
+  ExpectPixel(Read(kWidth * 42 / 100, kHeight / 2), 255, 0, 0);
+  ExpectPixel(Read(kWidth * 35 / 100, kHeight / 2), 0, 0, 255);
+  ExpectPixel(Read(kWidth / 10, kHeight / 2), 0, 0, 0);
+}
+
+TEST_F(RenderFrameTest, LitTexturedQuadTakesTheLightsAmbientShare) {
+  ModelSource source;
+  source.materials.resize(1);
+  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(4, 4, 200, 100, 50);
+  source.meshes = {Square(0, 0, 0, 2, 0)};
+  Model& square = LoadModel(source, "lit square.vxm");
+  // The play screen's light saturates: the texture's own colour.
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 200, 100, 50);
+  // Ambient 0.5 x 22 / (0.1 + 0.5 x 43.8) = 0.5 at the square: half the texture.
+  SetLight(0.5f, 0.5f, 0.5f, 0, 0, 0, 0, 0, 43.8f);
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 100, 50, 25, 4);
+  // A diffuse light straight above adds 22 x d x N.L x attenuation.
+  SetLight(0, 0, 0, 0.25f, 0.25f, 0.25f, 0, 0, 43.8f);
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 50, 25, 12, 4);
+}
+
+TEST_F(RenderFrameTest, BackFacesAreCulledAndInstancesTurn) {
+  ModelSource source;
+  source.materials.resize(1);
+  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 255, 255, 0);
+  source.meshes = {Square(2, 0, 0, 1, 0)};
+  Model& square = LoadModel(source, "turned square.vxm");
+  QueueModel(&square, 0, 0, 0, 180, 0, 0, 0);  // turned over: its back faces the camera
+  ExpectPixel(Draw(kWidth / 2 + 30, kHeight / 2), 0, 0, 0);
+  QueueModel(&square, 0, 0, 0, 0, 0, 180, 0);  // turned about z: now left of the centre
+  Draw();
+  ExpectPixel(Read(kWidth / 2 - 30, kHeight / 2), 255, 255, 0);
+  ExpectPixel(Read(kWidth / 2 + 30, kHeight / 2), 0, 0, 0);
+}
+
+TEST_F(RenderFrameTest, ExtraPassesOffDrawsTheBaseLayerOnly) {
+  ModelSource source;
+  source.materials.resize(1);
+  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 0, 100, 0);
+  source.materials[0].pictures[kSlotGlow] = MakeSolidPicture(2, 2, 150, 0, 0);
+  source.meshes = {Square(0, 0, 0, 3, 0)};
+  Model& square = LoadModel(source, "glowing square.vxm");
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 150, 100, 0);
+  SetExtraPasses(0);
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  RenderFrame(0, 1, 1, 1);
+  QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 0, 100, 0);
+}
+
+TEST_F(RenderFrameTest, TransparentMeshesAreDrawnFarToNear) {
+  ModelSource source;
+  source.materials.resize(2);
+  std::vector<uint8_t> red, green;
+  for (int i = 0; i < 4; ++i) {
+    red.insert(red.end(), {255, 0, 0, 128});
+    green.insert(green.end(), {0, 255, 0, 128});
+  }
+  SetBasePicture(source.materials[0], 2, 2, red);
+  SetBasePicture(source.materials[1], 2, 2, green);
+  // Queued near first: the green square sits nearer the camera.
+  source.meshes = {Square(0, 0, 1, 2, 1), Square(0, 0, 0, 2, 0)};
+  Model& pair = LoadModel(source, "glass pair.vxm");
+  ASSERT_TRUE(pair.IsTransparent());
+  QueueModel(&pair, 0, 0, 0, 0, 0, 0, 0);
+  // Red first at half over black, then green at half over that.
+  ExpectPixel(Draw(), 64, 128, 0, 4);
+}
+
+TEST_F(RenderFrameTest, AnimatedMeshesBlendNeighbouringFramesOnTheGpu) {
+  ModelSource source;
+  source.frameCount = 2;
+  source.materials.resize(1);
+  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 255, 255, 255);
+  MeshSource moving = Square(-3, 0, 0, 1, 0);
+  moving.frames.push_back(Square(3, 0, 0, 1, 0).frames[0]);
+  source.meshes = {moving};
+  Model& slider = LoadModel(source, "slider.vxm");
+  const int left = kWidth / 2 - 30, right = kWidth / 2 + 30, centre = kWidth / 2;
+  struct Case {
+    float time;
+    int litX;
+  };
+  for (Case c : {Case{0.5f, centre}, Case{1.0f, right}, Case{1.5f, centre}, Case{-2.0f, left}, Case{2.0f, left}}) {
+    QueueModel(&slider, 0, 0, 0, 0, 0, 0, c.time);
+    RenderFrame(0, 0, 1, 1);
+    for (int x : {left, centre, right}) {
+      EXPECT_EQ(Read(x, kHeight / 2).r, x == c.litX ? 255 : 0) << "time " << c.time << " x " << x;
+    }
+    RenderFrame(0, 1, 1, 1);
+  }
+}
+
+}  // namespace
