@@ -13,7 +13,8 @@
 #include "sound/sound_sniff.h"
 
 namespace {
-// How long PlayMusic waits for the mixer before it takes matters into its own hands.
+// How long PlayMusic waits for the mixer (rounds of 2 ms) before it gives up
+// or takes matters into its own hands; a tick takes a few milliseconds.
 constexpr int kWaitRounds = 100;
 constexpr auto kWaitStep = std::chrono::milliseconds(2);
 
@@ -29,7 +30,7 @@ void SettlePendingSwitch(MixerState& mixer) {
 
 // Takes the tick guard so the slots hold still; false if a tick never lets go.
 bool HoldTick(MixerState& mixer) {
-  for (int round = 0; round < kWaitRounds * 10; ++round) {
+  for (int round = 0; round < kWaitRounds * 2; ++round) {
     if (!mixer.tickGuard.test_and_set(std::memory_order_acquire)) return true;
     std::this_thread::sleep_for(kWaitStep);
   }

@@ -110,7 +110,9 @@ void RefillSlot(int slot) {
   int32_t& position = mixer.writePosition[slot];
   if (channel->file != nullptr && channel->file->AtEnd()) {
     if (channel->loop == 1) {
-      channel->file->Reopen();  // the track restarts from the file's first byte
+      // Normally the decoder has restarted the track already; an Ogg reader
+      // may still hold the stream's tail, so it restarts only when it runs dry.
+      if (channel->type != kSoundOgg) RestartTrack(*channel);
     } else if (cursor < position) {
       StopMusicChannel(slot);
       position = 0;

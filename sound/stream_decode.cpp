@@ -36,7 +36,9 @@ int32_t DecodeMp3(Mp3Decoder* mp3, StreamCarry& carry, MusicChannel& channel, co
   return kStatusMore;
 }
 
-int32_t ReadOgg(MusicChannel& channel, StreamCarry& carry) {
+// Bytes the reader gave (0 for none); atEnd tells the end of the stream from a damaged stretch.
+int32_t ReadOgg(MusicChannel& channel, StreamCarry& carry, bool* atEnd = nullptr) {
+  if (atEnd != nullptr) *atEnd = true;
   if (!channel.oggOpen) return 0;
   int section = 0;
   long got = ov_read(&channel.oggDecoder, reinterpret_cast<char*>(carry.pcm), sizeof(carry.pcm), 0, 2, 1, &section);
@@ -47,6 +49,7 @@ int32_t ReadOgg(MusicChannel& channel, StreamCarry& carry) {
     channel.channels = channels;
     channel.bitsPerSample = 16;
   }
+  if (atEnd != nullptr) *atEnd = got == 0;
   return got > 0 ? static_cast<int32_t>(got) : 0;
 }
 
@@ -69,11 +72,16 @@ bool TakePcm(StreamCarry& carry, uint8_t* destination, int32_t count, int32_t& g
 
 int32_t DecodeMp3Block(MusicChannel& channel, StreamCarry& carry, Mp3Decoder* mp3, uint8_t* destination, int32_t count) {
   int32_t got = 0;
+  bool restarted = false;
   if (mp3 == nullptr) return 0;
   for (;;) {
     if (carry.needFresh == 1) {
       if (channel.file == nullptr) return got;
       carry.inputCount = channel.file->Read(carry.input, sizeof(carry.input));
+      if (carry.inputCount < 1 && !restarted && channel.loop == 1) {
+        restarted = true;
+        if (RestartTrack(channel)) continue;
+      }
       if (carry.inputCount < 1) return got;
       carry.status = DecodeMp3(mp3, carry, channel, carry.input, carry.inputCount);
     }
@@ -88,11 +96,32 @@ int32_t DecodeMp3Block(MusicChannel& channel, StreamCarry& carry, Mp3Decoder* mp
   }
 }
 
+bool RestartOgg(MusicChannel& channel) {
+  char name[800];
+  std::strncpy(name, channel.file->Name(), sizeof(name) - 1);
+  name[sizeof(name) - 1] = 0;
+  ov_clear(&channel.oggDecoder);  // deletes the old stream
+  channel.oggOpen = false;
+  channel.file = new FileStream(name, "r");
+  if (channel.file->Kind() != FileStream::kClosed && OpenOggReader(channel.oggDecoder, channel.file)) {
+    channel.oggOpen = true;
+    return true;
+  }
+  return false;  // the channel keeps its closed stream and plays silence
+}
+
 int32_t DecodeOggBlock(MusicChannel& channel, StreamCarry& carry, uint8_t* destination, int32_t count) {
   int32_t got = 0;
+  bool restarted = false;
   for (;;) {
     if (carry.needFresh == 1) {
-      carry.pcmCount = ReadOgg(channel, carry);
+      bool atEnd = false;
+      carry.pcmCount = ReadOgg(channel, carry, &atEnd);
+      if (carry.pcmCount < 1 && atEnd && !restarted && channel.loop == 1) {
+        // Only one restart per block, so a track without samples cannot spin.
+        restarted = true;
+        if (RestartTrack(channel)) continue;
+      }
       if (carry.pcmCount < 1) return got;
     }
     carry.needFresh = 1;
@@ -103,6 +132,17 @@ int32_t DecodeOggBlock(MusicChannel& channel, StreamCarry& carry, uint8_t* desti
   }
 }
 }  // namespace
+
+bool RestartTrack(MusicChannel& channel) {
+  if (channel.file == nullptr) return false;
+  if (channel.type == kSoundOgg) return channel.oggOpen && RestartOgg(channel);
+  if (channel.file->Reopen() == FileStream::kClosed) return false;
+  if (channel.type == kSoundWav) {
+    int32_t byteSize, rate, channels, bits;
+    return ReadWavHeader(*channel.file, byteSize, rate, channels, bits) == 0;
+  }
+  return true;
+}
 
 void ClearCarry(StreamCarry& carry) {
   carry.needFresh = 1;
@@ -145,8 +185,13 @@ int32_t DecodeBlock(MusicChannel& channel, StreamCarry& carry, Mp3Decoder* mp3, 
   if (channel.type == kSoundOgg) return DecodeOggBlock(channel, carry, destination, count);
   // WAV: the file's bytes as they come, header and trailing chunks included.
   int32_t got = 0;
+  bool restarted = false;
   while (got < count && channel.file != nullptr) {
     int32_t part = channel.file->Read(destination + got, count - got);
+    if (part < 1 && !restarted && channel.loop == 1) {
+      restarted = true;
+      if (RestartTrack(channel)) continue;
+    }
     if (part < 1) break;
     got += part;
   }

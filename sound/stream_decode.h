@@ -12,8 +12,15 @@ Mp3Decoder* CreateMp3Decoder();
 void ResetMp3Decoder(Mp3Decoder* decoder);
 void DeleteMp3Decoder(Mp3Decoder* decoder);
 
+// Starts a looping track again from its first sample: a fresh Ogg reader (so
+// the decoder gives the track again exactly and the loop has no seam), a WAV
+// file past its header (which would otherwise play as a burst of noise), an
+// MP3 file from its first byte. False when the file cannot be opened again.
+bool RestartTrack(MusicChannel& channel);
+
 // Fills up to count bytes of destination from the channel's track and returns
 // how many it stored; bytes it cannot supply (end of the track, a decoding
-// error) are left as they were. Ogg and MP3 decoding also refresh the
+// error) are left as they were. A looping channel restarts its track when the
+// decoder runs dry, so the block goes on with the track's beginning. Ogg and MP3 decoding also refresh the
 // channel's rate and channel count.
 int32_t DecodeBlock(MusicChannel& channel, StreamCarry& carry, Mp3Decoder* mp3, uint8_t* destination, int32_t count);

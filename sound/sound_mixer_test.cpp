@@ -1,0 +1,255 @@
+// The mixer driven by a test clock: the output is pulled from the software
+// mixer by hand, MixerTick runs every 25 ms of that clock, so every test is
+// deterministic and runs faster than real time.
+#include "sound/sound_mixer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+
+#include "platform/audio_device.h"
+#include "sound/sound.h"
+#include "sound/sound_voices.h"
+#include "sound/test_sounds.h"
+
+namespace {
+uint32_t testNow = 0;
+uint32_t TestClock() { return testNow; }
+
+class MixerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    testNow = 1000;
+    mixedFrames = 0;
+    output.clear();
+    InitSound(SoundOptions{true, TestClock});
+  }
+  void TearDown() override { ShutdownSound(); }
+
+  // Plays ms milliseconds: the device's frames for that time, then the tick.
+  void Run(uint32_t ms) {
+    for (uint32_t done = 0; done < ms; done += kMixerPeriodMs) {
+      testNow += kMixerPeriodMs;
+      int64_t target = static_cast<int64_t>(testNow - 1000) * kAudioDeviceRate / 1000;
+      int32_t frames = static_cast<int32_t>(target - mixedFrames);
+      std::vector<int16_t> part(static_cast<size_t>(frames) * 2);
+      AudioMixOutput(part.data(), frames);
+      output.insert(output.end(), part.begin(), part.end());
+      mixedFrames = target;
+      MixerTick();
+    }
+  }
+
+  std::string Track(const std::string& name, int32_t frames, float hz = 440.0f) {
+    return WriteTestFile(name, EncodeTestOgg(MakeTone(frames, 2, 44100, hz), 2, 44100));
+  }
+
+  int64_t mixedFrames = 0;
+  std::vector<int16_t> output;
+};
+
+std::vector<int16_t> Samples(const SoundData& sound) {
+  const int16_t* at = reinterpret_cast<const int16_t*>(sound.samples);
+  return std::vector<int16_t>(at, at + sound.byteSize / 2);
+}
+}  // namespace
+
+TEST(VolumeFromLevel, FallsAsTheFourthRootToMinus60Decibels) {
+  EXPECT_EQ(VolumeFromLevel(1.0f), 0);
+  EXPECT_EQ(VolumeFromLevel(0.0f), -6000);
+  EXPECT_EQ(VolumeFromLevel(-0.5f), -6000);
+  EXPECT_EQ(VolumeFromLevel(0.0625f), -3000);
+  EXPECT_EQ(VolumeFromLevel(0.5f), -954);  // truncated towards zero
+}
+
+TEST_F(MixerTest, StreamedTrackComesOutSampleForSampleAcrossRefills) {
+  std::string name = Track("known.ogg", 3 * 44100);
+  SoundData decoded = LoadSound(name.c_str());
+  ASSERT_EQ(decoded.byteSize, 3 * 44100 * 4);
+  PlayMusic(name.c_str(), 0.0f, 0);
+  ASSERT_NE(Mixer().slots[0], nullptr);
+  Run(4000);
+  std::vector<int16_t> expected = Samples(decoded);
+  // At least five refills of the 90000-byte buffer went by; every sample matches.
+  ASSERT_GE(output.size(), expected.size());
+  size_t firstDifference = 0;
+  while (firstDifference < expected.size() && output[firstDifference] == expected[firstDifference]) ++firstDifference;
+  // The track ends when the cursor wraps behind the last write after the file's end,
+  // which may cut the final part of the last buffer; everything before it is exact.
+  EXPECT_GE(firstDifference, expected.size() - 2 * kMusicBlockBytes / 2) << "diverged at sample " << firstDifference;
+  for (size_t i = firstDifference; i < expected.size(); ++i) ASSERT_EQ(output[i], 0) << i;
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+}
+
+TEST_F(MixerTest, NonLoopingTrackEndsAndIsFreed) {
+  PlayMusic(Track("short.ogg", 44100 / 2).c_str(), 0.0f, 0);
+  ASSERT_NE(Mixer().slots[0], nullptr);
+  Run(300);
+  EXPECT_NE(Mixer().slots[0], nullptr);
+  // After the half second, silence plays until the cursor wraps behind the last write.
+  Run(2000);
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+  for (size_t i = output.size() - 44100; i < output.size(); ++i) ASSERT_EQ(output[i], 0);
+}
+
+TEST_F(MixerTest, LoopingTrackRestartsWithoutEnding) {
+  std::string name = Track("loop.ogg", 44100);
+  PlayMusic(name.c_str(), 0.0f, 1);
+  Run(5000);
+  ASSERT_NE(Mixer().slots[0], nullptr);
+  // Every second of the last three holds sound.
+  for (int second = 2; second < 5; ++second) {
+    int64_t energy = 0;
+    for (size_t i = second * 88200; i < (second + 1) * 88200u; ++i) energy += std::abs(output[i]);
+    EXPECT_GT(energy, 88200 * 1000) << second;
+  }
+}
+
+TEST_F(MixerTest, FadeZeroStopsTheOldTrackAtTheNextTick) {
+  PlayMusic(Track("old.ogg", 44100 * 4).c_str(), 0.0f, 1);
+  MusicChannel* old = Mixer().slots[0];
+  Run(500);
+  std::string next = Track("new.ogg", 44100 * 4, 660.0f);
+  PlayMusic(next.c_str(), 0.0f, 1);
+  // PlayMusic's own tick stopped the old track and installed the new one in its place.
+  ASSERT_NE(Mixer().slots[0], nullptr);
+  EXPECT_EQ(Mixer().slots[1], nullptr);
+  EXPECT_EQ(Mixer().slots[0]->fade, 0.0f);
+  EXPECT_EQ(AudioGetVolume(Mixer().slots[0]->buffer), 0);
+  (void)old;
+}
+
+TEST_F(MixerTest, TwoSecondFadeFollowsTheVolumeRuleThenPromotesTheNewTrack) {
+  PlayMusic(Track("old.ogg", 44100 * 4).c_str(), 0.0f, 1);
+  MusicChannel* old = Mixer().slots[0];
+  Run(500);
+  PlayMusic(Track("new.ogg", 44100 * 4, 660.0f).c_str(), 2.0f, 1);
+  MusicChannel* incoming = Mixer().slots[1];
+  ASSERT_EQ(Mixer().slots[0], old);
+  ASSERT_NE(incoming, nullptr);
+  EXPECT_EQ(old->fade, 3.0f);
+  EXPECT_EQ(AudioGetVolume(incoming->buffer), 0);
+  uint32_t fadeStart = old->fadeStart;
+
+  int32_t lastVolume = 0;
+  while (Mixer().slots[0] == old) {
+    Run(kMixerPeriodMs);
+    if (Mixer().slots[0] != old) break;
+    float level = 1.0f - (testNow - fadeStart) * 0.999f / (2.0f * 999.0f);
+    if (old->fade > 1.0f) {
+      EXPECT_EQ(AudioGetVolume(old->buffer), VolumeFromLevel(level));
+      EXPECT_LE(AudioGetVolume(old->buffer), lastVolume);
+      lastVolume = AudioGetVolume(old->buffer);
+    }
+    ASSERT_LT(testNow - fadeStart, 3000u);
+  }
+  // The old track went at the end of the fade, and in the same tick the new one moved to slot 0.
+  EXPECT_NEAR(static_cast<double>(testNow - fadeStart), 2025.0, 30.0);
+  EXPECT_LT(lastVolume, -3900);  // about -40 dB in the last tick before it stops
+  EXPECT_EQ(Mixer().slots[0], incoming);
+  EXPECT_EQ(Mixer().slots[1], nullptr);
+  Run(1000);
+  EXPECT_EQ(Mixer().slots[0], incoming);
+}
+
+TEST_F(MixerTest, MissingFileLeavesTheMusicPlaying) {
+  PlayMusic(Track("playing.ogg", 44100 * 2).c_str(), 0.0f, 1);
+  MusicChannel* playing = Mixer().slots[0];
+  PlayMusic("music/no_such_track.ogg", 0.0f, 0);
+  Run(100);
+  EXPECT_EQ(Mixer().slots[0], playing);
+  EXPECT_EQ(playing->fade, 0.0f);
+}
+
+TEST_F(MixerTest, UnusableFileFadesTheOldTrackAndStartsNothing) {
+  PlayMusic(Track("playing.ogg", 44100 * 2).c_str(), 0.0f, 1);
+  PlayMusic(WriteTestFile("junk.ogg", {'j', 'u', 'n', 'k'}).c_str(), 0.0f, 0);
+  Run(100);
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+  EXPECT_EQ(Mixer().slots[1], nullptr);
+  EXPECT_TRUE(IsSoundEnabled());
+}
+
+TEST_F(MixerTest, PlayMusicReturnsEvenWhenTheMixerIsStuck) {
+  // A tick that never finishes holds the guard: PlayMusic must give up, not hang.
+  Mixer().tickGuard.test_and_set();
+  auto started = std::chrono::steady_clock::now();
+  PlayMusic(Track("stuck.ogg", 44100).c_str(), 0.0f, 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+  Mixer().tickGuard.clear();
+  PlayMusic(Track("next.ogg", 44100).c_str(), 0.0f, 0);
+  EXPECT_NE(Mixer().slots[0], nullptr);
+  EXPECT_FALSE(Mixer().switchPending);
+}
+
+TEST_F(MixerTest, SoundOffDoesNothing) {
+  std::string name = Track("any.ogg", 4410);
+  SoundData effect = LoadSound(name.c_str());
+  DisableSound();
+  PlayMusic(name.c_str(), 0.0f, 1);
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+  EXPECT_FALSE(Mixer().switchPending);
+  PlaySound(effect);
+  EXPECT_EQ(BusyVoiceCount(), 0);
+  EXPECT_EQ(LoadSound(name.c_str()).samples, nullptr);
+  EXPECT_EQ(CreateSoundBuffer(44100, 16, 2, 400, nullptr), nullptr);
+}
+
+TEST_F(MixerTest, FailedBufferSwitchesSoundOffForTheRun) {
+  uint8_t bytes[12] = {};
+  SoundData impossible{44100, 24, 2, 12, bytes};
+  PlaySound(impossible);
+  EXPECT_FALSE(IsSoundEnabled());
+}
+
+TEST_F(MixerTest, VoicesAreReclaimedAfterTheyFinish) {
+  SoundData effect = LoadSound(Track("blip.ogg", 441).c_str());
+  ASSERT_NE(effect.samples, nullptr);
+  PlaySound(effect);
+  PlaySound(effect);
+  PlaySound(effect);
+  EXPECT_EQ(BusyVoiceCount(), 3);
+  Run(50);
+  EXPECT_EQ(BusyVoiceCount(), 3);  // finished, but only reclaimed by the next PlaySound
+  PlaySound(effect);
+  EXPECT_EQ(BusyVoiceCount(), 1);
+
+  for (int i = 0; i < kVoiceCount + 5; ++i) PlaySound(effect);
+  EXPECT_EQ(BusyVoiceCount(), kVoiceCount);  // the rest were dropped
+}
+
+TEST_F(MixerTest, MonoEffectPlaysAtItsTrueRate) {
+  SoundData effect = LoadSound(WriteTestFile("mono.ogg", EncodeTestOgg(MakeTone(2205, 1, 22050), 1, 22050)).c_str());
+  ASSERT_EQ(effect.channels, 1);
+  PlaySound(effect);
+  std::vector<int16_t> out(2 * 4300);
+  AudioMixOutput(out.data(), 4300);  // 0.0975 s of a 0.1 s effect
+  PlaySound(SoundData{});
+  EXPECT_EQ(BusyVoiceCount(), 1);
+  AudioMixOutput(out.data(), 200);
+  PlaySound(effect);
+  EXPECT_EQ(BusyVoiceCount(), 1);  // the first one finished on time and was reclaimed
+}
+
+TEST_F(MixerTest, LoopedTrackRepeatsExactly) {
+  std::string name = Track("seamless.ogg", 44100);
+  std::vector<int16_t> once = Samples(LoadSound(name.c_str()));
+  PlayMusic(name.c_str(), 0.0f, 1);
+  Run(3500);
+  size_t same = 0;
+  while (same < 3 * once.size() && output[same] == once[same % once.size()]) ++same;
+  EXPECT_GE(same, 3 * once.size()) << "first difference at sample " << same << " of a track of " << once.size();
+}
+
+TEST_F(MixerTest, LoopedWavRepeatsItsSamplesWithoutTheHeader) {
+  std::vector<uint8_t> data = ToBytes(MakeTone(30000, 2, 44100));
+  PlayMusic(WriteTestFile("loop.wav", MakeWav(data, 2, 44100, 16)).c_str(), 0.0f, 1);
+  Run(2500);
+  std::vector<int16_t> once(data.size() / 2);
+  std::memcpy(once.data(), data.data(), data.size());
+  size_t same = 0;
+  while (same < 3 * once.size() && output[same] == once[same % once.size()]) ++same;
+  EXPECT_GE(same, 3 * once.size()) << "first difference at sample " << same;
+}

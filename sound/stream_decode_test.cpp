@@ -1,0 +1,139 @@
+// Block decoding: a track cut into blocks of any size comes out byte for byte
+// as it does in one piece, for WAV, MP3 and Ogg; decoders report their rates.
+#include "sound/stream_decode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "files/file_stream.h"
+#include "sound/ogg_stream.h"
+#include "sound/sound_sniff.h"
+#include "sound/test_sounds.h"
+
+namespace {
+struct OpenTrack {
+  MusicChannel channel;
+  std::unique_ptr<StreamCarry> carry = std::make_unique<StreamCarry>();
+  Mp3Decoder* mp3 = nullptr;
+  ~OpenTrack() {
+    if (channel.oggOpen) {
+      ov_clear(&channel.oggDecoder);
+    } else {
+      delete channel.file;
+    }
+    DeleteMp3Decoder(mp3);
+  }
+};
+
+void Open(OpenTrack& track, const std::string& name, SoundType type) {
+  track.channel.file = new FileStream(name.c_str(), "r");
+  track.channel.type = type;
+  ClearCarry(*track.carry);
+  if (type == kSoundOgg) track.channel.oggOpen = OpenOggReader(track.channel.oggDecoder, track.channel.file);
+  if (type == kSoundMp3) track.mp3 = CreateMp3Decoder();
+  if (type == kSoundWav) {
+    int32_t size, rate, channels, bits;
+    ReadWavHeader(*track.channel.file, size, rate, channels, bits);
+  }
+}
+
+// The whole track, decoded in blocks whose sizes cycle through `sizes`.
+std::vector<uint8_t> DecodeAll(const std::string& name, SoundType type, const std::vector<int32_t>& sizes) {
+  OpenTrack track;
+  Open(track, name, type);
+  std::vector<uint8_t> out;
+  for (size_t i = 0; i < 100000; ++i) {
+    int32_t size = sizes[i % sizes.size()];
+    std::vector<uint8_t> block(static_cast<size_t>(size), 0);
+    int32_t got = DecodeBlock(track.channel, *track.carry, track.mp3, block.data(), size);
+    out.insert(out.end(), block.begin(), block.begin() + got);
+    if (got < size) break;
+  }
+  return out;
+}
+
+const std::vector<int32_t> kOddBlocks = {1000, 7777, 3, 90000, 4096, 8192, 1};
+const std::vector<int32_t> kOnePiece = {1 << 24};
+}  // namespace
+
+TEST(DecodeBlock, OggBlocksJoinWithoutLossOrRepeat) {
+  std::vector<int16_t> tone = MakeTone(44100, 2, 44100);
+  std::string name = WriteTestFile("tone.ogg", EncodeTestOgg(tone, 2, 44100));
+  std::vector<uint8_t> whole = DecodeAll(name, kSoundOgg, kOnePiece);
+  EXPECT_EQ(whole.size(), tone.size() * 2);
+  EXPECT_EQ(DecodeAll(name, kSoundOgg, kOddBlocks), whole);
+}
+
+TEST(DecodeBlock, Mp3BlocksJoinWithoutLossOrRepeat) {
+  std::vector<int16_t> tone = MakeTone(44100, 2, 44100);
+  std::vector<uint8_t> mp3 = EncodeTestMp3(tone, 2, 44100);
+  if (mp3.empty()) GTEST_SKIP() << "lame is not installed";
+  std::string name = WriteTestFile("tone.mp3", mp3);
+  std::vector<uint8_t> whole = DecodeAll(name, kSoundMp3, kOnePiece);
+  // The encoder may pad a frame either side, but not more.
+  EXPECT_NEAR(static_cast<double>(whole.size()), tone.size() * 2.0, 4 * 1152 * 4.0);
+  EXPECT_EQ(DecodeAll(name, kSoundMp3, kOddBlocks), whole);
+}
+
+TEST(DecodeBlock, WavStreamsTheBytesAfterTheHeader) {
+  std::vector<uint8_t> data = ToBytes(MakeTone(5000, 1, 22050));
+  std::string name = WriteTestFile("tone.wav", MakeWav(data, 1, 22050, 16));
+  EXPECT_EQ(DecodeAll(name, kSoundWav, kOnePiece), data);
+  EXPECT_EQ(DecodeAll(name, kSoundWav, kOddBlocks), data);
+}
+
+TEST(DecodeBlock, LeftoverOfOneDecoderCallStartsTheNextBlock) {
+  std::string name = WriteTestFile("tone.ogg", EncodeTestOgg(MakeTone(44100, 2, 44100), 2, 44100));
+  std::vector<uint8_t> whole = DecodeAll(name, kSoundOgg, kOnePiece);
+  OpenTrack track;
+  Open(track, name, kSoundOgg);
+  uint8_t first[1000];
+  ASSERT_EQ(DecodeBlock(track.channel, *track.carry, nullptr, first, 1000), 1000);
+  // The decoder gave more than 1000 bytes at once: the rest waits in the carry.
+  EXPECT_EQ(track.carry->needFresh, 0);
+  int32_t waiting = track.carry->pcmCount;
+  ASSERT_GT(waiting, 0);
+  std::vector<uint8_t> second(static_cast<size_t>(waiting), 0);
+  ASSERT_EQ(DecodeBlock(track.channel, *track.carry, nullptr, second.data(), waiting), waiting);
+  EXPECT_TRUE(std::equal(first, first + 1000, whole.begin()));
+  EXPECT_TRUE(std::equal(second.begin(), second.end(), whole.begin() + 1000));
+}
+
+TEST(DecodeBlock, ReportsRatesTheWayTheMusicBufferPlaysThem) {
+  std::string mono = WriteTestFile("mono.ogg", EncodeTestOgg(MakeTone(22050, 1, 22050), 1, 22050));
+  OpenTrack track;
+  Open(track, mono, kSoundOgg);
+  uint8_t block[4096];
+  DecodeBlock(track.channel, *track.carry, nullptr, block, sizeof(block));
+  EXPECT_EQ(track.channel.sampleRate, 11025);
+  EXPECT_EQ(track.channel.channels, 1);
+  EXPECT_EQ(track.channel.bitsPerSample, 16);
+
+  std::vector<uint8_t> mp3 = EncodeTestMp3(MakeTone(44100, 2, 44100), 2, 44100);
+  if (mp3.empty()) return;
+  OpenTrack stereo;
+  Open(stereo, WriteTestFile("stereo.mp3", mp3), kSoundMp3);
+  DecodeBlock(stereo.channel, *stereo.carry, stereo.mp3, block, sizeof(block));
+  EXPECT_EQ(stereo.channel.sampleRate, 44100);
+  EXPECT_EQ(stereo.channel.channels, 2);
+}
+
+TEST(DecodeBlock, DamagedInputEndsBlocksEarlyAndLeavesTheRest) {
+  std::vector<uint8_t> ogg = EncodeTestOgg(MakeTone(44100, 2, 44100), 2, 44100);
+  ogg.resize(ogg.size() / 2);
+  for (size_t i = ogg.size() / 2; i < ogg.size(); i += 7) ogg[i] ^= 0x5A;
+  std::string name = WriteTestFile("broken.ogg", ogg);
+  std::vector<uint8_t> got = DecodeAll(name, kSoundOgg, kOddBlocks);
+  EXPECT_LT(got.size(), 44100u * 4);
+
+  // Noise named .mp3: the decoder finds no frames, the block stays as it was.
+  std::vector<uint8_t> noise(50000);
+  for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>(i * 7919 >> 3);
+  OpenTrack track;
+  Open(track, WriteTestFile("noise.mp3", noise), kSoundMp3);
+  std::vector<uint8_t> block(90000, 0xAB);
+  int32_t stored = DecodeBlock(track.channel, *track.carry, track.mp3, block.data(), 90000);
+  EXPECT_LT(stored, 90000);
+  EXPECT_EQ(block.back(), 0xAB);
+}
