@@ -75,6 +75,12 @@ int32_t CreateRenderDevice(int32_t width, int32_t height, int32_t, int32_t, int3
   return 1;
 }
 
+namespace {
+FrameShownHook frameShownHook = nullptr;
+}
+
+void SetFrameShownHook(FrameShownHook hook) { frameShownHook = hook; }
+
 void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32_t clearStencil) {
   RenderQueue& q = GetRenderQueue();
   if (GpuHasDevice()) {
@@ -84,7 +90,10 @@ void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32
     DrawModels(q);
     ApplyCamera(kOverlayCamera);
     for (int32_t i = 0; i < q.imageCount; ++i) DrawImageItem(q.images[i]);
-    if (present != 0) GpuPresent();
+    if (present != 0) {
+      GpuPresent();
+      if (frameShownHook != nullptr) frameShownHook();
+    }
     GpuClear(clearColour != 0, clearDepth != 0, clearStencil != 0);
   }
   q.imageCount = 0;

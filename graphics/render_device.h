@@ -19,6 +19,11 @@ int32_t CreateRenderDevice(int32_t width, int32_t height, int32_t depth, int32_t
 // is queued and drawn with (1, 1, 1, 1) into the same shown picture.
 void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32_t clearStencil);
 
+// Called after each shown frame, while its picture can still be read back
+// (scripted runs save their screenshots and advance their clock here). Null: none.
+using FrameShownHook = void (*)();
+void SetFrameShownHook(FrameShownHook hook);
+
 // 0: meshes draw their base layer only (a settings option); initially 1.
 void SetExtraPasses(int32_t enabled);
 int32_t ExtraPassesEnabled();
