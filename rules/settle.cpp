@@ -4,6 +4,7 @@
 
 #include "input/keyboard.h"
 #include "rules/cell_kinds.h"
+#include "rules/doors.h"
 
 int DirectionOfLetter(char letter) {
   switch (letter) {
@@ -27,16 +28,6 @@ int KeyOfDirection(int direction) {
   }
 }
 
-bool DoorsAtRest(const Board& board) {
-  for (int32_t x = 0; x < kBoardColumns; ++x) {
-    for (int32_t y = 0; y < kBoardRows; ++y) {
-      float s = board.cellState[x][y];
-      if ((s != 0 && s < 4) || (s > 4 && s < 4.2f)) return false;
-    }
-  }
-  return true;
-}
-
 // An active robot that the next tick would move, turn, carry or kill.
 bool RobotRestless(const Board& board, const RobotRecord& r) {
   if (r.moving || r.turnRemaining > 0) return true;
@@ -54,16 +45,22 @@ void Tick(Board& board, PlayCounter& counter) {
 }  // namespace
 
 bool IsBoardSettled(const Board& board) {
-  if (board.LevelStatus() != 0) return true;
-  if (board.GameState != 0 || !DoorsAtRest(board)) return false;
-  uint8_t count[kBoardColumns][kBoardRows] = {};
+  if (board.GameState == 2) return true;
+  if (board.GameState != 0) return false;
+  bool anyActive = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     const RobotRecord& r = board.robots[i];
     if (r.teleportAnim >= 0 || r.cloneAnim >= 0 || r.exitAnim >= 0) return false;
-    if (!r.active) continue;
-    if (RobotRestless(board, r)) return false;
+    if (r.active && RobotRestless(board, r)) return false;
+    anyActive |= r.active != 0;
+  }
+  if (!anyActive) return true;  // won
+  if (!DoorsAtRest(board)) return false;
+  uint8_t count[kBoardColumns][kBoardRows] = {};
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
     int32_t cx = static_cast<int32_t>(r.x), cy = static_cast<int32_t>(r.y);
-    if (cx < 0 || cx >= kBoardColumns || cy < 0 || cy >= kBoardRows) continue;
+    if (!r.active || cx < 0 || cx >= kBoardColumns || cy < 0 || cy >= kBoardRows) continue;
     if (++count[cx][cy] > 1) return false;  // about to collide
   }
   return true;

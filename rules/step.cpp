@@ -8,6 +8,7 @@
 #include "input/keyboard.h"
 #include "rules/board.h"
 #include "rules/cell_kinds.h"
+#include "rules/doors.h"
 #include "rules/rule_sounds.h"
 #include "rules/step_robots.h"
 
@@ -121,6 +122,7 @@ void KillRobotsExactlyAt(Board& board, float x, float y, uint8_t deathKind) {
 // A door opens from 0 to 4 and closes from -4 to 0 in 16 ticks; reaching 0
 // crushes a robot standing in the doorway.
 void AdvanceDoors(Board& board) {
+  if (DoorsAtRest(board)) return;
   for (int32_t x = 0; x < kBoardColumns; ++x) {
     for (int32_t y = 0; y < kBoardRows; ++y) {
       float& s = board.cellState[x][y];
@@ -257,12 +259,23 @@ void BuildRobotGrid(Board& board, RobotGrid& robotAt) {
   for (auto& column : robotAt)
     for (int16_t& cell : column) cell = -1;
   for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
+    int32_t cx = Truncate(r.x), cy = Truncate(r.y);
+    if (r.active && OnBoard(cx, cy)) robotAt[cx][cy] = static_cast<int16_t>(i);
+  }
+}
+
+// Clears heldBack; true when some robot is about to start a move, the only
+// case in which followers are judged.
+bool ClearHeldBack(Board& board) {
+  bool starting = false;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (!r.active) continue;
-    int32_t cx = Truncate(r.x), cy = Truncate(r.y);
-    if (OnBoard(cx, cy)) robotAt[cx][cy] = static_cast<int16_t>(i);
     r.heldBack = 0;
+    if (r.moving && r.moveCountdown == -1) starting = true;
   }
+  return starting;
 }
 
 // The leader is judged before its follower, so being held back passes down a line.
@@ -335,10 +348,13 @@ void Board::Step() {
   busy |= DetectCollisions(*this);
   if (!anyDriving) busy |= DetectDeadlyCells(*this);
 
-  RobotGrid robotAt;
-  BuildRobotGrid(*this, robotAt);
+  bool starting = ClearHeldBack(*this);
   if (GameState != 0 || busy) return;
-  HoldBackFollowers(*this, robotAt);
+  if (starting) {
+    RobotGrid robotAt;
+    BuildRobotGrid(*this, robotAt);
+    HoldBackFollowers(*this, robotAt);
+  }
   CarryOnRollers(*this);
   MoveRobots(*this, direction, anyDriving);
 }

@@ -1,0 +1,12 @@
+// DoorsAtRest: one branch-free pass over the cell states.
+#include "rules/doors.h"
+
+bool DoorsAtRest(const Board& board) {
+  const float* s = &board.cellState[0][0];
+  int restless = 0;
+  for (int i = 0; i < kBoardColumns * kBoardRows; ++i) {
+    restless |= (s[i] != 0.0f) & (s[i] < 4.0f);
+    restless |= (s[i] > 4.0f) & (s[i] < 4.2f);
+  }
+  return restless == 0;
+}
