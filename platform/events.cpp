@@ -173,12 +173,18 @@ void SetSdlCursorMode(int mode) {
 }
 }  // namespace
 
+void PlatformPumpEvents() {
+  if (SDL_WasInit(SDL_INIT_EVENTS) != 0) SDL_PumpEvents();
+}
+
 bool PlatformPeekMessage(WindowMessage* message) {
   *message = WindowMessage{};
   if (pending.empty()) {
     if (SDL_WasInit(SDL_INIT_EVENTS) == 0) return false;
+    // No pumping here: eighty peeks a frame would ask the window system (and
+    // every joystick) eighty times.
     SDL_Event event;
-    if (SDL_PollEvent(&event) == 0) return false;
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) return false;
     Translate(event);
     if (pending.empty()) return true;  // taken, but nothing the game handles
   }

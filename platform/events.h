@@ -24,7 +24,11 @@ struct WindowMessage {
   int32_t repeat = 0;
 };
 
-// Takes one message without waiting. False when nothing is waiting; true with
+// Fetches what the window system has for us into the event queue; the pump
+// does this once per call, then takes messages one by one.
+void PlatformPumpEvents();
+// Takes one message without waiting (from what the last PlatformPumpEvents
+// fetched, and whatever the program pushed itself). False when nothing is waiting; true with
 // kind kMessageNone for an event the game ignores, so each call handles at most
 // one event. One event may yield several messages (a typed text's bytes, a key
 // that also types a character): the rest come with the following calls.

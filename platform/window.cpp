@@ -28,6 +28,7 @@ bool PlatformShowsPictureInBars() { return window != nullptr && fullScreenPictur
 
 bool PlatformCreateWindow(const WindowConfig& config) {
   if (!InitVideo()) return false;
+  PlatformDestroyWindow();  // one window at a time
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);

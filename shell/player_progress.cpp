@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shell/save_file.h"
+#include "shell/shutdown.h"
 
 PlayerProgress playerProgress;
 
@@ -38,6 +39,7 @@ void LoadPlayerProgress() {
   ProfileRecord table[kProfileCount];
   ReadProfileTable(table);
   playerProgress.highestLevel = table[playerProgress.profileIndex].highestLevel;
+  AddExitSaver(SaveProfileIndex);
 }
 
 void SaveProfileIndex() { WriteProfileIndex(playerProgress.profileIndex); }

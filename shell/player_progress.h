@@ -41,7 +41,8 @@ bool WriteProfileIndex(int32_t index);
 void ReadProfileTable(ProfileRecord table[kProfileCount]);
 
 // Start-up's fill of the global record: camera defaults, the stored profile
-// index, currentLevel 0 and that profile's highest level.
+// index, currentLevel 0 and that profile's highest level. From then on a
+// closed window saves the profile index too (an exit saver).
 void LoadPlayerProgress();
 // Writes the global record's profile index to "profile.da0" (the normal quit
 // and the window close both do this).

@@ -1,6 +1,7 @@
 // The per-frame message pump.
 #include "shell/pump.h"
 
+#include "input/keyboard.h"
 #include "input/mouse.h"
 #include "input/typed_keys.h"
 #include "shell/main_window.h"
@@ -14,15 +15,15 @@ int cursorY = 0;
 // The typed-key code of a navigation key, 0 for any other key.
 int NavigationCode(int virtualKey) {
   switch (virtualKey) {
-    case 33: return kKeyPageUp;
-    case 34: return kKeyPageDown;
-    case 35: return kKeyEnd;
-    case 36: return kKeyHome;
-    case 37: return kKeyLeft;
-    case 38: return kKeyUp;
-    case 39: return kKeyRight;
-    case 40: return kKeyDown;
-    case 46: return kKeyDelete;
+    case VK_PRIOR: return kKeyPageUp;
+    case VK_NEXT: return kKeyPageDown;
+    case VK_END: return kKeyEnd;
+    case VK_HOME: return kKeyHome;
+    case VK_LEFT: return kKeyLeft;
+    case VK_UP: return kKeyUp;
+    case VK_RIGHT: return kKeyRight;
+    case VK_DOWN: return kKeyDown;
+    case VK_DELETE: return kKeyDelete;
     default: return 0;
   }
 }
@@ -42,6 +43,7 @@ void ClampCursor() {
 }  // namespace
 
 void PumpMessages() {
+  PlatformPumpEvents();
   for (int attempt = 0; attempt < kAttemptsPerPump; ++attempt) {
     WindowMessage message;
     if (!PlatformPeekMessage(&message)) continue;
@@ -50,11 +52,11 @@ void PumpMessages() {
       cursorY = message.y;
     }
     ClampCursor();
-    DispatchWindowMessage(message);
+    WindowProc(message);
   }
 }
 
-void DispatchWindowMessage(const WindowMessage& message) {
+void WindowProc(const WindowMessage& message) {
   switch (message.kind) {
     case kMessageChar:
       for (int i = 0; i < message.repeat; ++i) PushTypedKey(static_cast<int8_t>(message.code));

@@ -11,7 +11,7 @@ void PumpMessages();
 // What one message does: a mouse move sets the cursor, typed characters and
 // the nine navigation keys go to the typed-key queue, a resize repaints grey,
 // a close saves what must be saved and ends the process.
-void DispatchWindowMessage(const WindowMessage& message);
+void WindowProc(const WindowMessage& message);
 
 // The cursor in client pixels, clamped to the client area.
 int GetCursorX();

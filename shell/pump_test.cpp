@@ -122,7 +122,7 @@ TEST_F(MessagePump, RepeatCountQueuesTheCharacterThatManyTimes) {
   message.kind = kMessageChar;
   message.code = 0xB9;  // the byte as it may come from a wider source
   message.repeat = 3;
-  DispatchWindowMessage(message);
+  WindowProc(message);
   EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{-71, -71, -71}));
 }
 

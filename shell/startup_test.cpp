@@ -1,17 +1,16 @@
-// The start-up order end to end on a hidden window, the data directory
-// search, and what start-up leaves on disk.
+// Start-up's own pieces: the data directory search, the window it opens and
+// what it leaves on disk, also when the window is closed during the intro.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "input/keyboard.h"
 #include "platform/events_inject.h"
 #include "platform/window.h"
 #include "shell/data_directory.h"
+#include "shell/intro.h"
 #include "shell/main_window.h"
 #include "shell/player_progress.h"
 #include "shell/scratch_directory_test.h"
-#include "shell/startup.h"
 
 namespace {
 
@@ -49,74 +48,68 @@ TEST(ProgramDirectory, IsWhereThisTestProgramLives) {
   EXPECT_TRUE(std::filesystem::is_directory(directory));
 }
 
+// The shell's share of start-up on a hidden window: settings, window size,
+// the profile index read, saved at the end and saved on a close.
 class GameStart : public ScratchDirectory {
  protected:
+  void SetUp() override {
+    ScratchDirectory::SetUp();
+    RequestDisplayMode(0, 0, 0);
+  }
   void TearDown() override {
-    ReleaseAllKeys();
     PlatformDestroyWindow();
     ScratchDirectory::TearDown();
   }
-  int Run(std::vector<const char*> arguments) {
-    arguments.insert(arguments.begin(), "rivet-run");
-    return RunRivetRun(static_cast<int>(arguments.size()), arguments.data());
+  static CommandLine Windowed(bool windowed) {
+    CommandLine line;
+    line.windowed = windowed;
+    return line;
   }
 };
 
-TEST_F(GameStart, HelpAndVersionLeaveBeforeAnythingIsWritten) {
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(Run({"--help"}), 0);
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("-windowed"), std::string::npos);
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(Run({"--version"}), 0);
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("rivet-run"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists("options.dat"));
-  EXPECT_FALSE(PlatformHasWindow());
-}
-
-TEST_F(GameStart, WindowedStartWithASkippedIntroLeavesSettingsAndIndex) {
+TEST_F(GameStart, WindowedStartIsTheScreenLessThirtyByFifty) {
   WriteBytes("profile.da0", Int32s({4}));
-  SetKeyHeld(VK_ESCAPE, true);  // skips the intro on its first frame
-  EXPECT_EQ(Run({"-windowed"}), 0);
-  EXPECT_TRUE(PlatformHasWindow());
+  ASSERT_TRUE(CreateMainWindow(Windowed(true), true));
   EXPECT_STREQ(GetWindowTitle(), "Rivet Run");
   int screenW, screenH;
   PlatformGetScreenSize(&screenW, &screenH);
   EXPECT_EQ(GetClientWidth(), screenW - 30);
   EXPECT_EQ(GetClientHeight(), screenH - 50);
   EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));
+  LoadPlayerProgress();
+  EXPECT_EQ(playerProgress.profileIndex, 4);
+  SaveProfileIndex();
   EXPECT_EQ(ReadBytes("profile.da0"), Int32s({4}));
 }
 
-TEST_F(GameStart, FullScreenStartDrawsAtTheStoredResolution) {
+TEST_F(GameStart, FullScreenDrawsAtTheStoredResolution) {
   WriteBytes("options.dat", Int32s({1, 0, 2}));
-  WriteBytes("profile.da0", Int32s({77}));  // damaged: the first profile is used and saved
-  SetKeyHeld(VK_SPACE, true);
-  EXPECT_EQ(Run({}), 0);
+  ASSERT_TRUE(CreateMainWindow(Windowed(false), true));
   EXPECT_EQ(GetClientWidth(), 800);
   EXPECT_EQ(GetClientHeight(), 600);
   int pictureW, pictureH;
   PlatformGetPictureSize(&pictureW, &pictureH);
   EXPECT_EQ(pictureW, 800);
+  EXPECT_EQ(pictureH, 600);
+  int x, y, w, h;
+  PlatformGetPictureRect(&x, &y, &w, &h);
+  EXPECT_EQ(int64_t{w} * 3, int64_t{h} * 4);  // the 4:3 shape kept, whatever the screen
   EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 0, 2}));
-  EXPECT_EQ(ReadBytes("profile.da0"), Int32s({0}));
-  EXPECT_EQ(ApplyDrawOption(), 0);
 }
 
 TEST_F(GameStart, ClosingTheWindowDuringTheIntroStillSavesTheProfileIndex) {
-  WriteBytes("profile.da0", Int32s({6}));
-  int screenW, screenH;
-  PlatformGetScreenSize(&screenW, &screenH);  // starts the platform so the close can wait in its queue
+  WriteBytes("profile.da0", Int32s({77}));  // damaged: the first profile is used, and saved
+  ASSERT_TRUE(CreateMainWindow(Windowed(true), true));
   ASSERT_TRUE(PlatformPushClose());
-  std::filesystem::remove("profile.da0");
   // The forked child shares this directory; the intro's first pump sees the close.
   EXPECT_EXIT(
       {
-        Run({"-windowed"});
+        LoadPlayerProgress();
+        RunIntro(IntroCalls{});
         std::abort();  // not reached
       },
       ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(ReadBytes("profile.da0"), Int32s({0}));
-  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));
 }
 
 }  // namespace
