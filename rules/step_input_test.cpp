@@ -1,0 +1,112 @@
+// Input and camera within a step: digits freeze the board while looking
+// through a robot, Ctrl tilts the overview; and the movement tests CanEnter
+// and CanEnterIgnoringRobots.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "input/keyboard.h"
+#include "rules/settle.h"
+#include "rules/test_levels.h"
+
+namespace {
+
+const std::vector<std::string> kRoom = {"aaaaaaaa", "a000000a", "a000000a", "a000000a", "aaaaaaaa"};
+
+TEST(StepInput, LookingThroughARobotFreezesTheWholeBoard) {
+  auto board = MakeTestBoard(kRoom, {{1, 1}, {3, 1}, {5, 2}});
+  StepTicks(*board, 1, VK_DOWN);
+  StepTicks(*board, 20);
+  auto before = std::make_unique<Board>(*board);
+  StepTicks(*board, 50, '2');
+  EXPECT_EQ(board->CameraMode, 2);
+  EXPECT_EQ(board->exitAnim, before->exitAnim);
+  EXPECT_EQ(board->robots[0].y, before->robots[0].y);
+  EXPECT_EQ(board->robots[1].moveCountdown, before->robots[1].moveCountdown);
+  // The view looks out of robot 1 (index 1) along the yaw.
+  EXPECT_FLOAT_EQ(board->lookAt[0], 3 + 2 * board->robots[1].x - 18);
+  EXPECT_FLOAT_EQ(board->lookAt[1], 12 - 2 * board->robots[1].y);
+  EXPECT_FLOAT_EQ(board->lookAt[2], 1.425f);
+  StepTicks(*board, 90, VK_LEFT);
+  EXPECT_EQ(board->robotViewYaw, 90);
+  EXPECT_NEAR(board->lookAt[1], 3 + 12 - 2 * board->robots[1].y, 1e-3);
+  EXPECT_EQ(board->robots[0].dx, 0);  // arrows turn the view, not the robots
+
+  StepTicks(*board, 1, '0');
+  EXPECT_EQ(board->CameraMode, 0);
+  PlayCounter counter;
+  ASSERT_TRUE(SettleBoard(*board, counter));
+  EXPECT_EQ(board->robots[0].y, 2);
+}
+
+TEST(StepInput, ADigitBeyondTheRobotCountFallsBackToTheOverview) {
+  auto board = MakeTestBoard(kRoom, {{1, 1}, {3, 1}, {5, 2}});
+  StepTicks(*board, 1, '5');
+  EXPECT_EQ(board->CameraMode, 0);
+  StepTicks(*board, 1, '3');
+  EXPECT_EQ(board->CameraMode, 3);
+}
+
+TEST(StepInput, CtrlTiltsTheOverviewWithinItsRangeAndGivesNoDirection) {
+  auto board = MakeTestBoard(kRoom, {{1, 1}});
+  SetKeyHeld(VK_CONTROL, true);
+  StepTicks(*board, 1);
+  SetKeyHeld(VK_CONTROL, true);
+  SetKeyHeld(VK_UP, true);
+  for (int i = 0; i < 40; ++i) board->Step();
+  EXPECT_EQ(board->pitch, -10);
+  EXPECT_NEAR(board->eyeHeight, std::sin(-10 * 3.1415f / 180) * 50, 1e-4);
+  EXPECT_NEAR(board->eyeDistance, std::cos(-10 * 3.1415f / 180) * 50, 1e-4);
+  for (int i = 0; i < 400; ++i) board->Step();
+  EXPECT_EQ(board->pitch, -45);
+  SetKeyHeld(VK_UP, false);
+  SetKeyHeld(VK_DOWN, true);
+  for (int i = 0; i < 400; ++i) board->Step();
+  EXPECT_EQ(board->pitch, 0);
+  ReleaseAllKeys();
+  EXPECT_EQ(board->robots[0].y, 1);  // Ctrl+Down moved nobody
+  EXPECT_EQ(board->robots[0].moving, 0);
+}
+
+TEST(StepInput, CanEnterChecksEdgesWallsDoorsAndTheRobotsAhead) {
+  auto board = MakeTestBoard({"aaaaaaa", "a00w00a", "a00000a"}, {{1, 1}, {2, 1}});
+  EXPECT_FALSE(board->CanEnter(-1, 2, 0));
+  EXPECT_FALSE(board->CanEnter(18, 2, 0));
+  EXPECT_FALSE(board->CanEnter(2, 12, 0));
+  EXPECT_TRUE(board->CanEnter(17, 11, 0));
+  EXPECT_FALSE(board->CanEnter(0, 1, 0));
+  EXPECT_TRUE(board->CanEnter(0, 1, 101));  // past the depth cut nothing is checked
+  float& door = board->cellState[3][1];
+  for (float state : {0.0f, -4.0f, 3.75f, -0.25f}) {
+    door = state;
+    EXPECT_FALSE(board->CanEnter(3, 1, 0)) << state;
+  }
+  for (float state : {4.0f, -1000.0f}) {
+    door = state;
+    EXPECT_TRUE(board->CanEnter(3, 1, 0)) << state;
+  }
+  // Robots face down at the start: each can move on, so its cell can be entered.
+  EXPECT_TRUE(board->CanEnter(2, 1, 0));
+  board->robots[1].dy = -1;  // now it faces the wall
+  EXPECT_FALSE(board->CanEnter(2, 1, 0));
+  EXPECT_TRUE(board->CanEnterIgnoringRobots(2, 1, 0));
+  board->robots[1].dy = 1;
+  board->robots[1].skidding = 1;
+  EXPECT_FALSE(board->CanEnter(2, 1, 0));
+  board->robots[1].active = 0;
+  EXPECT_TRUE(board->CanEnter(2, 1, 0));
+}
+
+TEST(StepInput, LevelStatusReportsLostWonAndPlaying) {
+  auto board = MakeTestBoard(kRoom, {{1, 1}});
+  EXPECT_EQ(board->LevelStatus(), 0);
+  board->GameState = 2;
+  EXPECT_EQ(board->LevelStatus(), 2);
+  board->GameState = 0;
+  board->robots[0].active = 0;
+  EXPECT_EQ(board->LevelStatus(), 1);
+  auto empty = MakeTestBoard(kRoom, {});
+  EXPECT_EQ(empty->LevelStatus(), 1);
+}
+
+}  // namespace
