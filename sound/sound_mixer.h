@@ -21,8 +21,8 @@ struct PendingFormat {
 };
 
 struct MixerState {
-  bool soundEnabled = true;
-  bool deviceReady = false;
+  std::atomic<bool> soundEnabled{true};  // read by the timer thread, cleared by the main thread
+  std::atomic<bool> deviceReady{false};
   bool timerStarted = false;
   MusicChannel* slots[2] = {nullptr, nullptr};
   MusicChannel* pending = nullptr;
