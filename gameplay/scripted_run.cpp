@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,11 @@ bool StartScriptedRun(const RunOptions& options) {
     if (!ParseScript(text, &run.events, &error)) {
       std::printf("script: %s: %s\n", options.scriptFile.c_str(), error.c_str());
       return false;
+    }
+    // A script's shots are saved beside the script unless it names a full path.
+    const std::filesystem::path folder = std::filesystem::path(options.scriptFile).parent_path();
+    for (ScriptEvent& e : run.events) {
+      if (e.action == kScriptShot && std::filesystem::path(e.text).is_relative()) e.text = folder / e.text;
     }
   }
   // The command line's shots and quit time join the script's own events.

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "gameplay/run_options.h"
+#include "graphics/render_device.h"
 #include "input/mouse.h"
 #include "platform/events.h"
 #include "shell/command_line.h"
@@ -13,6 +15,7 @@
 #include "shell/player_progress.h"
 #include "shell/settings.h"
 #include "shell/shutdown.h"
+#include "shell/startup_game.h"
 
 #ifndef RR_VERSION
 #define RR_VERSION "unknown"
@@ -20,29 +23,28 @@
 
 int ApplyDrawOption() {
   int drawOption = ReadDrawOption();
-  // Graphics: SetExtraPasses(drawOption) once the device exists.
+  SetExtraPasses(drawOption);
   return drawOption;
 }
 
 void RunIntroAndGame() {
   SetMouseMode(0);  // the menus draw their own pointer
-  // Graphics: load "data/tarvik_intro.vxm" and the loading pictures
-  // "data/png/loading.png", "data/png/load_ramka.png", "data/png/load_pasek.png".
+  LoadIntroScene();
 
   LoadPlayerProgress();
   // A closed window ends the process at once: the profile index still reaches the disk.
   AddExitSaver(SaveProfileIndex);
 
-  // Sound: PlayMusic("music/logo.ogg", 0.0, 0).
+  StartLogoMusic();
   IntroCalls intro;
-  // Graphics: intro.drawFrame sets the view, camera and light, queues the intro
-  // scene at the given frame and renders; Sound: intro.onSkip plays "music/blank.ogg".
+  intro.drawFrame = DrawIntroFrame;
+  intro.onSkip = SilenceLogoMusic;
   RunIntro(intro);
 
   ApplyDrawOption();
-  // Front end and play screen: LoadMenuAssets(), LoadGameAssets(), then
-  // RunMainMenu(), which returns when the player leaves.
-  // Sound: PlayMusic("music/blank.ogg", 0.5, 0).
+  // Until the main menu exists: loading, then play until the player leaves.
+  RunGameAfterIntro();
+  FadeMusicOnQuit();
   SetMouseMode(1);
   SaveProfileIndex();
 }
@@ -51,25 +53,28 @@ int RunRivetRun(int argc, const char* const* argv) {
   CommandLine commandLine = ParseCommandLine(argc, argv);
   if (commandLine.showHelp) {
     std::fputs(CommandLineUsage(), stdout);
+    std::fputs(RunOptionsUsage(), stdout);
     return 0;
   }
   if (commandLine.showVersion) {
     std::printf("rivet-run %s\n", RR_VERSION);
     return 0;
   }
-  if (commandLine.unknown != nullptr) PrintDiagnostic("unknown argument ignored: %s\n", commandLine.unknown);
+  if (!ReadRunOptions(argc, argv)) return 2;
+  if (const char* unknown = FindUnknownArgument(argc, argv)) PrintDiagnostic("unknown argument ignored: %s\n", unknown);
   ChangeToDataDirectory(GetProgramDirectory(argc > 0 ? argv[0] : nullptr));
 
   RequestDisplayMode(0, 0, 0);
+  RequestRunWindowSize(commandLine.windowed);
   if (!CreateMainWindow(commandLine)) {
     PrintDiagnostic("rivet-run: the window could not be opened\n");
     return 1;
   }
-  // Graphics: CreateRenderDevice on the window: full screen at the requested
-  // size (GetRequestedDisplayMode) or windowed; then install its resize repaint.
-  // Sound: InitSound().
+  if (!StartGameDevices()) {
+    PrintDiagnostic("rivet-run: no OpenGL 3.3 device, or the script could not be read\n");
+    return 1;
+  }
   InitInput(PlatformMouseDevice());
-  // Graphics: create the global RenderQueue.
   RunIntroAndGame();
   return 0;
 }

@@ -1,0 +1,105 @@
+// Devices, intro scene, loading and play for start-up.
+#include "shell/startup_game.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "gameplay/game_assets.h"
+#include "gameplay/play_start.h"
+#include "gameplay/run_options.h"
+#include "gameplay/scripted_run.h"
+#include "graphics/model.h"
+#include "graphics/render_device.h"
+#include "graphics/render_queue.h"
+#include "platform/events.h"
+#include "platform/gpu_device.h"
+#include "shell/command_line.h"
+#include "shell/main_window.h"
+#include "sound/sound.h"
+
+namespace {
+RunOptions runOptions;
+
+Model& IntroScene() {
+  static Model* scene = new Model;
+  return *scene;
+}
+
+bool IsShellArgument(const char* argument) {
+  const char* const known[] = {"-windowed", " -windowed", "--help", "-h", "--version"};
+  for (const char* k : known) {
+    if (std::strcmp(argument, k) == 0) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool ReadRunOptions(int argc, const char* const* argv) {
+  runOptions = ParseRunOptions(argc, argv);
+  // The game moves into its data directory before it reads them.
+  std::error_code ignored;
+  if (!runOptions.scriptFile.empty()) runOptions.scriptFile = std::filesystem::absolute(runOptions.scriptFile, ignored);
+  for (ShotRequest& shot : runOptions.shots) shot.file = std::filesystem::absolute(shot.file, ignored);
+  if (runOptions.error.empty()) return true;
+  std::printf("rivet-run: %s (see --help)\n", runOptions.error.c_str());
+  return false;
+}
+
+const char* FindUnknownArgument(int argc, const char* const* argv) {
+  RunOptions scratch;
+  for (int i = 1; i < argc;) {
+    if (argv[i] == nullptr || IsShellArgument(argv[i])) {
+      ++i;
+      continue;
+    }
+    const int taken = ParseRunOption(argc, argv, i, scratch);
+    if (taken == 0) return argv[i];
+    i += taken;
+  }
+  return nullptr;
+}
+
+void RequestRunWindowSize(bool windowed) {
+  // A negative size asks for a window of that client size.
+  if (windowed && runOptions.windowWidth > 0) RequestDisplayMode(-runOptions.windowWidth, -runOptions.windowHeight, 0);
+}
+
+bool StartGameDevices() {
+  int32_t width = 0, height = 0, depth = 0;
+  GetRequestedDisplayMode(&width, &height, &depth);
+  const bool fullScreen = width > 0 || height > 0;
+  if (CreateRenderDevice(fullScreen ? width : -1, fullScreen ? height : -1, fullScreen ? 32 : -1, -1, 1) == 0) {
+    return false;
+  }
+  SetResizeRepaint(GpuRepaintGrey);
+  InitSound();
+  CreateRenderQueue();
+  if (!StartScriptedRun(runOptions)) return false;
+  if (ScriptedRunActive()) SetFrameShownHook(AdvanceScriptedRun);
+  return true;
+}
+
+void LoadIntroScene() {
+  IntroScene().Load("data/tarvik_intro.vxm");
+  LoadLoadingScreen();
+}
+
+void StartLogoMusic() { PlayMusic("music/logo.ogg", 0.0f, 0); }
+
+void DrawIntroFrame(float sceneFrame) {
+  SetViewRect(0, 2000, 0, 0, GetClientWidth(), GetClientHeight(), 0, 0);
+  SetCamera(2.24f, -39.2402f, 0.56f, 2.24f, -39.1602f, 0.56f, 0.0f, -0.0000000437114f, 1.0f, 90.0f);
+  SetLight(0, 0, 0, 10.0f, 10.0f, 10.0f, 0, 0, 60.0f);
+  QueueModel(&IntroScene(), 0, 0, 0, 0, 0, 0, sceneFrame);
+  RenderFrame(1, 1, 1, 1);
+}
+
+void SilenceLogoMusic() { PlayMusic("music/blank.ogg", 0.0f, 0); }
+
+void RunGameAfterIntro() {
+  LoadPlayScreen();
+  RunPlayFromStart(runOptions);
+}
+
+void FadeMusicOnQuit() { PlayMusic("music/blank.ogg", 0.5f, 0); }

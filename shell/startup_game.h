@@ -1,0 +1,27 @@
+// The parts of start-up that bring in the graphics and sound devices, the
+// intro scene, the loading screen and play. Until the main menu exists, the
+// game goes from loading straight to play, and leaving play ends the game.
+#pragma once
+
+// Reads the run options (--level, --window, the scripted-run options).
+// False after printing why when one of them is malformed.
+bool ReadRunOptions(int argc, const char* const* argv);
+// The first argument neither the shell nor the run options know, or null.
+const char* FindUnknownArgument(int argc, const char* const* argv);
+// Before the window: the size --window asks for (a windowed start only).
+void RequestRunWindowSize(bool windowed);
+// After the window: the render device, its resize repaint, sound and the
+// render queue, then the scripted run. False when the device or the script
+// cannot be had.
+bool StartGameDevices();
+
+// The intro scene and the three loading pictures.
+void LoadIntroScene();
+void StartLogoMusic();
+void DrawIntroFrame(float sceneFrame);
+void SilenceLogoMusic();
+
+// Loading behind the bar, then play from --level N or the profile's level.
+void RunGameAfterIntro();
+// The music fades out as the game ends.
+void FadeMusicOnQuit();
