@@ -32,17 +32,6 @@ MeshStreams StreamsOf(const GpuMesh& mesh) {
   return streams;
 }
 
-void DrawLayer(GpuDrawState& state, const GpuMesh& mesh, const MeshStreams& streams, GpuTextureId texture,
-               GpuBlend source, GpuBlend destination, GpuTexCoordSource coordinates) {
-  state.texture = texture;
-  state.sourceBlend = source;
-  state.destinationBlend = destination;
-  state.texCoordSource = coordinates;
-  GpuDrawTriangles(state, mesh.vertexBuffer, streams.firstA, streams.firstB, streams.weight, streams.vertexCount);
-  state.texture = 0;
-  state.texCoordSource = kTexCoordVertex;
-}
-
 }  // namespace
 
 FrameBlend ChooseAnimationFrames(float time, int32_t frameCount) {
@@ -67,60 +56,98 @@ void SetMeshTransform(const GpuMesh& mesh, float x, float y, float z, float rotX
   mesh.time = time;
 }
 
-void DrawMesh(const GpuMesh& mesh, const MaterialTextureSet& set) {
-  EngineState& engine = Engine();
-  GpuDrawState& s = engine.device;
-  s.world = mesh.world;
-  s.view = engine.viewMatrix;
+int32_t MeshLayerPasses(const MaterialTextureSet& set, bool extra, LayerPass passes[kMaxLayerPasses]) {
+  int32_t n = 0;
+  const GpuTextureId* layers = set.layerTextures;
+  const glm::vec4 white(1, 1, 1, 1), black(0, 0, 0, 1), none(0);
+  auto add = [&](GpuTextureId texture, GpuBlend source, GpuBlend destination, bool lighting, GpuTexCoordSource coords) {
+    LayerPass& p = passes[n++];
+    p = LayerPass{};
+    p.texture = texture;
+    p.sourceBlend = source;
+    p.destinationBlend = destination;
+    p.lighting = lighting;
+    p.texCoordSource = coords;
+    return &p;
+  };
+  if (extra && layers[kLayerSlot9] != 0) {  // reflection, replacing what lies below
+    add(layers[kLayerSlot9], kBlendOne, kBlendZero, false, kTexCoordCameraReflection);
+  }
+  if (set.baseTexture != 0) {
+    LayerPass* p = add(set.baseTexture, kBlendSrcAlpha, kBlendInvSrcAlpha, true, kTexCoordVertex);
+    p->setsMaterial = true;
+    p->material = GpuMaterial{white, layers[kLayerSlot5] != 0 ? black : white, none, none, 0};
+  }
+  if (!extra) return n;
+  if (layers[kLayerSlot5] != 0) {  // lit by the ambient term only
+    bool overBase = set.baseTexture != 0;
+    LayerPass* p = add(layers[kLayerSlot5], overBase ? kBlendOne : kBlendSrcAlpha,
+                       overBase ? kBlendOne : kBlendInvSrcAlpha, true, kTexCoordVertex);
+    p->setsMaterial = true;
+    p->material = GpuMaterial{none, white, none, none, 0};
+  }
+  if (layers[kLayerSlot4] != 0) add(layers[kLayerSlot4], kBlendOne, kBlendOne, false, kTexCoordVertex);  // glow
+  if (layers[kLayerSlot3] != 0) {  // specular highlight: texture x specular
+    LayerPass* p = add(layers[kLayerSlot3], kBlendOne, kBlendOne, true, kTexCoordVertex);
+    p->setsMaterial = true;
+    p->material = GpuMaterial{black, black, white, none, 1 + 126 * std::pow(std::max(set.glossiness, 0.0f), 1.8f)};
+    p->stageColour = kStageTextureSpecular;
+  }
+  if (layers[kLayerSlot8] != 0) add(layers[kLayerSlot8], kBlendOne, kBlendOne, false, kTexCoordSphereMap);
+  if (layers[kLayerSlot7] != 0) {  // lit sphere map
+    LayerPass* p = add(layers[kLayerSlot7], kBlendOne, kBlendOne, true, kTexCoordSphereMap);
+    p->setsMaterial = true;
+    p->material = GpuMaterial{white, none, none, none, 0};
+  }
+  return n;
+}
+
+void BeginMeshDrawing(const MaterialTextureSet& set) {
+  GpuDrawState& s = Engine().device;
+  s.view = Engine().viewMatrix;
   s.depthTest = true;
   s.depthWrite = set.transparent == 0;
   s.blend = true;
   s.cullClockwise = true;
   s.stageAlphaModulate = false;
-  const MeshStreams streams = StreamsOf(mesh);
-  if (streams.vertexCount <= 0 || mesh.vertexBuffer == 0) return;
-  const bool extra = engine.extraPassesEnabled != 0;
-  const GpuTextureId* layers = set.layerTextures;
+}
 
-  if (extra && layers[kLayerSlot9] != 0) {  // reflection, replacing what lies below
-    s.lighting = false;
-    DrawLayer(s, mesh, streams, layers[kLayerSlot9], kBlendOne, kBlendZero, kTexCoordCameraReflection);
+void ApplyLayerPass(const LayerPass& pass) {
+  GpuDrawState& s = Engine().device;
+  s.texture = pass.texture;
+  s.sourceBlend = pass.sourceBlend;
+  s.destinationBlend = pass.destinationBlend;
+  s.lighting = pass.lighting;
+  if (pass.setsMaterial) s.material = pass.material;
+  s.texCoordSource = pass.texCoordSource;
+  s.stageColour = pass.stageColour;
+}
+
+void EndMeshDrawing() {
+  // Stage 0 back to its defaults: no texture, vertex coordinates, texture x diffuse.
+  GpuDrawState& s = Engine().device;
+  s.texture = 0;
+  s.texCoordSource = kTexCoordVertex;
+  s.stageColour = kStageTextureDiffuse;
+}
+
+void DrawMeshPass(const GpuMesh& mesh) {
+  const MeshStreams streams = StreamsOf(mesh);
+  GpuDrawState& s = Engine().device;
+  s.world = mesh.world;
+  GpuDrawTriangles(s, mesh.vertexBuffer, streams.firstA, streams.firstB, streams.weight, streams.vertexCount);
+}
+
+void DrawMesh(const GpuMesh& mesh, const MaterialTextureSet& set) {
+  if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0) return;
+  BeginMeshDrawing(set);
+  LayerPass passes[kMaxLayerPasses];
+  int32_t count = MeshLayerPasses(set, Engine().extraPassesEnabled != 0, passes);
+  for (int32_t i = 0; i < count; ++i) {
+    ApplyLayerPass(passes[i]);
+    DrawMeshPass(mesh);
   }
-  if (set.baseTexture != 0) {
-    s.lighting = true;
-    s.material.diffuse = glm::vec4(1, 1, 1, 1);
-    s.material.ambient = layers[kLayerSlot5] != 0 ? glm::vec4(0, 0, 0, 1) : glm::vec4(1, 1, 1, 1);
-    DrawLayer(s, mesh, streams, set.baseTexture, kBlendSrcAlpha, kBlendInvSrcAlpha, kTexCoordVertex);
-  }
-  if (!extra) return;
-  if (layers[kLayerSlot5] != 0) {  // lit by the ambient term only
-    s.lighting = true;
-    s.material = GpuMaterial{glm::vec4(0), glm::vec4(1, 1, 1, 1), glm::vec4(0), glm::vec4(0), 0};
-    bool overBase = set.baseTexture != 0;
-    DrawLayer(s, mesh, streams, layers[kLayerSlot5], overBase ? kBlendOne : kBlendSrcAlpha,
-              overBase ? kBlendOne : kBlendInvSrcAlpha, kTexCoordVertex);
-  }
-  if (layers[kLayerSlot4] != 0) {  // glow
-    s.lighting = false;
-    DrawLayer(s, mesh, streams, layers[kLayerSlot4], kBlendOne, kBlendOne, kTexCoordVertex);
-  }
-  if (layers[kLayerSlot3] != 0) {  // specular highlight
-    s.lighting = true;
-    float power = 1 + 126 * std::pow(std::max(set.glossiness, 0.0f), 1.8f);
-    s.material = GpuMaterial{glm::vec4(0, 0, 0, 1), glm::vec4(0, 0, 0, 1), glm::vec4(1, 1, 1, 1), glm::vec4(0), power};
-    s.stageColour = kStageTextureSpecular;
-    DrawLayer(s, mesh, streams, layers[kLayerSlot3], kBlendOne, kBlendOne, kTexCoordVertex);
-    s.stageColour = kStageTextureDiffuse;
-  }
-  if (layers[kLayerSlot8] != 0) {  // unlit sphere map
-    s.lighting = false;
-    DrawLayer(s, mesh, streams, layers[kLayerSlot8], kBlendOne, kBlendOne, kTexCoordSphereMap);
-  }
-  if (layers[kLayerSlot7] != 0) {  // lit sphere map
-    s.lighting = true;
-    s.material = GpuMaterial{glm::vec4(1, 1, 1, 1), glm::vec4(0), glm::vec4(0), glm::vec4(0), 0};
-    DrawLayer(s, mesh, streams, layers[kLayerSlot7], kBlendOne, kBlendOne, kTexCoordSphereMap);
-  }
+  EndMeshDrawing();
 }
 
 void DrawModelInstance(const Model& model, float x, float y, float z, float rotX, float rotY, float rotZ, float time) {

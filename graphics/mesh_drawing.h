@@ -6,6 +6,7 @@
 #include <glm/glm.hpp>
 
 #include "graphics/model.h"
+#include "platform/gpu_draw.h"
 
 // The two frames blended at `time` (frames count from 0; 1.0 = one frame,
 // wrapping from the last frame to frame 0) and the weight of the second.
@@ -23,5 +24,27 @@ glm::mat4 InstanceMatrix(float x, float y, float z, float rotX, float rotY, floa
 // Stores the instance's world matrix and time in the mesh's scratch fields.
 void SetMeshTransform(const GpuMesh& mesh, float x, float y, float z, float rotX, float rotY, float rotZ, float time);
 void DrawMesh(const GpuMesh& mesh, const MaterialTextureSet& textureSet);
+
+// One layer of a material as the device draws it.
+struct LayerPass {
+  GpuTextureId texture = 0;
+  GpuBlend sourceBlend = kBlendOne;
+  GpuBlend destinationBlend = kBlendOne;
+  bool lighting = false;
+  bool setsMaterial = false;  // lighting-off layers leave the material as it was
+  GpuMaterial material;
+  GpuTexCoordSource texCoordSource = kTexCoordVertex;
+  GpuStageColour stageColour = kStageTextureDiffuse;
+};
+constexpr int32_t kMaxLayerPasses = 7;
+// The layers of a set in drawing order: slot 9, base, slot 5, 4, 3, 8, 7, each
+// only when its texture exists, all but the base only when `extra` is set.
+int32_t MeshLayerPasses(const MaterialTextureSet& set, bool extra, LayerPass passes[kMaxLayerPasses]);
+
+// The steps of DrawMesh, for drawing many instances layer by layer.
+void BeginMeshDrawing(const MaterialTextureSet& set);
+void ApplyLayerPass(const LayerPass& pass);
+void DrawMeshPass(const GpuMesh& mesh);  // with the mesh's world matrix and time
+void EndMeshDrawing();
 // Every mesh of the model in mesh order.
 void DrawModelInstance(const Model& model, float x, float y, float z, float rotX, float rotY, float rotZ, float time);

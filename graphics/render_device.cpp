@@ -1,4 +1,4 @@
-// The device and the frame pass: camera, light, opaque models at once,
+// The device and the frame pass: camera, light, opaque models (batched),
 // transparent models' meshes sorted far to near, the overlay camera and the
 // screen images in queue order, present, clear for the next frame.
 #include "graphics/render_device.h"
@@ -12,6 +12,7 @@
 #include "graphics/image_drawing.h"
 #include "graphics/mesh_drawing.h"
 #include "graphics/model.h"
+#include "graphics/opaque_batch.h"
 #include "graphics/render_queue.h"
 #include "graphics/transparent_sort.h"
 #include "platform/gpu_device.h"
@@ -37,14 +38,11 @@ void ApplyLight(const float settings[9]) {
 }
 
 void DrawModels(RenderQueue& q) {
+  DrawOpaqueModels(q);
   q.sortedMeshCount = 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const ModelDrawItem& item = q.models[i];
-    if (item.model == nullptr) continue;
-    if (!item.model->IsTransparent()) {
-      DrawModelInstance(*item.model, item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ, item.time);
-      continue;
-    }
+    if (item.model == nullptr || !item.model->IsTransparent()) continue;
     for (const GpuMesh& mesh : item.model->meshes) {
       if (q.sortedMeshCount >= kQueueCapacity) break;  // beyond the list: dropped
       const MaterialTextureSet& set = item.model->TextureSetOf(mesh);

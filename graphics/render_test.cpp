@@ -189,6 +189,34 @@ TEST_F(RenderFrameTest, ExtraPassesOffDrawsTheBaseLayerOnly) {
   ExpectPixel(Draw(), 0, 100, 0);
 }
 
+TEST_F(RenderFrameTest, StackedLayeredModelsShowTheNearestWhateverTheQueueOrder) {
+  // Two instances of one model with an added layer, another model between
+  // them in depth: each pixel shows the nearest surface with all its layers.
+  ModelSource grey, blue;
+  grey.materials.resize(1);
+  grey.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 100, 100, 100);
+  grey.materials[0].pictures[kSlotGlow] = MakeSolidPicture(2, 2, 100, 0, 0);
+  grey.meshes = {Square(0, 0, 0, 1, 0)};
+  blue.materials.resize(1);
+  blue.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 0, 0, 100);
+  blue.materials[0].pictures[kSlotGlow] = MakeSolidPicture(2, 2, 0, 100, 0);
+  blue.meshes = {Square(0, 0, 0, 1, 0)};
+  Model& a = LoadModel(grey, "grey tile.vxm");
+  Model& b = LoadModel(blue, "blue tile.vxm");
+  const int step = 9;  // pixels per scene unit at this camera, near enough
+  for (bool nearFirst : {false, true}) {
+    RenderFrame(0, 1, 1, 1);
+    if (nearFirst) QueueModel(&a, 1.0f, 0, 2, 0, 0, 0, 0);
+    QueueModel(&a, -1.0f, 0, 0, 0, 0, 0, 0);
+    QueueModel(&b, 0, 0, 1, 0, 0, 0, 0);
+    if (!nearFirst) QueueModel(&a, 1.0f, 0, 2, 0, 0, 0, 0);
+    RenderFrame(0, 0, 1, 1);
+    ExpectPixel(Read(kWidth / 2 - step * 3 / 2, kHeight / 2), 200, 100, 100);  // far grey alone
+    ExpectPixel(Read(kWidth / 2 - step / 2, kHeight / 2), 0, 100, 100);       // blue over far grey
+    ExpectPixel(Read(kWidth / 2 + step, kHeight / 2), 200, 100, 100);          // near grey over blue
+  }
+}
+
 TEST_F(RenderFrameTest, TransparentMeshesAreDrawnFarToNear) {
   ModelSource source;
   source.materials.resize(2);

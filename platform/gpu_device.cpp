@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/events.h"
 #include "platform/gpu_internal.h"
 #include "platform/window_internal.h"
 
@@ -98,6 +99,8 @@ bool GpuCreateDevice(int32_t sceneWidth, int32_t sceneHeight) {
   glDepthFunc(GL_LEQUAL);
   glEnable(GL_BLEND);
   GpuClear(true, true, true);
+  // While the window is being resized the picture shows mid grey.
+  SetResizeRepaint(GpuRepaintGrey);
   return true;
 }
 
@@ -135,6 +138,7 @@ void GpuClear(bool colour, bool depth, bool stencil) {
   // Clearing obeys the write masks; a frame may end with depth writes off.
   glDepthMask(GL_TRUE);
   glStencilMask(0xFF);
+  GpuForgetAppliedState();
   if (mask != 0) glClear(mask);
 }
 

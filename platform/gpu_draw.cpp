@@ -2,6 +2,8 @@
 // program's uniforms, then one triangle-list draw.
 #include "platform/gpu_draw.h"
 
+#include <cstring>
+
 #include <glm/gtc/type_ptr.hpp>
 
 #include "platform/gpu_device.h"
@@ -12,6 +14,16 @@ namespace {
 GLuint meshArray = 0;
 GLuint screenArray = 0;
 GLuint screenBuffer = 0;
+GLuint boundArray = 0;
+GLuint instancedArray = 0;
+GLuint instanceBuffer = 0;
+bool instancedSet = false;
+
+void SetInstanced(bool on) {
+  if (on == instancedSet) return;
+  glUniform1i(GpuCurrentProgram().instanced, on ? 1 : 0);
+  instancedSet = on;
+}
 
 GLenum BlendFactor(GpuBlend blend) {
   switch (blend) {
@@ -31,39 +43,87 @@ void SetEnabled(GLenum capability, bool on) {
   }
 }
 
+// What the GL context was last given, so that draws of a long run of similar
+// meshes only send what changed (the software renderer revalidates on each change).
+struct AppliedState {
+  bool valid = false;
+  GpuDrawState state;
+  float weight = 0;
+};
+AppliedState applied;
+
+template <typename T>
+bool Differs(const T& a, const T& b) {
+  return std::memcmp(&a, &b, sizeof(T)) != 0;
+}
+
+void ApplyFixedStates(const GpuDrawState& s, bool all) {
+  const GpuDrawState& o = applied.state;
+  if (all || s.depthTest != o.depthTest) SetEnabled(GL_DEPTH_TEST, s.depthTest);
+  if (all || s.depthWrite != o.depthWrite) glDepthMask(s.depthWrite ? GL_TRUE : GL_FALSE);
+  // Clockwise triangles are culled: counter-clockwise ones face the viewer.
+  if (all || s.cullClockwise != o.cullClockwise) SetEnabled(GL_CULL_FACE, s.cullClockwise);
+  if (all || s.blend != o.blend) SetEnabled(GL_BLEND, s.blend);
+  if (all || s.sourceBlend != o.sourceBlend || s.destinationBlend != o.destinationBlend) {
+    glBlendFunc(BlendFactor(s.sourceBlend), BlendFactor(s.destinationBlend));
+  }
+  if (all || s.texture != o.texture) {
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, s.texture);
+  }
+}
+
+void ApplyUniforms(const GpuProgram& p, const GpuDrawState& s, float weight, bool all) {
+  const GpuDrawState& o = applied.state;
+  if (all || Differs(s.world, o.world)) glUniformMatrix4fv(p.world, 1, GL_FALSE, glm::value_ptr(s.world));
+  if (all || Differs(s.view, o.view)) glUniformMatrix4fv(p.view, 1, GL_FALSE, glm::value_ptr(s.view));
+  if (all || Differs(s.projection, o.projection)) {
+    glUniformMatrix4fv(p.projection, 1, GL_FALSE, glm::value_ptr(s.projection));
+  }
+  if (all || weight != applied.weight) glUniform1f(p.frameWeight, weight);
+  if (all || s.lighting != o.lighting) glUniform1i(p.lighting, s.lighting ? 1 : 0);
+  if (all || Differs(s.material, o.material)) {
+    glUniform4fv(p.materialDiffuse, 1, glm::value_ptr(s.material.diffuse));
+    glUniform4fv(p.materialAmbient, 1, glm::value_ptr(s.material.ambient));
+    glUniform4fv(p.materialSpecular, 1, glm::value_ptr(s.material.specular));
+    glUniform4fv(p.materialEmissive, 1, glm::value_ptr(s.material.emissive));
+    glUniform1f(p.materialPower, s.material.power);
+  }
+  if (all || Differs(s.light, o.light)) {
+    glUniform1i(p.lightEnabled, s.light.enabled ? 1 : 0);
+    glUniform4fv(p.lightDiffuse, 1, glm::value_ptr(s.light.diffuse));
+    glUniform4fv(p.lightSpecular, 1, glm::value_ptr(s.light.specular));
+    glUniform4fv(p.lightAmbient, 1, glm::value_ptr(s.light.ambient));
+    glUniform3fv(p.lightPosition, 1, glm::value_ptr(s.light.position));
+    glUniform1f(p.lightRange, s.light.range);
+    glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(s.light.attenuation));
+  }
+  if (all || s.texCoordSource != o.texCoordSource) glUniform1i(p.texCoordSource, s.texCoordSource);
+  if (all || s.stageColour != o.stageColour) glUniform1i(p.stageColour, s.stageColour);
+  if (all || s.stageAlphaModulate != o.stageAlphaModulate) {
+    glUniform1i(p.stageAlphaModulate, s.stageAlphaModulate ? 1 : 0);
+  }
+  if (all || (s.texture != 0) != (o.texture != 0)) glUniform1i(p.textureEnabled, s.texture != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+void GpuForgetAppliedState() { applied.valid = false; }
+
+namespace {
+
 void ApplyState(const GpuDrawState& s, float weight) {
   const GpuProgram& p = GpuCurrentProgram();
-  glUseProgram(p.id);
-  SetEnabled(GL_DEPTH_TEST, s.depthTest);
-  glDepthMask(s.depthWrite ? GL_TRUE : GL_FALSE);
-  // Clockwise triangles are culled: counter-clockwise ones face the viewer.
-  SetEnabled(GL_CULL_FACE, s.cullClockwise);
-  glCullFace(GL_BACK);
-  SetEnabled(GL_BLEND, s.blend);
-  glBlendFunc(BlendFactor(s.sourceBlend), BlendFactor(s.destinationBlend));
-  glUniformMatrix4fv(p.world, 1, GL_FALSE, glm::value_ptr(s.world));
-  glUniformMatrix4fv(p.view, 1, GL_FALSE, glm::value_ptr(s.view));
-  glUniformMatrix4fv(p.projection, 1, GL_FALSE, glm::value_ptr(s.projection));
-  glUniform1f(p.frameWeight, weight);
-  glUniform1i(p.lighting, s.lighting ? 1 : 0);
-  glUniform4fv(p.materialDiffuse, 1, glm::value_ptr(s.material.diffuse));
-  glUniform4fv(p.materialAmbient, 1, glm::value_ptr(s.material.ambient));
-  glUniform4fv(p.materialSpecular, 1, glm::value_ptr(s.material.specular));
-  glUniform4fv(p.materialEmissive, 1, glm::value_ptr(s.material.emissive));
-  glUniform1f(p.materialPower, s.material.power);
-  glUniform1i(p.lightEnabled, s.light.enabled ? 1 : 0);
-  glUniform4fv(p.lightDiffuse, 1, glm::value_ptr(s.light.diffuse));
-  glUniform4fv(p.lightSpecular, 1, glm::value_ptr(s.light.specular));
-  glUniform4fv(p.lightAmbient, 1, glm::value_ptr(s.light.ambient));
-  glUniform3fv(p.lightPosition, 1, glm::value_ptr(s.light.position));
-  glUniform1f(p.lightRange, s.light.range);
-  glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(s.light.attenuation));
-  glUniform1i(p.texCoordSource, s.texCoordSource);
-  glUniform1i(p.stageColour, s.stageColour);
-  glUniform1i(p.stageAlphaModulate, s.stageAlphaModulate ? 1 : 0);
-  glUniform1i(p.textureEnabled, s.texture != 0 ? 1 : 0);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, s.texture);
+  bool all = !applied.valid;
+  if (all) {
+    glUseProgram(p.id);
+    glUniform1i(p.instanced, instancedSet ? 1 : 0);
+  }
+  ApplyFixedStates(s, all);
+  ApplyUniforms(p, s, weight, all);
+  applied.valid = true;
+  applied.state = s;
+  applied.weight = weight;
 }
 
 void PointMeshStream(GLuint first, int32_t firstVertex) {
@@ -83,6 +143,18 @@ void GpuCreateDrawObjects() {
   for (GLuint i = 0; i < 6; ++i) glEnableVertexAttribArray(i);
   glVertexAttrib4f(6, 1, 1, 1, 1);
 
+  glGenVertexArrays(1, &instancedArray);
+  glGenBuffers(1, &instanceBuffer);
+  glBindVertexArray(instancedArray);
+  for (GLuint i = 0; i < 6; ++i) glEnableVertexAttribArray(i);
+  glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
+  for (GLuint column = 0; column < 4; ++column) {
+    glEnableVertexAttribArray(7 + column);
+    glVertexAttribPointer(7 + column, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
+                          reinterpret_cast<void*>(column * sizeof(glm::vec4)));
+    glVertexAttribDivisor(7 + column, 1);
+  }
+
   glGenVertexArrays(1, &screenArray);
   glGenBuffers(1, &screenBuffer);
   glBindVertexArray(screenArray);
@@ -95,16 +167,28 @@ void GpuCreateDrawObjects() {
   glEnableVertexAttribArray(2);
   glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(16));
   glBindVertexArray(0);
+  boundArray = 0;
 }
 
 void GpuDrawTriangles(const GpuDrawState& state, GpuBufferId buffer, int32_t firstVertexA, int32_t firstVertexB,
                       float weight, int32_t vertexCount) {
   if (!GpuHasDevice() || buffer == 0 || vertexCount <= 0) return;
   ApplyState(state, weight);
-  glBindVertexArray(meshArray);
-  glBindBuffer(GL_ARRAY_BUFFER, buffer);
-  PointMeshStream(0, firstVertexA);
-  PointMeshStream(3, firstVertexB);
+  SetInstanced(false);
+  static GpuBufferId lastBuffer = 0;
+  static int32_t lastA = -1, lastB = -1;
+  if (boundArray != meshArray) {
+    glBindVertexArray(meshArray);
+    boundArray = meshArray;
+  }
+  if (buffer != lastBuffer || firstVertexA != lastA || firstVertexB != lastB) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    PointMeshStream(0, firstVertexA);
+    PointMeshStream(3, firstVertexB);
+    lastBuffer = buffer;
+    lastA = firstVertexA;
+    lastB = firstVertexB;
+  }
   glDrawArrays(GL_TRIANGLES, 0, vertexCount);
 }
 
@@ -113,9 +197,30 @@ void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* ve
   GpuDrawState screen = state;
   screen.lighting = false;
   ApplyState(screen, 0.0f);
+  SetInstanced(false);
   glBindVertexArray(screenArray);
+  boundArray = screenArray;
   glBindBuffer(GL_ARRAY_BUFFER, screenBuffer);
   // Orphan the stream so each quad does not wait for the last one to be drawn.
   glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(GpuScreenVertex) * size_t(count)), vertices, GL_STREAM_DRAW);
   glDrawArrays(GL_TRIANGLES, 0, count);
+}
+
+void GpuDrawTrianglesInstanced(const GpuDrawState& state, GpuBufferId buffer, int32_t vertexCount,
+                               const glm::mat4* worlds, int32_t count) {
+  if (!GpuHasDevice() || buffer == 0 || vertexCount <= 0 || worlds == nullptr || count <= 0) return;
+  ApplyState(state, 0.0f);
+  SetInstanced(true);
+  glBindVertexArray(instancedArray);
+  boundArray = instancedArray;
+  static GpuBufferId lastBuffer = 0;
+  if (buffer != lastBuffer) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    PointMeshStream(0, 0);
+    PointMeshStream(3, 0);
+    lastBuffer = buffer;
+  }
+  glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
+  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(glm::mat4) * size_t(count)), worlds, GL_STREAM_DRAW);
+  glDrawArraysInstanced(GL_TRIANGLES, 0, vertexCount, count);
 }

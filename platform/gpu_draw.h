@@ -56,6 +56,11 @@ struct GpuDrawState {
 void GpuDrawTriangles(const GpuDrawState& state, GpuBufferId buffer, int32_t firstVertexA, int32_t firstVertexB,
                       float weight, int32_t vertexCount);
 
+// The triangles of a still mesh (from vertex 0) once for each world matrix;
+// state.world is ignored.
+void GpuDrawTrianglesInstanced(const GpuDrawState& state, GpuBufferId buffer, int32_t vertexCount,
+                               const glm::mat4* worlds, int32_t count);
+
 // A screen vertex: position, colour bytes RGBA (the vertex diffuse), texture.
 struct GpuScreenVertex {
   float x, y, z;

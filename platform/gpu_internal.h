@@ -4,7 +4,7 @@
 
 struct GpuProgram {
   GLuint id = 0;
-  GLint world = -1, view = -1, projection = -1, frameWeight = -1;
+  GLint world = -1, instanced = -1, view = -1, projection = -1, frameWeight = -1;
   GLint lighting = -1, materialDiffuse = -1, materialAmbient = -1, materialSpecular = -1;
   GLint materialEmissive = -1, materialPower = -1;
   GLint lightEnabled = -1, lightDiffuse = -1, lightSpecular = -1, lightAmbient = -1;
@@ -18,3 +18,5 @@ bool GpuBuildProgram(GpuProgram* program);
 GpuProgram& GpuCurrentProgram();
 // Vertex arrays and the stream buffer of screen vertices, made with the device.
 void GpuCreateDrawObjects();
+// After GL state was changed outside the draw calls (clearing sets the depth mask).
+void GpuForgetAppliedState();

@@ -16,8 +16,10 @@ layout(location = 3) in vec3 positionB;
 layout(location = 4) in vec3 normalB;
 layout(location = 5) in vec2 texB;
 layout(location = 6) in vec4 vertexColour;  // screen vertices; meshes read white
+layout(location = 7) in mat4 instanceWorld;  // instanced draws of a still mesh
 
 uniform mat4 world;
+uniform bool instanced;
 uniform mat4 view;
 uniform mat4 projection;
 uniform float frameWeight;
@@ -44,7 +46,7 @@ void main() {
   vec3 position = mix(positionA, positionB, frameWeight);
   vec3 normal = mix(normalA, normalB, frameWeight);  // blended normals are not renormalised
   vec2 tex = mix(texA, texB, frameWeight);
-  mat4 worldView = view * world;
+  mat4 worldView = view * (instanced ? instanceWorld : world);
   vec4 eyePosition = worldView * vec4(position, 1.0);
   vec3 eyeNormal = mat3(worldView) * normal;
   gl_Position = projection * eyePosition;
@@ -152,6 +154,7 @@ bool GpuBuildProgram(GpuProgram* program) {
   program->id = id;
   auto at = [id](const char* name) { return glGetUniformLocation(id, name); };
   program->world = at("world");
+  program->instanced = at("instanced");
   program->view = at("view");
   program->projection = at("projection");
   program->frameWeight = at("frameWeight");

@@ -1,0 +1,91 @@
+// Grouping queued opaque models and drawing them layer by layer.
+#include "graphics/opaque_batch.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include "graphics/engine_state.h"
+#include "graphics/mesh_drawing.h"
+#include "graphics/model.h"
+
+namespace {
+
+struct Group {
+  const Model* model;
+  std::vector<int32_t> items;
+};
+
+void DrawGroup(const Model& model, const std::vector<int32_t>& items, const RenderQueue& q) {
+  static std::vector<glm::mat4> worlds;
+  const bool extra = Engine().extraPassesEnabled != 0;
+  for (const GpuMesh& mesh : model.meshes) {
+    if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0) continue;
+    const MaterialTextureSet& set = model.TextureSetOf(mesh);
+    LayerPass passes[kMaxLayerPasses];
+    const int32_t count = MeshLayerPasses(set, extra, passes);
+    BeginMeshDrawing(set);
+    if (mesh.frameCount <= 1) {
+      worlds.clear();
+      for (int32_t i : items) {
+        const ModelDrawItem& it = q.models[i];
+        worlds.push_back(InstanceMatrix(it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ));
+      }
+      for (int32_t p = 0; p < count; ++p) {
+        ApplyLayerPass(passes[p]);
+        GpuDrawTrianglesInstanced(Engine().device, mesh.vertexBuffer, mesh.triangleCount * 3, worlds.data(),
+                                  int32_t(worlds.size()));
+      }
+    } else {
+      for (int32_t p = 0; p < count; ++p) {
+        ApplyLayerPass(passes[p]);
+        for (int32_t i : items) {
+          const ModelDrawItem& it = q.models[i];
+          SetMeshTransform(mesh, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, it.time);
+          DrawMeshPass(mesh);
+        }
+      }
+    }
+    EndMeshDrawing();
+  }
+}
+
+}  // namespace
+
+bool CanBatchModel(const Model& model, bool extraPasses) {
+  for (const GpuMesh& mesh : model.meshes) {
+    LayerPass passes[kMaxLayerPasses];
+    if (MeshLayerPasses(model.TextureSetOf(mesh), extraPasses, passes) > 0 && passes[0].destinationBlend == kBlendOne) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void DrawOpaqueModels(const RenderQueue& q) {
+  static std::vector<Group> groups;
+  static std::unordered_map<const Model*, size_t> groupOf;
+  groups.clear();
+  groupOf.clear();
+  const bool extra = Engine().extraPassesEnabled != 0;
+  for (int32_t i = 0; i < q.modelCount; ++i) {
+    const Model* model = q.models[i].model;
+    if (model == nullptr || model->IsTransparent()) continue;
+    auto found = groupOf.find(model);
+    if (found == groupOf.end()) {
+      found = groupOf.emplace(model, groups.size()).first;
+      groups.push_back(Group{model, {}});
+    }
+    groups[found->second].items.push_back(i);
+  }
+  for (const Group& group : groups) {
+    if (CanBatchModel(*group.model, extra)) {
+      DrawGroup(*group.model, group.items, q);
+      continue;
+    }
+    for (int32_t i : group.items) {
+      const ModelDrawItem& it = q.models[i];
+      DrawModelInstance(*group.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, it.time);
+    }
+  }
+}
