@@ -48,9 +48,12 @@ bool EncodeSettledBoard(const Board& board, const LevelShape& shape, std::vector
       continue;
     }
     if (!IsWhole(r.x) || !IsWhole(r.y) || r.x < 0 || r.x >= kBoardColumns || r.y < 0 || r.y >= kBoardRows) return false;
+    // Having just arrived only matters to rollers: elsewhere it is forgotten
+    // alike by every state, so it is left out and equal states meet.
+    int32_t kind = board.CellKindAt(static_cast<int32_t>(r.x), static_cast<int32_t>(r.y));
+    int carried = r.justArrived && IsRollerKind(kind) ? 1 : 0;
     key.push_back(static_cast<uint8_t>(r.x));
-    key.push_back(static_cast<uint8_t>(static_cast<int32_t>(r.y) | FacingCode(r) << 4 | r.skidding << 6 |
-                                       r.justArrived << 7));
+    key.push_back(static_cast<uint8_t>(static_cast<int32_t>(r.y) | FacingCode(r) << 4 | r.skidding << 6 | carried << 7));
   }
   uint8_t bits = 0;
   for (size_t d = 0; d < shape.doorCells.size(); ++d) {

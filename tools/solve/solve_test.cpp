@@ -1,0 +1,121 @@
+// The solver: shortest solutions checked against every shorter move
+// sequence, unsolvable and cut-off searches, keys that decode to boards that
+// play alike, and rivet-solve's command line as other checks call it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "rules/settle.h"
+#include "rules/test_levels.h"
+#include "tools/solve/solver.h"
+#include "tools/solve/state_codec.h"
+
+namespace {
+
+struct KnownLevel {
+  std::vector<std::string> cells;
+  CellList robots;
+  size_t shortest;
+};
+
+const KnownLevel kCorridor = {{"aaaaaa", "a0000D", "aaaaaa"}, {{1, 1}}, 4};
+const KnownLevel kMaze = {{"aaaaaaaa", "a0a000Da", "a0000a0a", "aaaaaaaa"}, {{1, 1}}, 7};
+// UURRR: the first robot waits against the top wall while the second climbs,
+// then both drive along the top row into the exit one after the other. Four
+// moves cannot do: the one up move would leave the second robot in row 2.
+const KnownLevel kTwoRobots = {{"aaaaaaa", "a000D0a", "a00000a", "a00000a", "aaaaaaa"}, {{1, 2}, {3, 3}}, 5};
+// The exit lies behind a blue door and the switch at the end of a dead end:
+// four moves there, four back, two down, three to the exit.
+const KnownLevel kSwitch = {{"aaaaaaa", "a0000ya", "a0aaaaa", "a0w0D0a", "aaaaaaa"}, {{1, 1}}, 13};
+
+bool Wins(const KnownLevel& level, const std::string& moves) {
+  auto board = MakeTestBoard(level.cells, level.robots);
+  return PlayMoveLetters(*board, moves, nullptr).outcome == kPlayWon;
+}
+
+bool AnySequenceWins(const KnownLevel& level, size_t length, std::string& prefix) {
+  if (prefix.size() == length) return Wins(level, prefix);
+  for (char c : std::string("LRUD")) {
+    prefix.push_back(c);
+    bool won = AnySequenceWins(level, length, prefix);
+    prefix.pop_back();
+    if (won) return true;
+  }
+  return false;
+}
+
+TEST(Solver, FindsWinningSolutionsThatNoShorterSequenceBeats) {
+  for (const KnownLevel* level : {&kCorridor, &kMaze, &kTwoRobots, &kSwitch}) {
+    auto board = MakeTestBoard(level->cells, level->robots);
+    SolveResult result = SolveLevel(*board, kDefaultMaxStates);
+    ASSERT_EQ(result.outcome, kSolved);
+    EXPECT_EQ(result.moves.size(), level->shortest) << result.moves;
+    EXPECT_TRUE(Wins(*level, result.moves)) << result.moves;
+    EXPECT_GT(result.states, 0);
+    std::string prefix;
+    if (level->shortest <= 5) {
+      EXPECT_FALSE(AnySequenceWins(*level, level->shortest - 1, prefix));
+    }
+  }
+}
+
+TEST(Solver, ReportsUnsolvableAndGivesUpAtTheStateLimit) {
+  auto boxed = MakeTestBoard({"aaaaaa", "a000aD", "aaaaaa"}, {{1, 1}});
+  SolveResult result = SolveLevel(*boxed, kDefaultMaxStates);
+  EXPECT_EQ(result.outcome, kUnsolvable);
+  // x 1..3 facing any way, except facing right at x 1 or left at x 3: a
+  // robot turned that way always drives on.
+  EXPECT_EQ(result.states, 10);
+  // A robot that starts on a mine has lost before any move.
+  auto mined = MakeTestBoard({"K"}, {{0, 0}});
+  EXPECT_EQ(SolveLevel(*mined, kDefaultMaxStates).outcome, kUnsolvable);
+  // Nothing to take off the board: solved with no move.
+  auto empty = MakeTestBoard({"D"}, {});
+  result = SolveLevel(*empty, kDefaultMaxStates);
+  EXPECT_EQ(result.outcome, kSolved);
+  EXPECT_EQ(result.moves, "");
+
+  auto maze = MakeTestBoard(kMaze.cells, kMaze.robots);
+  result = SolveLevel(*maze, 3);
+  EXPECT_EQ(result.outcome, kGaveUp);
+  EXPECT_EQ(result.states, 3);
+}
+
+// A key decodes to a board that plays every move exactly as the board it
+// was taken from.
+TEST(Solver, DecodedKeysPlayLikeTheBoardsTheyCameFrom) {
+  auto board = MakeTestBoard({"aaaaaaaaaaaa", "a0y00C00w00a", "a0mm000000Da", "a000E0H0A00a", "a0B0000O000a",
+                              "a000P00000Ka", "aaaaaaaaaaaa"},
+                             {{1, 1}, {3, 3}, {6, 2}, {9, 4}});
+  auto start = std::make_unique<Board>(*board);
+  auto decoded = std::make_unique<Board>(*board);
+  LevelShape shape = FindLevelShape(*board);
+  std::mt19937 random(3);
+  std::vector<uint8_t> key, replayedKey;
+  PlayCounter counter;
+  int compared = 0;
+  ASSERT_TRUE(SettleBoard(*board, counter));
+  for (int move = 0; move < 300; ++move) {
+    if (board->LevelStatus() != 0) {
+      *board = *start;
+      ASSERT_TRUE(SettleBoard(*board, counter));
+    }
+    ASSERT_TRUE(EncodeSettledBoard(*board, shape, key));
+    DecodeSettledBoard(key.data(), key.size(), shape, *decoded);
+    int direction = 1 + static_cast<int>(random() % 4);
+    bool settled = PlayMove(*board, direction, counter);
+    ASSERT_EQ(PlayMove(*decoded, direction, counter), settled);
+    ASSERT_EQ(decoded->LevelStatus(), board->LevelStatus());
+    if (!settled || board->LevelStatus() != 0) continue;
+    ASSERT_TRUE(EncodeSettledBoard(*board, shape, key));
+    ASSERT_TRUE(EncodeSettledBoard(*decoded, shape, replayedKey));
+    ASSERT_EQ(key, replayedKey) << "move " << move;
+    compared += 1;
+  }
+  EXPECT_GT(compared, 100);
+}
+
+}  // namespace
