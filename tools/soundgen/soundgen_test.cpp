@@ -128,3 +128,27 @@ TEST(SoundGenerator, MelodyReadsDegreesOctavesAndHolds) {
   EXPECT_EQ(key.Degree(0), 55);
   EXPECT_EQ(key.Degree(8), 69);
 }
+
+TEST(SoundGenerator, BuildWroteEveryFileTheGamePlays) {
+  const char* effects[] = {"wybuch", "prad", "tasma", "door_open1", "door_close1", "door_open2", "door_close2",
+                           "robot_engine", "wyjscie", "kloniarka_in", "kloniarka_cel", "teleport_in", "teleport_out",
+                           "time_beep", "click1", "opcja", "pressed_key"};
+  const char* tracks[] = {"logo", "menu", "ingame1", "ingame2", "ingame3", "ingame4", "blank"};
+  auto seconds = [](const std::string& name) {
+    OggVorbis_File file;
+    std::string path = std::string(RR_MUSIC_DIR) + "/" + name + ".ogg";
+    if (ov_fopen(path.c_str(), &file) != 0) return -1.0;
+    vorbis_info* info = ov_info(&file, -1);
+    bool stereo44 = info->channels == 2 && info->rate == 44100;
+    double length = ov_time_total(&file, -1);
+    ov_clear(&file);
+    return stereo44 ? length : -2.0;
+  };
+  for (const char* name : effects) {
+    double length = seconds(name);
+    EXPECT_GT(length, 0.02) << name;
+    EXPECT_LT(length, 2.0) << name;
+  }
+  for (const char* name : tracks) EXPECT_GT(seconds(name), 0.5) << name;
+  EXPECT_NEAR(seconds("logo"), 6.0, 0.5);
+}
