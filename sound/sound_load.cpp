@@ -33,6 +33,10 @@ SoundData LoadWav(FileStream& file, const char* name) {
   int64_t remaining = static_cast<int64_t>(file.Size()) - file.Requested();
   int64_t size = static_cast<uint32_t>(byteSize);
   if (size > remaining) size = remaining;
+  if (size > kMaxEffectBytes) {
+    std::printf("Sound \"%s\": longer than an effect may be, cut short\n", name);
+    size = kMaxEffectBytes;
+  }
   int32_t align = channels * bits / 8;
   size -= size % align;
   if (size <= 0) return result;
@@ -73,10 +77,15 @@ SoundData LoadOgg(FileStream* file, const char* name) {
   pcm.reserve(100000);
   char piece[8192];
   int section = 0;
+  int errors = 0;
   for (;;) {
     long got = ov_read(&reader, piece, sizeof(piece), 0, 2, 1, &section);
     if (got == 0) break;
-    if (got < 0) continue;  // a hole in the data: skip it
+    if (got < 0) {
+      // A hole in the data: skip it, but give up on a stream that is nothing but holes.
+      if (++errors > 1000) break;
+      continue;
+    }
     if (static_cast<int64_t>(pcm.size()) + got > kMaxEffectBytes) {
       std::printf("Sound \"%s\": longer than an effect may be, cut short\n", name);
       break;

@@ -13,6 +13,10 @@ constexpr int32_t kStatusMore = 1;  // the decoder needs more input (or failed)
 constexpr int32_t kStatusOk = 0;    // pcm holds output and the decoder may have more
 // A decoder that keeps saying "fine" without giving bytes is treated as stuck.
 constexpr int kMaxIdleCalls = 64;
+// Reads of MP3 input per block (1 MB; a real stream needs a few dozen
+// kilobytes for a block): a long stretch of junk plays as silence a block at
+// a time instead of stalling the mixer while the whole file is read.
+constexpr int kMaxReadsPerBlock = 64;
 
 void ResetMp3Library() {
   static bool ready = false;
@@ -73,10 +77,11 @@ bool TakePcm(StreamCarry& carry, uint8_t* destination, int32_t count, int32_t& g
 int32_t DecodeMp3Block(MusicChannel& channel, StreamCarry& carry, Mp3Decoder* mp3, uint8_t* destination, int32_t count) {
   int32_t got = 0;
   bool restarted = false;
+  int reads = 0;
   if (mp3 == nullptr) return 0;
   for (;;) {
     if (carry.needFresh == 1) {
-      if (channel.file == nullptr) return got;
+      if (channel.file == nullptr || ++reads > kMaxReadsPerBlock) return got;
       carry.inputCount = channel.file->Read(carry.input, sizeof(carry.input));
       if (carry.inputCount < 1 && !restarted && channel.loop == 1) {
         restarted = true;

@@ -137,3 +137,14 @@ TEST(DecodeBlock, DamagedInputEndsBlocksEarlyAndLeavesTheRest) {
   EXPECT_LT(stored, 90000);
   EXPECT_EQ(block.back(), 0xAB);
 }
+
+TEST(DecodeBlock, LongJunkNamedMp3IsReadABoundedStretchPerBlock) {
+  // 4 MB without a single MP3 frame: each block reads at most a megabyte of it.
+  std::vector<uint8_t> junk(4 << 20, 0);
+  OpenTrack track;
+  Open(track, WriteTestFile("junk.mp3", junk), kSoundMp3);
+  std::vector<uint8_t> block(90000, 0);
+  EXPECT_EQ(DecodeBlock(track.channel, *track.carry, track.mp3, block.data(), 90000), 0);
+  EXPECT_LE(track.channel.file->Requested(), (1 << 20) + 16384);
+  EXPECT_FALSE(track.channel.file->AtEnd());
+}
