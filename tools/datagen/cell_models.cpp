@@ -98,20 +98,34 @@ std::vector<glm::vec2> Blob(float radius, uint32_t seed, int corners) {
   return outline;
 }
 
+// Oil: a glossy black puddle with a rainbow sheen.
+Canvas OilPicture() {
+  const int n = 64;
+  Canvas c(n, n, Rgb(16, 14, 20));
+  c.Shade([](glm::vec2 p, Colour) {
+    float swirl = FractalNoise(p / 14.0f, 64, 3);
+    float band = 0.5f + 0.5f * std::sin(swirl * 18.0f);
+    Colour sheen = Mix(Rgb(90, 40, 140), Rgb(30, 120, 110), band);
+    return Mix(Rgb(14, 12, 18), sheen, 0.55f * band * band);
+  });
+  return c;
+}
+
 ModelKit Oil() {
   ModelKit kit(1);
   AddFloorPlate(kit);
-  SurfaceLook oil = MetalLook(Rgb(14, 12, 18), 0.9f);
+  SurfaceLook oil;
+  oil.pattern = OilPicture();
   oil.bands = 1;
-  oil.shineTint = Rgb(180, 120, 255);
+  oil.specular = 0.8f;
+  oil.glossiness = 0.9f;
+  oil.shine = 0.6f;
+  oil.shineTint = Rgb(200, 170, 255);
   int slick = kit.AddMaterial("oil", oil);
   Mesh puddle = MakeFlatOutline(Blob(0.85f, 61, 20), 0.015f);
   puddle.Append(Transformed(MakeFlatOutline(Blob(0.25f, 62, 10), 0.015f), Translation({0.75f, -0.7f, 0})));
   puddle.Append(Transformed(MakeFlatOutline(Blob(0.18f, 63, 9), 0.015f), Translation({-0.72f, 0.74f, 0})));
   kit.AddStill("oil", slick, puddle);
-  // A spilled barrel-drop sheen in the middle catches the light.
-  int sheen = kit.AddGlowMaterial("oil sheen", GlowPicture(Rgb(60, 40, 90)));
-  kit.AddStill("sheen", sheen, MakeRing(0.25f, 0.4f, 0.02f, 16));
   return kit;
 }
 

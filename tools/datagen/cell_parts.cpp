@@ -49,48 +49,54 @@ void AddRollers(ModelKit& kit, RollerStyle style) {
 void AddDoor(ModelKit& kit, DoorColour colour) {
   bool blue = colour == DoorColour::Blue;
   Colour tint = blue ? palette::kBlue : palette::kRed;
-  int post = kit.AddMaterial("door post", PaintLook(Rgb(70, 76, 88), 31));
+  int frame = kit.AddMaterial("door frame", PaintLook(Scaled(tint, 0.75f), blue ? 30 : 31));
   int panel = kit.AddMaterial("door panel", PaintLook(tint, blue ? 32 : 33));
   int mark = kit.AddMaterial("door marking", LampLook(blue ? Rgb(190, 230, 255) : Rgb(255, 220, 120)));
-  // Posts: round for blue, square for red, so the colours also differ by shape.
+  // The door's colour also shows by shape: blue is round (round posts, studs,
+  // rings), red is angular (square posts, saw teeth, crosses).
   Mesh posts;
   for (float y : {-0.85f, 0.85f}) {
-    if (blue) posts.Append(Transformed(MakeCylinder(0.16f, 0.16f, 0.0f, 1.9f, 14), Translation({0, y, 0})));
-    else posts.Append(MakeBevelBox({-0.17f, y - 0.15f, 0.0f}, {0.17f, y + 0.15f, 1.9f}, 0.04f));
+    if (blue) posts.Append(Transformed(MakeCylinder(0.17f, 0.17f, 0.0f, 1.9f, 14), Translation({0, y, 0})));
+    else posts.Append(MakeBevelBox({-0.18f, y - 0.16f, 0.0f}, {0.18f, y + 0.16f, 1.9f}, 0.04f));
   }
-  posts.Append(MakeBevelBox({-0.14f, -1.0f, 1.85f}, {0.14f, 1.0f, 2.0f}, 0.03f));  // lintel
-  kit.AddStill("posts", post, posts);
+  posts.Append(MakeBevelBox({-0.2f, -1.0f, 1.85f}, {0.2f, 1.0f, 2.05f}, 0.04f));  // lintel
+  // A sill across the cell in the door's colour stays visible while the door is open.
+  posts.Append(MakeBevelBox({-0.3f, -0.7f, 0.0f}, {0.3f, 0.7f, 0.06f}, 0.02f));
+  kit.AddStill("frame", frame, posts);
   const float fullHeight = 1.8f;
-  auto panelHeight = [&](int f) { return std::max(fullHeight * (1.0f - float(f) / 4.0f), 0.04f); };
+  auto panelHeight = [&](int f) { return std::max(fullHeight * (1.0f - float(f) / 4.0f), 0.05f); };
   kit.AddAnimated("panel", panel, [&](int f) {
     float h = panelHeight(f);
-    return MakeBevelBox({-0.09f, -0.7f, 0.0f}, {0.09f, 0.7f, h}, std::min(0.03f, h * 0.3f));
+    return MakeBevelBox({-0.13f, -0.7f, 0.0f}, {0.13f, 0.7f, h}, std::min(0.04f, h * 0.3f));
   });
-  // Markings on both faces and the top: blue shows rings, red shows a diagonal cross.
+  // Symbols on both faces of the panel, sinking with it.
   kit.AddAnimated("marking", mark, [&](int f) {
     float h = panelHeight(f);
     Mesh m;
-    float mid = h * 0.55f, size = std::min(0.42f, h * 0.42f);
+    float mid = h * 0.5f, size = std::min(0.42f, h * 0.4f);
     for (float side : {-1.0f, 1.0f}) {
       Mesh symbol;
       if (blue) {
         symbol = MakeRing(size * 0.55f, size, 0.0f, 20);
       } else {
-        symbol.Append(MakeFlatOutline({{-size, -size + 0.08f}, {-size + 0.08f, -size}, {size, size - 0.08f}, {size - 0.08f, size}}, 0.0f));
-        symbol.Append(MakeFlatOutline({{size - 0.08f, -size}, {size, -size + 0.08f}, {-size + 0.08f, size}, {-size, size - 0.08f}}, 0.0f));
+        float t = size * 0.22f;
+        symbol.Append(MakeFlatOutline({{-size, -size + t}, {-size + t, -size}, {size, size - t}, {size - t, size}}, 0.0f));
+        symbol.Append(MakeFlatOutline({{size - t, -size}, {size, -size + t}, {-size + t, size}, {-size, size - t}}, 0.0f));
       }
       // Stand the symbol up on the panel face (normal along +x or -x).
-      symbol.Transform(Translation({side * 0.095f, 0, mid}) * RotationZ(side > 0 ? 90.0f : -90.0f) * RotationX(90.0f));
+      symbol.Transform(Translation({side * 0.135f, 0, mid}) * RotationZ(side > 0 ? 90.0f : -90.0f) * RotationX(90.0f));
       m.Append(symbol);
-    }
-    // Top ridge: blue has round studs, red has a saw-tooth; seen from above.
-    for (int i = 0; i < 3; ++i) {
-      float y = -0.45f + 0.45f * float(i);
-      if (blue) m.Append(Transformed(MakeCylinder(0.07f, 0.07f, h, h + 0.06f, 8, true), Translation({0, y, 0})));
-      else m.Append(MakePrism({{-0.06f, y - 0.08f}, {0.06f, y - 0.08f}, {0.06f, y + 0.08f}, {-0.06f, y + 0.08f}}, h, h + 0.08f, 0.06f));
     }
     return m;
   });
+  // On top of the lintel, seen from the play camera: round studs or saw teeth.
+  Mesh top;
+  for (int i = 0; i < 4; ++i) {
+    float y = -0.66f + 0.44f * float(i);
+    if (blue) top.Append(Transformed(MakeLathe({{0.0f, 2.05f}, {0.13f, 2.05f}, {0.11f, 2.13f}, {0.0f, 2.16f}}, 12, true), Translation({0, y, 0})));
+    else top.Append(MakePrism({{-0.12f, y - 0.14f}, {0.12f, y - 0.14f}, {0.12f, y + 0.14f}, {-0.12f, y + 0.14f}}, 2.05f, 2.18f, 0.12f));
+  }
+  kit.AddStill("lintel marks", mark, top);
 }
 
 void AddMine(ModelKit& kit, float base) {

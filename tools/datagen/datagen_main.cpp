@@ -1,6 +1,7 @@
 // rivet-datagen: writes the game's data into a run directory.
 //   rivet-datagen --out RUN_DIR [--fonts DIR] [--levels DIR] [--only data|cards|all]
 //   rivet-datagen --sheet OUT.png --out RUN_DIR [--renders DIR]
+//   rivet-datagen --sample OUT.vxm --out RUN_DIR    (a review board for the contact sheet)
 // "data" is every model, picture and glyph and "data/kamera.cam"; "cards" the
 // level cards, which quote the level sources in --levels.
 #include <chrono>
@@ -8,13 +9,15 @@
 #include <cstring>
 #include <string>
 
+#include "tools/datagen/board_sample.h"
 #include "tools/datagen/contact_sheet.h"
 #include "tools/datagen/generate.h"
+#include "tools/datagen/text.h"
 
 int main(int argc, char** argv) {
   GenerateOptions options;
   options.fontDirectory = "/usr/share/fonts/truetype/dejavu";
-  std::string only = "all", sheet, renders;
+  std::string only = "all", sheet, renders, sample;
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string key = argv[i], value = argv[i + 1];
     if (key == "--out") options.runDirectory = value;
@@ -23,6 +26,7 @@ int main(int argc, char** argv) {
     else if (key == "--only") only = value;
     else if (key == "--sheet") sheet = value;
     else if (key == "--renders") renders = value;
+    else if (key == "--sample") sample = value;
     else {
       std::fprintf(stderr, "rivet-datagen: unknown option %s\n", key.c_str());
       return 2;
@@ -32,6 +36,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: rivet-datagen --out RUN_DIR [--fonts DIR] [--levels DIR] [--only data|cards|all]\n"
                          "       rivet-datagen --sheet OUT.png --out RUN_DIR [--renders DIR]\n");
     return 2;
+  }
+  if (!sample.empty()) {
+    // Needs the fonts for the scenes' signs.
+    if (!OpenFonts(options.fontDirectory)) return 1;
+    bool written = WriteModel(BoardSample(), sample);
+    CloseFonts();
+    return written ? 0 : 1;
   }
   if (!sheet.empty()) return WriteContactSheet(options.runDirectory, renders, sheet, options.fontDirectory) ? 0 : 1;
   options.models = options.pictures = only == "all" || only == "data";

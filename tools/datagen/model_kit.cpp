@@ -152,6 +152,28 @@ void ModelKit::AddStill(const std::string& name, int material, const Mesh& mesh)
   source_.meshes.push_back(std::move(source));
 }
 
+void ModelKit::MergeStill(const ModelKit& other, const glm::mat4& place, int frame) {
+  int firstMaterial = int(source_.materials.size());
+  source_.materials.insert(source_.materials.end(), other.source_.materials.begin(), other.source_.materials.end());
+  materialBands_.insert(materialBands_.end(), other.materialBands_.begin(), other.materialBands_.end());
+  bandHeights_.insert(bandHeights_.end(), other.bandHeights_.begin(), other.bandHeights_.end());
+  glm::mat3 normals = glm::transpose(glm::inverse(glm::mat3(place)));
+  for (const MeshSource& mesh : other.source_.meshes) {
+    MeshSource copy;
+    copy.name = mesh.name;
+    copy.material = mesh.material + firstMaterial;
+    copy.triangles = mesh.triangles;
+    std::vector<ModelVertex> vertices = mesh.frames[std::min<size_t>(size_t(std::max(frame, 0)), mesh.frames.size() - 1)];
+    for (ModelVertex& v : vertices) {
+      glm::vec3 p = glm::vec3(place * glm::vec4(v.x, v.y, v.z, 1.0f));
+      glm::vec3 n = glm::normalize(normals * glm::vec3(v.nx, v.ny, v.nz));
+      v.x = p.x, v.y = p.y, v.z = p.z, v.nx = n.x, v.ny = n.y, v.nz = n.z;
+    }
+    copy.frames.push_back(std::move(vertices));
+    source_.meshes.push_back(std::move(copy));
+  }
+}
+
 int ModelKit::TriangleCount() const {
   int count = 0;
   for (const MeshSource& m : source_.meshes) count += int(m.triangles.size());

@@ -42,6 +42,8 @@ class ModelKit {
   bool AddAnimated(const std::string& name, int material, const std::function<Mesh(int frame)>& pose);
   // A mesh that stays the same in every frame.
   void AddStill(const std::string& name, int material, const Mesh& mesh);
+  // Copies frame `frame` of another model into this one as still meshes, moved by `place`.
+  void MergeStill(const ModelKit& other, const glm::mat4& place, int frame = 0);
   int TriangleCount() const;
   const ModelSource& Source() const { return source_; }
 

@@ -36,7 +36,7 @@ ModelKit RobotTeleport() {
   AddGlow(kit, "teleport rings", Rgb(200, 240, 255), [](int f) {
     Mesh rings;
     for (int k = 0; k < 3; ++k) {
-      float z = std::fmod(0.3f + 0.8f * float(k) + 0.25f * float(f), 2.4f);
+      float z = 0.2f + 0.6f * float(k) + 0.8f * TeleportAmount(f);  // rings rise as the robot thins
       rings.Append(Transformed(MakeTorus(0.8f, 0.04f, 16, 4), Translation({0, 0, z})));
     }
     return rings;

@@ -190,7 +190,7 @@ ModelKit Intro() {
   AddPosedRobot(kit, [&](const RobotPiece&, int f) {
     float drive = SmoothStep(float(f) / 3.5f);
     glm::vec3 at = centre + glm::vec3(-45.0f + 45.0f * drive, 0.0f, -12.0f);
-    return Translation(at) * RotationZ(180.0f + 25.0f * drive) * Scaling(glm::vec3(5.0f));
+    return Translation(at) * RotationZ(180.0f + 25.0f * drive) * Scaling(glm::vec3(7.0f));
   });
   AddGlow(kit, "intro flash", Rgb(255, 200, 120), [&](int) {
     return Transformed(MakeTorus(30.0f, 0.3f, 48, 4), Translation(centre + glm::vec3(0, 0.5f, 8.0f)) * RotationX(90.0f) * Scaling({1.0f, 0.35f, 1.0f}));
@@ -220,26 +220,33 @@ ModelKit MenuScene() {
   kit.AddStill("track", track, MakeRing(9.0f, 11.0f, 0.02f, 48));
   int steel = kit.AddMaterial("gear", MetalLook(Rgb(150, 156, 166), 0.5f));
   int paint = kit.AddMaterial("gear paint", PaintLook(Rgb(210, 120, 40), 151));
-  Mesh gearA = MakePrism(GearOutline(12, 6.0f, 0.9f), -0.6f, 0.6f, 0.0f, true);
-  Mesh gearB = MakePrism(GearOutline(8, 4.0f, 0.9f), -0.6f, 0.6f, 0.0f, true);
+  Mesh gear = MakePrism(GearOutline(12, 5.0f, 0.9f), -0.6f, 0.6f, 0.0f, true);
   Mesh hub = MakeCylinder(1.4f, 1.4f, -0.8f, 0.8f, 16);
+  // A pair of meshing gears on each side. They turn once per loop, so the last
+  // frame leads back into the first without a jump.
+  const glm::vec3 bigCentre(-19.0f, 16.0f, 9.0f), smallCentre(-8.1f, 16.0f, 9.0f);
   kit.AddAnimated("gears", steel, [&](int f) {
-    float turn = 30.0f * float(f) / float(kMenuFrames);  // one tooth of the big gear per loop
+    float turn = 360.0f * float(f) / float(kMenuFrames);
     Mesh m;
-    m.Append(Transformed(gearA, Translation({-12.0f, 14.0f, 9.0f}) * RotationX(90.0f) * RotationZ(turn)));
-    m.Append(Transformed(gearB, Translation({-2.3f, 14.0f, 9.0f}) * RotationX(90.0f) * RotationZ(-turn * 1.5f + 22.5f)));
+    for (float side : {-1.0f, 1.0f}) {
+      glm::mat4 mirror = Scaling({side, 1.0f, 1.0f});
+      m.Append(Transformed(gear, mirror * Translation(bigCentre) * RotationX(90.0f) * RotationZ(turn)));
+      m.Append(Transformed(gear, mirror * Translation(smallCentre) * RotationX(90.0f) * RotationZ(-turn + 15.0f)));
+    }
     return m;
   });
   Mesh hubs;
-  hubs.Append(Transformed(hub, Translation({-12.0f, 14.0f, 9.0f}) * RotationX(90.0f)));
-  hubs.Append(Transformed(hub, Translation({-2.3f, 14.0f, 9.0f}) * RotationX(90.0f)));
+  for (float side : {-1.0f, 1.0f})
+    for (glm::vec3 c : {bigCentre, smallCentre}) hubs.Append(Transformed(hub, Translation(c * glm::vec3(side, 1, 1)) * RotationX(90.0f)));
   kit.AddStill("hubs", paint, hubs);
+  // The title on a sign held by a gantry, above the buttons.
   Canvas sign = SignPicture(512, 128, {{"RIVET RUN", FontFace::Bold, 1.0f, palette::kRobot}});
-  AddSign(kit, sign, 22.0f, 5.5f, 0.8f, Translation({9.0f, 13.0f, 14.0f}));
-  int pillar = kit.AddMaterial("pillars", WallLook(152));
-  Mesh pillars;
-  for (float x : {-22.0f, 22.0f}) pillars.Append(MakeBevelBox({x - 1.5f, 12.0f, 0.0f}, {x + 1.5f, 15.0f, 20.0f}, 0.3f));
-  kit.AddStill("pillars", pillar, pillars);
+  AddSign(kit, sign, 30.0f, 7.5f, 0.8f, Translation({0.0f, 14.0f, 22.0f}));
+  int pillar = kit.AddMaterial("gantry", WallLook(152));
+  Mesh gantry;
+  for (float x : {-27.0f, 27.0f}) gantry.Append(MakeBevelBox({x - 1.5f, 13.0f, 0.0f}, {x + 1.5f, 16.0f, 27.0f}, 0.3f));
+  gantry.Append(MakeBevelBox({-28.5f, 13.5f, 26.0f}, {28.5f, 15.5f, 27.5f}, 0.2f));
+  kit.AddStill("gantry", pillar, gantry);
   for (int r = 0; r < 2; ++r) {
     AddPosedRobot(kit, [r](const RobotPiece&, int f) {
       float a = 360.0f * (float(f) / float(kMenuFrames) + 0.5f * float(r));
@@ -289,22 +296,26 @@ ModelKit EndScene() {
              Scaling(glm::vec3(1.8f));
     });
   }
+  // Fireworks: each burst grows and fades over half the loop, then draws back
+  // in unseen, so every part of the loop joins its start.
   const Colour colours[3] = {palette::kRobot, Rgb(80, 200, 255), Rgb(255, 90, 160)};
   for (int b = 0; b < 3; ++b) {
+    auto phase = [=](int f) { return std::fmod(float(f) / float(kEndFrames) + float(b) / 3.0f, 1.0f); };
     AddGlow(kit, "firework", colours[b], [=](int f) {
-      float p = std::fmod(float(f) / float(kEndFrames) + float(b) / 3.0f, 1.0f);
+      float p = phase(f);
+      float reach = 6.0f * (p < 0.5f ? p / 0.5f : (1.0f - p) / 0.5f);
       Mesh burst;
       for (int k = 0; k < 12; ++k) {
         float a = 2.0f * kPi * float(k) / 12.0f;
         glm::vec3 dir(std::cos(a), 0.3f * std::sin(a * 3.0f), std::sin(a));
         Mesh spark = MakeSphere(0.3f, 4, 2);
-        spark.Transform(Translation(dir * (0.5f + 5.0f * p)));
+        spark.Transform(Translation(dir * reach));
         burst.Append(spark);
       }
       return Transformed(burst, place * Translation({-8.0f + 8.0f * float(b), 10.0f, 13.0f + 2.0f * float(b % 2)}));
     }, [=](int f) {
-      float p = std::fmod(float(f) / float(kEndFrames) + float(b) / 3.0f, 1.0f);
-      return p < 0.1f ? p / 0.1f : 1.0f - (p - 0.1f) / 0.9f;
+      float p = phase(f);
+      return p < 0.05f ? p / 0.05f : p < 0.5f ? 1.0f - (p - 0.05f) / 0.45f : 0.0f;
     });
   }
   return kit;
