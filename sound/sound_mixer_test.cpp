@@ -279,3 +279,28 @@ TEST(SoundDevice, TimerThreadStreamsMusicThroughTheDummyDriver) {
   EXPECT_EQ(Mixer().slots[1], nullptr);
   ShutdownSound();
 }
+
+TEST_F(MixerTest, DamagedFilesPlayAsSilenceOrNoiseNeverACrash) {
+  std::vector<int16_t> tone = MakeTone(44100, 2, 44100);
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> originals = {
+      {"ogg", EncodeTestOgg(tone, 2, 44100)}, {"wav", MakeWav(ToBytes(tone), 2, 44100, 16)}};
+  std::vector<uint8_t> mp3 = EncodeTestMp3(tone, 2, 44100);
+  if (!mp3.empty()) originals.push_back({"mp3", mp3});
+  uint32_t seed = 12345;
+  for (auto& [kind, bytes] : originals) {
+    for (int variant = 0; variant < 12; ++variant) {
+      std::vector<uint8_t> damaged = bytes;
+      if (variant % 3 == 0) damaged.resize(damaged.size() * variant / 12);  // truncated
+      for (int flip = 0; flip < variant * 3; ++flip) {
+        seed = seed * 1103515245u + 12345u;
+        damaged[(seed >> 8) % damaged.size()] ^= static_cast<uint8_t>(seed >> 24 | 1);
+      }
+      std::string name = WriteTestFile("damaged" + std::to_string(variant) + "." + kind, damaged);
+      SoundData effect = LoadSound(name.c_str());
+      if (effect.samples != nullptr) PlaySound(effect);
+      PlayMusic(name.c_str(), 0.5f, variant % 2);
+      Run(600);
+      ASSERT_TRUE(IsSoundEnabled()) << name;
+    }
+  }
+}
