@@ -9,6 +9,7 @@
 #include "gameplay/play_frame.h"
 #include "gameplay/play_phases.h"
 #include "gameplay/progress_save.h"
+#include "gameplay/scripted_run.h"
 #include "input/controllers.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
@@ -44,11 +45,23 @@ void CopyCameraOut(const Board& board, PlayerProgress& p) {
   p.robotViewYaw = board.robotViewYaw;
 }
 
+// What changed in a frame, for the run log of scripted runs.
+void LogChanges(const PlayState& before, const PlayState& after) {
+  if (after.outcome != before.outcome) {
+    if (after.outcome == kOutcomeWon) LogRunEvent("level %d won", after.level);
+    if (after.outcome == kOutcomeLost) LogRunEvent("level %d lost", after.level);
+  }
+  if (before.cardStage != 0 && after.cardStage == 0) LogRunEvent("level %d started", after.level);
+  if (after.phase == kPhasePaused && before.phase != kPhasePaused) LogRunEvent("paused at level %d", after.level);
+  if (after.endStage != 0 && before.endStage == 0) LogRunEvent("end scene");
+}
+
 PlayActions BindActions(Board& board) {
   PlayActions a;
   a.loadLevel = [&board](int level) {
     board.LoadLevel(level);
     board.elapsed = 0;
+    LogRunEvent("level %d loaded", level);
   };
   a.step = [&board] { board.Step(); };
   a.levelStatus = [&board] { return static_cast<int>(board.LevelStatus()); };
@@ -85,7 +98,9 @@ void PlayLevels(PlayerProgress& progress) {
   BeginPlaySession(s, actions, PlatformTickCount());
   while (s.phase != kPhaseLeaveNow) {
     ComposePlayFrame(board, s);
+    const PlayState before = s;
     RunPlayFrame(s, actions, PlatformTickCount());
+    LogChanges(before, s);
     UpdateProgressGuard(s.level);
     PumpMessages();
   }
@@ -94,5 +109,6 @@ void PlayLevels(PlayerProgress& progress) {
   CopyCameraOut(board, progress);
   progress.highestLevel = RaisedHighestLevel(progress.highestLevel, s.level);
   EndProgressGuard();
+  LogRunEvent("left at level %d, highest level %d", s.level, progress.highestLevel);
   delete boardStorage;
 }

@@ -2,6 +2,7 @@
 #include "gameplay/scripted_run.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -123,6 +124,17 @@ bool StartScriptedRun(const RunOptions& options) {
 bool ScriptedRunActive() { return Run().active; }
 
 uint32_t ScriptedRunTime() { return PlatformTickCount() - Run().startTick; }
+
+void LogRunEvent(const char* format, ...) {
+  if (!Run().active) return;
+  char text[200];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  std::printf("[%u] %s\n", static_cast<unsigned>(ScriptedRunTime()), text);
+  std::fflush(stdout);
+}
 
 void AdvanceScriptedRun() {
   ScriptedRun& run = Run();

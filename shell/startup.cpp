@@ -76,5 +76,5 @@ int RunRivetRun(int argc, const char* const* argv) {
   }
   InitInput(PlatformMouseDevice());
   RunIntroAndGame();
-  return 0;
+  EndGameProcess();
 }

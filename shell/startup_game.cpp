@@ -2,6 +2,7 @@
 #include "shell/startup_game.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -103,3 +104,8 @@ void RunGameAfterIntro() {
 }
 
 void FadeMusicOnQuit() { PlayMusic("music/blank.ogg", 0.5f, 0); }
+
+void EndGameProcess() {
+  std::fflush(stdout);
+  std::_Exit(0);
+}

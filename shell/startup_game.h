@@ -25,3 +25,6 @@ void SilenceLogoMusic();
 void RunGameAfterIntro();
 // The music fades out as the game ends.
 void FadeMusicOnQuit();
+// After the last step of a normal quit: the process ends at once, as it does
+// when the window is closed, so no destructor races the sound timer thread.
+[[noreturn]] void EndGameProcess();

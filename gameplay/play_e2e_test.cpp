@@ -1,0 +1,188 @@
+// End-to-end runs of the real game: build/run/rivet-run in a small hidden
+// window with the virtual clock and a script, the way a player would play.
+// Each run keeps its folder under build/tests/e2e/ with its script, output,
+// screenshots and the profile files it wrote.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+struct GameRun {
+  fs::path folder;
+  std::string output;
+  int exitCode = -1;
+};
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Runs the game in a fresh folder holding links to the generated data.
+GameRun RunGame(const std::string& name, const std::string& arguments, const std::string& script) {
+  GameRun run;
+  const char* runDir = std::getenv("RR_RUN_DIR");
+  if (runDir == nullptr) return run;
+  run.folder = fs::absolute("e2e") / name;
+  std::error_code ignored;
+  fs::remove_all(run.folder, ignored);
+  fs::create_directories(run.folder);
+  for (const char* part : {"data", "levels", "music"}) {
+    fs::create_directory_symlink(fs::path(runDir) / part, run.folder / part, ignored);
+  }
+  std::ofstream(run.folder / "script.txt") << script;
+  const std::string command = "cd '" + run.folder.string() + "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " +
+                              "timeout 600 '" + runDir + "/rivet-run' -windowed --window 320x240 --script script.txt " +
+                              arguments + " > output.txt 2>&1";
+  const int status = std::system(command.c_str());
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.output = ReadAll(run.folder / "output.txt");
+  return run;
+}
+
+bool GameIsBuilt() {
+  const char* runDir = std::getenv("RR_RUN_DIR");
+  return runDir != nullptr && fs::exists(fs::path(runDir) / "rivet-run") &&
+         fs::exists(fs::path(runDir) / "levels" / "etapy.gra");
+}
+
+// The game time of the first log line holding text, or -1.
+long TimeOf(const std::string& output, const std::string& text, size_t from = 0) {
+  const size_t at = output.find(text, from);
+  if (at == std::string::npos) return -1;
+  const size_t open = output.rfind('[', at);
+  return open == std::string::npos ? -1 : std::strtol(output.c_str() + open + 1, nullptr, 10);
+}
+
+int Count(const std::string& output, const std::string& text) {
+  int n = 0;
+  for (size_t at = output.find(text); at != std::string::npos; at = output.find(text, at + 1)) ++n;
+  return n;
+}
+
+int32_t HighestLevelInProfile(const fs::path& folder, int record) {
+  const std::string bytes = ReadAll(folder / "profile.dat");
+  if (bytes.size() < static_cast<size_t>(record * 36 + 36)) return -1;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + record * 36 + 32);
+  return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+}
+
+// A PNG that is there and is not one flat colour (a cleared or untextured frame).
+bool IsPictureWithContent(const fs::path& png) {
+  const std::string bytes = ReadAll(png);
+  return bytes.size() > 1000 && bytes.compare(1, 3, "PNG") == 0;
+}
+
+// Key taps for a solution's moves, one every gap milliseconds from start.
+std::string Moves(const std::string& letters, long start, long gap) {
+  std::string script;
+  for (char c : letters) {
+    const char* key = c == 'L' ? "Left" : c == 'R' ? "Right" : c == 'U' ? "Up" : "Down";
+    script += std::to_string(start) + " tap " + key + "\n";
+    start += gap;
+  }
+  return script;
+}
+
+// Skips the intro, confirms the tour twice (the second press leaves it at once).
+const char* kSkipIntroAndTour =
+    "0 tap Space\n"
+    "1000 tap Enter\n"
+    "1300 tap Enter\n";
+}  // namespace
+
+TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  std::string script = kSkipIntroAndTour;
+  script += "700 shot tour.png\n1800 shot card1.png\n2200 tap Enter\n";
+  script += Moves("RRRRRDDR", 3500, 1200);
+  script += "5000 shot play.png\n";
+  // After the win: darkening, level 2's tour (confirmed twice), its card.
+  script += "14500 tap Enter\n14800 tap Enter\n16000 shot card2.png\n16500 quit\n";
+  const GameRun run = RunGame("level1", "--virtual-clock 20", script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const long started = TimeOf(run.output, "level 1 started");
+  const long won = TimeOf(run.output, "level 1 won");
+  ASSERT_GE(started, 2200) << run.output;
+  ASSERT_GT(won, started) << run.output;
+  EXPECT_LT(won, 14000) << run.output;
+  EXPECT_GE(TimeOf(run.output, "level 2 loaded"), won);
+  EXPECT_EQ(TimeOf(run.output, "level 2 started"), -1) << "level 2 has a card that waits";
+  // Closing the window during level 2 keeps it.
+  EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 2);
+  for (const char* shot : {"tour.png", "card1.png", "play.png", "card2.png"}) {
+    EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
+  }
+}
+
+TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  // Level 16: the left robot stands beside a mine; one move right blows it up.
+  std::string script = kSkipIntroAndTour;
+  script += "3000 tap Right\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
+  const GameRun run = RunGame("mine", "--virtual-clock 20 --level 16", script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const long lost = TimeOf(run.output, "level 16 lost");
+  ASSERT_GT(lost, 3000) << run.output;
+  EXPECT_EQ(Count(run.output, "level 16 started"), 2) << run.output;
+  EXPECT_GT(TimeOf(run.output, "level 16 started", run.output.find("level 16 lost")), lost);
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "lost.png"));
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "restarted.png"));
+}
+
+TEST(PlayEndToEnd, PauseThenLeaveEndsTheGameAndSavesProgress) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  std::string script = kSkipIntroAndTour;
+  script += "2200 tap Enter\n3500 tap Esc\n4500 shot paused.png\n5000 tap Esc\n";
+  const GameRun run = RunGame("pause", "--virtual-clock 20 --level 5 --quit-after 20000", script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const long paused = TimeOf(run.output, "paused at level 5");
+  const long left = TimeOf(run.output, "left at level 5, highest level 5");
+  ASSERT_GT(paused, 3500) << run.output;
+  ASSERT_GT(left, 5000) << run.output;
+  EXPECT_LT(left, 7000) << "leaving must not wait for --quit-after";
+  EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 5);
+  EXPECT_EQ(fs::file_size(run.folder / "profile.da0"), 4u);
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "paused.png"));
+}
+
+// The first level past 9 whose source gives it a 30-second limit (no card of
+// its own: it starts right after its tour), or 0.
+int ThirtySecondLevel() {
+  const char* source = std::getenv("RR_SOURCE_DIR");
+  if (source == nullptr) return 0;
+  for (int n = 10; n <= 44; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "level%02d.txt", n);
+    if (ReadAll(fs::path(source) / "content" / "levels" / name).find("\ntime: 30\n") != std::string::npos) return n;
+  }
+  return 0;
+}
+
+TEST(PlayEndToEnd, ThirtySecondLevelIsLostByTime) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  const int level = ThirtySecondLevel();
+  ASSERT_NE(level, 0) << "no level with a 30-second limit";
+  const std::string n = std::to_string(level);
+  std::string script = kSkipIntroAndTour;
+  script += "4000 shot countdown.png\n36000 shot timeout.png\n36500 quit\n";
+  const GameRun run = RunGame("timeout", "--virtual-clock 50 --level " + n, script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const long started = TimeOf(run.output, "level " + n + " started");
+  const long lost = TimeOf(run.output, "level " + n + " lost");
+  ASSERT_GT(started, 0) << run.output;
+  ASSERT_GT(lost, 0) << run.output;
+  // Lost one second after the countdown first shows 0.
+  EXPECT_NEAR(lost - started, 31000, 200) << run.output;
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "countdown.png"));
+}
