@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "files/file_stream.h"
+#include "graphics/file_bytes.h"
 #include "platform/gpu_resources.h"
 
 namespace {
@@ -69,12 +70,9 @@ void Image::Load(const char* path) {
     std::printf("!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!%s\n", path);
     std::fflush(stdout);
   }
-  textureSet = new MaterialTextureSet;
-  FileStream file;
-  if (file.Open(path, "r") == FileStream::kClosed) return;
-  int32_t size = file.Size();
-  std::vector<uint8_t> bytes(size_t(size > 0 ? size : 0));
-  if (!bytes.empty()) bytes.resize(size_t(std::max(file.Read(bytes.data(), size), 0)));
-  file.Close();
+  if (textureSet == nullptr) textureSet = new MaterialTextureSet;
+  *textureSet = MaterialTextureSet();
+  std::vector<uint8_t> bytes;
+  if (!ReadFileBytes(path, kLargestImageFile, &bytes)) return;
   textureSet->baseTexture = GpuCreateTextureFromFileBytes(bytes.data(), bytes.size(), false, kWrapClamp);
 }

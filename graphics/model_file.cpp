@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "files/file_stream.h"
+#include "graphics/file_bytes.h"
 
 namespace {
 
@@ -291,13 +292,12 @@ int32_t ParseModelFile(ModelFile& model, const uint8_t* bytes, size_t size) {
 
 int32_t ModelFile::Load(ModelFile& model, const char* path) {
   model = ModelFile();
-  FileStream file;
-  if (file.Open(path, "r") == FileStream::kClosed || file.Kind() == FileStream::kDiskWrite) return 0;
   std::vector<uint8_t> bytes;
-  uint8_t chunk[65536];
-  int32_t got;
-  while ((got = file.Read(chunk, sizeof chunk)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-  file.Close();
+  if (!ReadFileBytes(path, kLargestModelFile, &bytes)) {
+    if (FileExists(path) == 0) return 0;
+    model.damaged = true;  // larger than any model could be
+    return 1;
+  }
   return ParseModelFile(model, bytes.data(), bytes.size());
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "graphics/file_bytes.h"
 #include "graphics/model_builder.h"
 
 namespace {
@@ -249,6 +250,20 @@ TEST(DamagedModelFile, AbsurdLengthAndTruncatedStreamsGiveEmptyModels) {
     EXPECT_TRUE(model.meshes.empty());
     EXPECT_TRUE(model.materials.empty());
   }
+}
+
+TEST(DamagedModelFile, FilesAreReadAsTheyComeUpToALimit) {
+  std::string path = TempPath("twenty bytes.bin");
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite("01234567890123456789", 1, 20, file);
+  std::fclose(file);
+  std::vector<uint8_t> bytes;
+  EXPECT_TRUE(ReadFileBytes(path.c_str(), 20, &bytes));
+  EXPECT_EQ(bytes.size(), 20u);
+  EXPECT_FALSE(ReadFileBytes(path.c_str(), 19, &bytes));
+  EXPECT_TRUE(bytes.empty());
+  EXPECT_FALSE(ReadFileBytes(TempPath("not there.bin").c_str(), 100, &bytes));
 }
 
 TEST(DamagedModelFile, RandomBytesNeverCrashTheLoader) {

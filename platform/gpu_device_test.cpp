@@ -144,6 +144,10 @@ TEST_F(GpuDevice, DamagedFileBytesGiveNoTexture) {
   bmp[18] = 0xFF;  // width far beyond the pixels stored
   bmp[21] = 0x7F;
   EXPECT_EQ(GpuCreateTextureFromFileBytes(bmp.data(), bmp.size(), false, kWrapClamp), 0u);
+  // A PNG header claiming a picture of 100000 x 100000 is refused before decoding.
+  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                              0, 1, 0x86, 0xA0, 0, 1, 0x86, 0xA0, 8, 6, 0, 0, 0, 0, 0, 0, 0};
+  EXPECT_EQ(GpuCreateTextureFromFileBytes(png.data(), png.size(), false, kWrapClamp), 0u);
 }
 
 }  // namespace

@@ -47,8 +47,36 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
   return texture;
 }
 
+namespace {
+
+uint32_t BigEndian(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+uint32_t LittleEndian(const uint8_t* p) { return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]; }
+
+// The size a PNG or BMP header claims, checked before the decoder allocates
+// for it: a few bytes of a hostile file must not cost gigabytes.
+bool ClaimedSizeFits(const uint8_t* bytes, size_t size) {
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  int64_t w = 0, h = 0;
+  static const uint8_t kPng[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (size >= 24 && std::equal(kPng, kPng + 8, bytes)) {
+    w = BigEndian(bytes + 16);
+    h = BigEndian(bytes + 20);
+  } else if (size >= 26 && bytes[0] == 'B' && bytes[1] == 'M') {
+    w = int32_t(LittleEndian(bytes + 18));
+    h = int32_t(LittleEndian(bytes + 22));
+    if (h < 0) h = -h;  // rows stored top-down
+  } else {
+    return true;  // another format: the decoder's own checks
+  }
+  return w > 0 && h > 0 && w <= largest && h <= largest && w * h <= (int64_t(1) << 26);
+}
+
+}  // namespace
+
 GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap) {
   if (!GpuHasDevice() || bytes == nullptr || size == 0 || size > 0x7FFFFFFF) return 0;
+  if (!ClaimedSizeFits(bytes, size)) return 0;
   SDL_RWops* stream = SDL_RWFromConstMem(bytes, int(size));
   SDL_Surface* decoded = stream != nullptr ? IMG_Load_RW(stream, 1) : nullptr;
   if (decoded == nullptr) return 0;
