@@ -11,20 +11,15 @@ struct LevelReportRow {
   int level = 0;
   std::string difficulty;
   int par = 0;
-  std::string found;   // the solver's answer: "12" moves, "unsolvable", "gave up"
-  long states = -1;    // states the solver searched, -1 when unknown
+  std::string found;       // the solver's answer: "12" moves, "unsolvable", "gave up"
+  long states = -1;        // settled states the solver searched, -1 when unknown
   int timeLimitSeconds = 0;
-  double parSeconds = -1;  // the par solution played, in seconds; -1 when unknown
+  double parSeconds = -1;  // the shortest solution played, in seconds; -1 when unknown
   std::vector<std::string> mechanics;
 };
 
+// The row of level n as far as its source tells (no solver answers yet).
+LevelReportRow StartReportRow(const LevelSource& level, int levelNumber);
+
 // The table as text, one header line and one line per row.
 std::string FormatLevelReport(const std::vector<LevelReportRow>& rows);
-
-// Solves every level with RUN_DIR/rivet-solve and writes the table to outFile.
-bool WriteLevelReport(const std::vector<LevelSource>& levels, const std::string& runDir,
-                      const std::string& outFile, std::string* error);
-
-// The fewest states the solver needs to solve a level: the state count it
-// prints, or else found by trying ever larger --max-states (to within 2%).
-long MeasureSolverStates(const std::string& runDir, int level);
