@@ -5,7 +5,9 @@
 
 enum VirtualKey : int {
   VK_BACK = 8,
+  VK_TAB = 9,
   VK_RETURN = 13,
+  VK_SHIFT = 16,
   VK_CONTROL = 17,
   VK_ESCAPE = 27,
   VK_SPACE = 32,

@@ -21,11 +21,11 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
   if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
   switch (key) {
     case SDLK_BACKSPACE: return VK_BACK;
-    case SDLK_TAB: return 9;
+    case SDLK_TAB: return VK_TAB;
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return VK_RETURN;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return 16;
+    case SDLK_RSHIFT: return VK_SHIFT;
     case SDLK_LCTRL:
     case SDLK_RCTRL: return VK_CONTROL;
     case SDLK_ESCAPE: return VK_ESCAPE;
@@ -47,7 +47,7 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
 int ControlCharacterOf(int virtualKey) {
   switch (virtualKey) {
     case VK_BACK: return 8;
-    case 9: return 9;
+    case VK_TAB: return 9;
     case VK_RETURN: return 13;
     case VK_ESCAPE: return 27;
     default: return 0;

@@ -20,9 +20,9 @@ SDL_Keycode SdlKeyFromVirtualKey(int virtualKey) {
   if (virtualKey >= '0' && virtualKey <= '9') return SDLK_0 + (virtualKey - '0');
   switch (virtualKey) {
     case VK_BACK: return SDLK_BACKSPACE;
-    case 9: return SDLK_TAB;
+    case VK_TAB: return SDLK_TAB;
     case VK_RETURN: return SDLK_RETURN;
-    case 16: return SDLK_LSHIFT;
+    case VK_SHIFT: return SDLK_LSHIFT;
     case VK_CONTROL: return SDLK_LCTRL;
     case VK_ESCAPE: return SDLK_ESCAPE;
     case VK_SPACE: return SDLK_SPACE;
