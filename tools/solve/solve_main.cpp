@@ -2,8 +2,10 @@
 //   rivet-solve [--data DIR] [--max-states N] LEVEL...
 //   rivet-solve [--data DIR] --play MOVES [--trace] LEVEL
 // A move is one direction key (L R U D) held for one tick, then no key until
-// the board comes to rest. Exit status 0 when the command ran, 2 on bad
-// arguments or a level that cannot be read.
+// the board comes to rest (won, lost, or nothing but the exit cells would
+// change). A level first runs with no key until it comes to rest, so robots
+// starting on rollers or mines act before the first move. Exit status 0 when
+// the command ran, 2 on bad arguments or a level that cannot be read.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,12 +29,17 @@ struct Options {
   std::vector<int32_t> levels;
 };
 
+constexpr char kUsage[] =
+    "usage: rivet-solve [--data DIR] [--max-states N] LEVEL...\n"
+    "       rivet-solve [--data DIR] --play MOVES [--trace] LEVEL\n"
+    "Finds a shortest solution of each level (1..45) read from DIR/levels\n"
+    "(default: the current folder), or plays MOVES, letters L R U D, one move\n"
+    "each: the key held for one tick, then no key until the board is at rest.\n"
+    "--max-states N  give up after N distinct states (default 2000000)\n"
+    "--trace         print each tick: T GameState x,y,angle,active,deathKind...\n";
+
 int Usage(const char* problem) {
-  std::fprintf(stderr, "rivet-solve: %s\n", problem);
-  std::fprintf(stderr,
-               "usage: rivet-solve [--data DIR] [--max-states N] LEVEL...\n"
-               "       rivet-solve [--data DIR] --play MOVES [--trace] LEVEL\n"
-               "LEVEL is 1..45; MOVES is letters L R U D.\n");
+  std::fprintf(stderr, "rivet-solve: %s\n%s", problem, kUsage);
   return kBadArguments;
 }
 
@@ -54,12 +61,14 @@ std::string ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     bool hasValue = i + 1 < argc;
-    if (arg == "--data") {
+    if (arg == "--help") {
+      return "help";
+    } else if (arg == "--data") {
       if (!hasValue) return "--data needs a folder";
       options.dataDir = argv[++i];
     } else if (arg == "--max-states") {
-      if (!hasValue || !ParseNumber(argv[++i], 1, 4000000000LL, options.maxStates))
-        return "--max-states needs a number from 1 to 4000000000";
+      if (!hasValue || !ParseNumber(argv[++i], 1, 1000000000LL, options.maxStates))
+        return "--max-states needs a number from 1 to 1000000000";
     } else if (arg == "--play") {
       if (!hasValue) return "--play needs moves";
       options.play = true;
@@ -120,6 +129,10 @@ int Solve(const Options& options) {
 int main(int argc, char** argv) {
   Options options;
   std::string problem = ParseOptions(argc, argv, options);
+  if (problem == "help") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   if (!problem.empty()) return Usage(problem.c_str());
   return options.play ? Play(options) : Solve(options);
 }
