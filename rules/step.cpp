@@ -209,8 +209,28 @@ bool AdvanceExits(Board& board) {
   return busy;
 }
 
+// Whether two active robots share a cell. Most boards hold a handful of
+// robots, for which comparing pairs is cheaper than clearing a grid.
+bool AnyCellCrowded(const Board& board) {
+  constexpr int32_t kPairwiseLimit = 24;
+  int16_t cells[kPairwiseLimit];
+  int32_t n = 0;
+  for (int32_t i = 0; i < board.robotCount; ++i) {
+    const RobotRecord& r = board.robots[i];
+    int32_t cx = Truncate(r.x), cy = Truncate(r.y);
+    if (!r.active || !OnBoard(cx, cy)) continue;
+    if (n == kPairwiseLimit) return true;  // too many to compare: let the grid decide
+    cells[n++] = static_cast<int16_t>(cx * kBoardRows + cy);
+  }
+  for (int32_t a = 1; a < n; ++a)
+    for (int32_t b = 0; b < a; ++b)
+      if (cells[a] == cells[b]) return true;
+  return false;
+}
+
 // Two robots in one cell explode, and so does a robot only half way out of it.
 bool DetectCollisions(Board& board) {
+  if (!AnyCellCrowded(board)) return false;
   uint8_t count[kBoardColumns][kBoardRows] = {};
   bool crowded = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
