@@ -4,7 +4,9 @@
 
 #include <minizip/unzip.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstring>
@@ -18,20 +20,20 @@ struct ArchiveEntry {
   uint32_t position = 0;
 };
 
-namespace {
-// Only plain files: a directory "opens" on Linux but reads nothing and has a
-// nonsense size.
-FILE* OpenDiskFileForReading(const char* path) {
-  FILE* file = std::fopen(path, "rb");
-  if (file == nullptr) return nullptr;
+FILE* OpenPlainFileForReading(const char* path) {
+  // Without blocking, so a named pipe cannot hold the game at its open.
+  int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
   struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::fclose(file);
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(descriptor);
     return nullptr;
   }
+  fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+  FILE* file = fdopen(descriptor, "rb");
+  if (file == nullptr) close(descriptor);
   return file;
 }
-}  // namespace
 
 FileStream::FileStream() = default;
 
@@ -54,7 +56,7 @@ int32_t FileStream::Open(const char* fileName, const char* fileMode) {
   if (bar != nullptr) *bar = 0;
 
   if (mode[0] == 'r' && bar == nullptr) {
-    file = OpenDiskFileForReading(name);
+    file = OpenPlainFileForReading(name);
     if (file != nullptr) kind = kDiskRead;
   } else if (mode[0] == 'r') {
     kind = OpenArchiveEntry(archivePath, bar + 1);
@@ -67,6 +69,10 @@ int32_t FileStream::Open(const char* fileName, const char* fileMode) {
 
 int32_t FileStream::OpenArchiveEntry(const char* archivePath, const char* entryPath) {
   if (std::strlen(entryPath) >= 256) return kClosed;
+  // Only a plain file can be an archive (the zip reader would wait on a pipe).
+  FILE* probe = OpenPlainFileForReading(archivePath);
+  if (probe == nullptr) return kClosed;
+  std::fclose(probe);
   unzFile archive = unzOpen(archivePath);
   if (archive == nullptr) return kClosed;
   unz_file_info info;

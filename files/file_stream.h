@@ -47,3 +47,7 @@ class FileStream {
 
 // Opens the name for reading and closes it again; the kind it got (0: unreadable).
 int32_t FileExists(const char* name);
+
+// Opens a plain file for reading ("rb"); null for a missing file and for
+// directories, pipes and devices, which a game file never is.
+FILE* OpenPlainFileForReading(const char* path);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <minizip/zip.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -136,11 +137,16 @@ TEST_F(DiskFile, BadModesAndNamesOpenNothing) {
   EXPECT_EQ(stream.Open(nullptr, "r"), 0);
 }
 
-TEST_F(DiskFile, DirectoriesAreNotFiles) {
+TEST_F(DiskFile, DirectoriesAndPipesAreNotFiles) {
   EXPECT_EQ(FileExists("data/png"), 0);
   EXPECT_EQ(FileExists("data"), 0);
   fs::create_directory("dir.zip");
   EXPECT_EQ(FileExists("dir.zip|data/png/a.png"), 0);
+  // A named pipe with no writer would hold a plain open forever.
+  ASSERT_EQ(mkfifo("pipe.png", 0600), 0);
+  EXPECT_EQ(FileExists("pipe.png"), 0);
+  ASSERT_EQ(mkfifo("pipe.zip", 0600), 0);
+  EXPECT_EQ(FileExists("pipe.zip|data/png/a.png"), 0);
 }
 
 TEST_F(DiskFile, ClosedStreamReadsNothingAndCountsNothing) {

@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <string>
 
+#include "files/file_stream.h"
+
 int ReadSmallFile(const char* name, void* buffer, size_t capacity) {
-  FILE* file = std::fopen(name, "rb");
+  FILE* file = OpenPlainFileForReading(name);
   if (file == nullptr) return -1;
   size_t got = std::fread(buffer, 1, capacity, file);
   std::fclose(file);

@@ -1,6 +1,7 @@
 // "options.dat" at start-up: stored choices kept, damaged files mended, the
 // display mode chosen with the command line.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "shell/main_window.h"
 #include "shell/scratch_directory_test.h"
@@ -95,6 +96,12 @@ TEST_F(SettingsFile, UnwritableSettingsDoNotStopTheStart) {
   EXPECT_TRUE(std::filesystem::is_directory("options.dat"));
   EXPECT_FALSE(std::filesystem::exists("options.dat.new"));
   EXPECT_EQ(IsMusicEnabled(), 1);
+}
+
+TEST_F(SettingsFile, APipeInPlaceOfTheFileNeitherHangsNorStays) {
+  ASSERT_EQ(mkfifo("options.dat", 0600), 0);
+  StartWith(true);
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));  // replaced by a plain file
 }
 
 TEST(WindowTitle, LongTitlesAreCutToTheBuffer) {
