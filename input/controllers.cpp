@@ -1,3 +1,4 @@
+// No controllers are read yet: none attached, every control at rest.
 #include "input/controllers.h"
 
 int GetControllerCount() { return 0; }

@@ -1,3 +1,4 @@
+// The held-key table and whether our window has the keyboard focus.
 #include "input/keyboard.h"
 
 namespace {
