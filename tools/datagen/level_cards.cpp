@@ -21,7 +21,7 @@ Canvas LevelCard(int level, const LevelText& text) {
   float left = low.x + 40.0f, right = high.x - 40.0f;
   int within = (level - 1) % 15 + 1;
   std::string heading = std::string(DifficultyName(level)) + "  ·  ETAP " + std::to_string(within);
-  DrawFittedText(c, heading, {left, 275.0f}, {right, 345.0f}, ui::kAccent, FontFace::Bold, true, 2.0f);
+  DrawFittedText(c, heading, {left + 90.0f, 282.0f}, {right - 90.0f, 336.0f}, ui::kAccent, FontFace::Bold, true, 2.0f);
   c.Fill(LineShape({left, 362.0f}, {right, 362.0f}, 1.2f), WithAlpha(ui::kEdge, 0.8f));
   std::string title = text.title.empty() ? (level == 45 ? "Ostatni etap" : "Etap " + std::to_string(level)) : text.title;
   DrawFittedText(c, title, {left, 380.0f}, {right, 450.0f}, ui::kText, FontFace::Bold);

@@ -30,7 +30,7 @@ SurfaceLook FloorLook() {
   }
   for (glm::vec2 at : {glm::vec2(9, 9), glm::vec2(n - 9.0f, 9), glm::vec2(9, n - 9.0f), glm::vec2(n - 9.0f, n - 9.0f)})
     AddRivet(c, at, 3.5f, Rgb(120, 130, 145));
-  c.Shade([](glm::vec2, Colour k) { return WithAlpha(k, 0.8f); });
+  c.Shade([](glm::vec2, Colour k) { return WithAlpha(k, 0.74f); });  // the robots' reflections show through
   SurfaceLook look;
   look.pattern = c;
   look.bands = 1;

@@ -47,6 +47,12 @@ std::vector<RobotPiece> BuildRobot() {
     else stripe.Transform(Translation({0, y, 0}));
     add(kDark, stripe, {0, y, 0.55f});
   }
+  // Built at a size that is easy to model, then grown to suit a 2-unit cell.
+  const float size = 1.2f;
+  for (RobotPiece& piece : pieces) {
+    piece.mesh.Transform(Scaling(glm::vec3(size)));
+    piece.centre *= size;
+  }
   return pieces;
 }
 

@@ -190,7 +190,7 @@ ModelKit Intro() {
   AddPosedRobot(kit, [&](const RobotPiece&, int f) {
     float drive = SmoothStep(float(f) / 3.5f);
     glm::vec3 at = centre + glm::vec3(-45.0f + 45.0f * drive, 0.0f, -12.0f);
-    return Translation(at) * RotationZ(180.0f + 25.0f * drive) * Scaling(glm::vec3(7.0f));
+    return Translation(at) * RotationZ(180.0f + 25.0f * drive) * Scaling(glm::vec3(8.0f));
   });
   AddGlow(kit, "intro flash", Rgb(255, 200, 120), [&](int) {
     return Transformed(MakeTorus(30.0f, 0.3f, 48, 4), Translation(centre + glm::vec3(0, 0.5f, 8.0f)) * RotationX(90.0f) * Scaling({1.0f, 0.35f, 1.0f}));

@@ -56,7 +56,7 @@ Canvas ButtonPicture(float width, float height, const std::string& text, bool hi
   Canvas c = ScreenCanvas(width, height);
   DrawPlate(c, highlighted, std::max(2.0f, float(c.Height()) * 0.06f));
   float w = float(c.Width()), h = float(c.Height());
-  DrawFittedText(c, text, {w * 0.16f, h * 0.26f}, {w * 0.84f, h * 0.74f}, highlighted ? ui::kTextDark : ui::kText);
+  DrawFittedText(c, text, {w * 0.16f, h * 0.22f}, {w * 0.84f, h * 0.78f}, highlighted ? ui::kTextDark : ui::kText);
   return c;
 }
 
