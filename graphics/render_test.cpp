@@ -173,6 +173,41 @@ TEST_F(RenderFrameTest, BackFacesAreCulledAndInstancesTurn) {
   ExpectPixel(Read(kWidth / 2 + 30, kHeight / 2), 0, 0, 0);
 }
 
+TEST_F(RenderFrameTest, EachLayerAddsOrReplacesAsItsSlotSays) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, PictureSource>> pictures;
+    Pixel expected;
+  };
+  const std::vector<Case> cases = {
+      // A reflection alone replaces what lies below.
+      {"reflection", {{kSlotReflection, MakeSolidPicture(2, 2, 0, 0, 200)}}, {0, 0, 200}},
+      // An unlit sphere map adds to the base.
+      {"sphere glow", {{kSlotBase, MakeSolidPicture(2, 2, 50, 50, 50)}, {kSlotSphereGlow, MakeSolidPicture(2, 2, 0, 100, 0)}},
+       {50, 150, 50}},
+      // With a slot 5 picture the base loses its ambient light; slot 5 takes it.
+      {"ambient layer", {{kSlotBase, MakeSolidPicture(2, 2, 200, 0, 0)}, {kSlotLit, MakeSolidPicture(2, 2, 0, 80, 0)}},
+       {0, 80, 0}},
+      // The play light's specular term is far past white: the highlight saturates.
+      {"specular", {{kSlotBase, MakeSolidPicture(2, 2, 0, 0, 0)}, {kSlotSpecular, MakeSolidPicture(2, 2, 255, 255, 255)}},
+       {255, 255, 255}},
+  };
+  for (const Case& c : cases) {
+    ModelSource source;
+    source.materials.resize(1);
+    for (const auto& [slot, picture] : c.pictures) source.materials[0].pictures[slot] = picture;
+    source.meshes = {Square(0, 0, 0, 3, 0)};
+    Model& model = LoadModel(source, std::string(c.name) + ".vxm");
+    ASSERT_FALSE(model.IsTransparent()) << c.name;
+    RenderFrame(0, 1, 1, 1);
+    QueueModel(&model, 0, 0, 0, 0, 0, 0, 0);
+    Pixel p = Draw();
+    EXPECT_NEAR(p.r, c.expected.r, 3) << c.name;
+    EXPECT_NEAR(p.g, c.expected.g, 3) << c.name;
+    EXPECT_NEAR(p.b, c.expected.b, 3) << c.name;
+  }
+}
+
 TEST_F(RenderFrameTest, ExtraPassesOffDrawsTheBaseLayerOnly) {
   ModelSource source;
   source.materials.resize(1);
