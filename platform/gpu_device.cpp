@@ -9,6 +9,7 @@
 
 #include "platform/events.h"
 #include "platform/gpu_internal.h"
+#include "platform/window.h"
 #include "platform/window_internal.h"
 
 namespace {
@@ -47,19 +48,6 @@ void DrawableSize(int* width, int* height) {
   SDL_GL_GetDrawableSize(PlatformSdlWindow(), width, height);
   if (*width < 1) *width = 1;
   if (*height < 1) *height = 1;
-}
-
-// The largest rectangle of the picture's shape inside the window, centred.
-void FitPicture(int areaW, int areaH, int* x, int* y, int* w, int* h) {
-  *w = areaW;
-  *h = areaH;
-  if (int64_t(areaW) * device.height > int64_t(areaH) * device.width) {
-    *w = int(int64_t(areaH) * device.width / device.height);
-  } else {
-    *h = int(int64_t(areaW) * device.height / device.width);
-  }
-  *x = (areaW - *w) / 2;
-  *y = (areaH - *h) / 2;
 }
 
 }  // namespace
@@ -151,7 +139,7 @@ void GpuPresent() {
     w = areaW;
     h = areaH;
   } else {
-    FitPicture(areaW, areaH, &x, &y, &w, &h);
+    FitPictureRect(areaW, areaH, device.width, device.height, &x, &y, &w, &h);
   }
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   glClearColor(0, 0, 0, 1);
