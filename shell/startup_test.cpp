@@ -11,10 +11,12 @@
 #include "shell/main_window.h"
 #include "shell/player_progress.h"
 #include "shell/scratch_directory_test.h"
+#include "shell/settings.h"
 
 namespace {
 
 using DataDirectory = ScratchDirectory;
+using DamagedSaves = ScratchDirectory;
 
 void MakeDataMarker(const std::filesystem::path& directory) {
   std::filesystem::create_directories(directory / "levels");
@@ -46,6 +48,33 @@ TEST(ProgramDirectory, IsWhereThisTestProgramLives) {
   std::string directory = GetProgramDirectory(nullptr);
   ASSERT_FALSE(directory.empty());
   EXPECT_TRUE(std::filesystem::is_directory(directory));
+}
+
+TEST_F(DamagedSaves, RandomBytesInEverySaveGiveAValidStart) {
+  uint32_t seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 1664525u + 1013904223u;
+    return seed >> 8;
+  };
+  for (int round = 0; round < 60; ++round) {
+    for (const char* name : {"options.dat", "profile.dat", "profile.da0"}) {
+      std::vector<unsigned char> bytes(next() % 400);
+      for (unsigned char& b : bytes) b = static_cast<unsigned char>(next() % 4 == 0 ? next() % 3 : next());
+      WriteBytes(name, bytes);
+    }
+    CommandLine line;
+    line.windowed = round % 2 == 0;
+    LoadSettingsAndCommandLine(line);
+    Settings settings = ReadSettings();
+    ASSERT_TRUE(settings.music == 0 || settings.music == 1);
+    ASSERT_TRUE(settings.drawOption == 0 || settings.drawOption == 1);
+    ASSERT_GE(settings.resolution, 0);
+    ASSERT_LT(settings.resolution, kResolutionCount);
+    ASSERT_EQ(ReadBytes("options.dat").size(), 12u);
+    LoadPlayerProgress();
+    ASSERT_GE(playerProgress.profileIndex, 0);
+    ASSERT_LT(playerProgress.profileIndex, kProfileCount);
+  }
 }
 
 // The shell's share of start-up on a hidden window: settings, window size,
