@@ -215,7 +215,7 @@ std::vector<glm::vec2> GearOutline(int teeth, float radius, float toothDepth) {
 ModelKit MenuScene() {
   ModelKit kit(kMenuFrames);
   int floor = kit.AddMaterial("menu floor", FloorLook());
-  kit.AddStill("floor", floor, TiledQuad({-24.0f, -16.0f, 0.0f}, {8.0f, 0, 0}, {0, 8.0f, 0}, 6, 4));
+  kit.AddStill("floor", floor, TiledQuad({-32.0f, -16.0f, 0.0f}, {8.0f, 0, 0}, {0, 8.0f, 0}, 8, 5));
   int track = kit.AddMaterial("track", HazardLook());
   kit.AddStill("track", track, MakeRing(9.0f, 11.0f, 0.02f, 48));
   int steel = kit.AddMaterial("gear", MetalLook(Rgb(150, 156, 166), 0.5f));
@@ -242,6 +242,9 @@ ModelKit MenuScene() {
   // The title on a sign held by a gantry, above the buttons.
   Canvas sign = SignPicture(512, 128, {{"RIVET RUN", FontFace::Bold, 1.0f, palette::kRobot}});
   AddSign(kit, sign, 30.0f, 7.5f, 0.8f, Translation({0.0f, 14.0f, 22.0f}));
+  // The hall's far wall closes the view behind the gantry.
+  int hallWall = kit.AddMaterial("hall wall", HallWallLook());
+  kit.AddStill("far wall", hallWall, TiledQuad({-48.0f, 24.0f, 0.0f}, {12.0f, 0, 0}, {0, 0, 12.0f}, 8, 4));
   int pillar = kit.AddMaterial("gantry", WallLook(152));
   Mesh gantry;
   for (float x : {-27.0f, 27.0f}) gantry.Append(MakeBevelBox({x - 1.5f, 13.0f, 0.0f}, {x + 1.5f, 16.0f, 27.0f}, 0.3f));
