@@ -12,6 +12,7 @@
 #include "graphics/menu_helpers.h"
 #include "graphics/mesh_drawing.h"
 #include "graphics/model.h"
+#include "graphics/opaque_batch.h"
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
 #include "graphics/transparent_sort.h"
@@ -246,6 +247,67 @@ TEST(MissingAssets, ImageAndModelReportTheirPath) {
   model.Load("no/such model.vxm");
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "!!!!!!!!!!   no/such model.vxm\r\n");
   EXPECT_TRUE(model.meshes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+MaterialTextureSet EveryLayer() {
+  MaterialTextureSet set;
+  set.baseTexture = 100;
+  for (int i = 0; i < 6; ++i) set.layerTextures[i] = GpuTextureId(i + 1);
+  return set;
+}
+
+TEST(LayerPasses, RunInTheEnginesOrderWithTheirBlends) {
+  LayerPass passes[kMaxLayerPasses];
+  ASSERT_EQ(MeshLayerPasses(EveryLayer(), true, passes), 7);
+  const GpuTextureId order[7] = {1 + kLayerSlot9, 100, 1 + kLayerSlot5, 1 + kLayerSlot4,
+                                 1 + kLayerSlot3, 1 + kLayerSlot8, 1 + kLayerSlot7};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(passes[i].texture, order[i]) << i;
+  EXPECT_EQ(passes[0].destinationBlend, kBlendZero);
+  EXPECT_EQ(passes[0].texCoordSource, kTexCoordCameraReflection);
+  EXPECT_EQ(passes[1].sourceBlend, kBlendSrcAlpha);
+  EXPECT_EQ(passes[1].material.ambient, glm::vec4(0, 0, 0, 1));  // slot 5 takes the ambient light
+  EXPECT_EQ(passes[2].sourceBlend, kBlendOne);                   // added over the base
+  EXPECT_FALSE(passes[3].lighting);
+  EXPECT_EQ(passes[4].stageColour, kStageTextureSpecular);
+  EXPECT_FLOAT_EQ(passes[4].material.power, 1);
+  EXPECT_EQ(passes[5].texCoordSource, kTexCoordSphereMap);
+  EXPECT_TRUE(passes[6].lighting);
+}
+
+TEST(LayerPasses, BaseOnlyWithoutExtraPassesAndSlotFiveAloneBlendsByAlpha) {
+  LayerPass passes[kMaxLayerPasses];
+  ASSERT_EQ(MeshLayerPasses(EveryLayer(), false, passes), 1);
+  EXPECT_EQ(passes[0].texture, 100u);
+  EXPECT_EQ(passes[0].material.ambient, glm::vec4(0, 0, 0, 1));
+  MaterialTextureSet lit;
+  lit.layerTextures[kLayerSlot5] = 7;
+  lit.glossiness = 1;
+  ASSERT_EQ(MeshLayerPasses(lit, true, passes), 1);
+  EXPECT_EQ(passes[0].sourceBlend, kBlendSrcAlpha);
+  EXPECT_EQ(passes[0].destinationBlend, kBlendInvSrcAlpha);
+  EXPECT_EQ(MeshLayerPasses(lit, false, passes), 0);
+  MaterialTextureSet shiny;
+  shiny.layerTextures[kLayerSlot3] = 3;
+  shiny.glossiness = 1;
+  ASSERT_EQ(MeshLayerPasses(shiny, true, passes), 1);
+  EXPECT_FLOAT_EQ(passes[0].material.power, 127);
+}
+
+TEST(OpaqueBatching, OnlyModelsWhoseMeshesOpenWithAReplacingLayer) {
+  Model model;
+  model.materialSets = {EveryLayer(), MaterialTextureSet()};
+  model.meshes.resize(2);
+  model.meshes[0].materialIndex = 0;
+  model.meshes[1].materialIndex = 7;  // out of range: the empty set, nothing drawn
+  EXPECT_TRUE(CanBatchModel(model, true));
+  model.materialSets[1].layerTextures[kLayerSlot4] = 9;  // a glow alone would add onto whatever is below
+  model.meshes[1].materialIndex = 1;
+  EXPECT_FALSE(CanBatchModel(model, true));
+  EXPECT_TRUE(CanBatchModel(model, false));
 }
 
 }  // namespace
