@@ -2,6 +2,7 @@
 // buffer per mesh holding every animation frame.
 #include "graphics/model.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -33,8 +34,11 @@ GpuMesh BuildGpuMesh(const ModelMesh& mesh, int32_t frames) {
   gpu.triangleCount = mesh.triangleCount;
   gpu.frameCount = frames;
   gpu.materialIndex = mesh.MaterialIndex();
-  size_t vertices = size_t(frames) * size_t(mesh.triangleCount) * 3;
-  if (vertices == 0) return gpu;
+  size_t vertices = size_t(std::max(frames, 0)) * size_t(std::max(mesh.triangleCount, 0)) * 3;
+  if (vertices == 0 || vertices * kFileVertexBytes > mesh.triangles.size()) {
+    gpu.triangleCount = 0;  // the data does not hold what the counts say: draw nothing
+    return gpu;
+  }
   std::vector<GpuMeshVertex> draw(vertices);
   for (size_t i = 0; i < vertices; ++i) {
     ModelVertex v;
