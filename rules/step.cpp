@@ -212,7 +212,7 @@ bool AdvanceExits(Board& board) {
 // Whether two active robots share a cell. Most boards hold a handful of
 // robots, for which comparing pairs is cheaper than clearing a grid.
 bool AnyCellCrowded(const Board& board) {
-  constexpr int32_t kPairwiseLimit = 24;
+  constexpr int32_t kPairwiseLimit = 8;
   int16_t cells[kPairwiseLimit];
   int32_t n = 0;
   for (int32_t i = 0; i < board.robotCount; ++i) {
