@@ -66,14 +66,20 @@ bool IsBoardSettled(const Board& board) {
   return true;
 }
 
-bool SettleBoard(Board& board, PlayCounter& counter) {
+namespace {
+
+bool SettleWithin(Board& board, PlayCounter& counter, int32_t tickLimit) {
   ReleaseAllKeys();
-  for (int32_t tick = 0; tick < kSettleTickLimit; ++tick) {
+  for (int32_t tick = 0; tick < tickLimit; ++tick) {
     if (IsBoardSettled(board)) return true;
     Tick(board, counter);
   }
   return IsBoardSettled(board);
 }
+
+}  // namespace
+
+bool SettleBoard(Board& board, PlayCounter& counter) { return SettleWithin(board, counter, kSettleTickLimit); }
 
 bool PlayMove(Board& board, int direction, PlayCounter& counter) {
   ReleaseAllKeys();
@@ -81,5 +87,6 @@ bool PlayMove(Board& board, int direction, PlayCounter& counter) {
   if (key != 0) SetKeyHeld(key, true);
   Tick(board, counter);
   if (key != 0) SetKeyHeld(key, false);
-  return SettleBoard(board, counter);
+  // The key's own tick counts towards the move's limit.
+  return SettleWithin(board, counter, kSettleTickLimit - 1);
 }

@@ -28,5 +28,6 @@ struct PlayCounter {
 // Steps with no key held until the board is settled. False when it is not
 // settled after kSettleTickLimit ticks.
 bool SettleBoard(Board& board, PlayCounter& counter);
-// One move: the direction (1..4) held for one tick, then SettleBoard.
+// One move: the direction (1..4) held for one tick, then no key until the
+// board is settled; false when it is not within kSettleTickLimit ticks in all.
 bool PlayMove(Board& board, int direction, PlayCounter& counter);

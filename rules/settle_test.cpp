@@ -79,6 +79,10 @@ TEST(Settle, AMoveThatNeverComesToRestIsReportedAsSuch) {
   PlayCounter counter;
   EXPECT_FALSE(SettleBoard(*board, counter));
   EXPECT_EQ(counter.ticks, kSettleTickLimit);
+  // A move's limit includes the tick its key is held.
+  counter.ticks = 0;
+  EXPECT_FALSE(PlayMove(*board, 1, counter));
+  EXPECT_EQ(counter.ticks, kSettleTickLimit);
 }
 
 }  // namespace
