@@ -194,6 +194,7 @@ void ShutdownSound() {
   delete[] mixer.pendingFormat.firstBlock;
   mixer.pendingFormat.firstBlock = nullptr;
   mixer.switchPending = false;
+  SetSoundPlayer(nullptr);  // PlaySound does nothing until the next InitSound
   ReleaseVoices();
   AudioCloseDevice();
   mixer.deviceReady = false;

@@ -199,6 +199,19 @@ TEST_F(MixerTest, SoundOffDoesNothing) {
   EXPECT_EQ(CreateSoundBuffer(44100, 16, 2, 400, nullptr), nullptr);
 }
 
+TEST(SoundDevice, PlaySoundAfterShutdownDoesNothingAndInitWorksAgain) {
+  InitSound(SoundOptions{true, TestClock});
+  std::vector<uint8_t> bytes(400, 0);
+  SoundData effect{44100, 16, 2, 400, bytes.data()};
+  ShutdownSound();
+  PlaySound(effect);
+  EXPECT_TRUE(IsSoundEnabled());
+  InitSound(SoundOptions{true, TestClock});
+  PlaySound(effect);
+  EXPECT_EQ(BusyVoiceCount(), 1);
+  ShutdownSound();
+}
+
 TEST_F(MixerTest, FailedBufferSwitchesSoundOffForTheRun) {
   uint8_t bytes[12] = {};
   SoundData impossible{44100, 24, 2, 12, bytes};
