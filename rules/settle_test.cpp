@@ -74,7 +74,7 @@ TEST(Settle, IdleTicksChangeNothingExactlyWhenTheBoardIsSettled) {
 
 TEST(Settle, AMoveThatNeverComesToRestIsReportedAsSuch) {
   auto board = MakeTestBoard({"aaaaa", "a000a", "aaaaa"}, {{1, 1}});
-  board->robots[0].turnRemaining = 3.0f * 30000;  // a turn longer than the settle limit
+  board->robots[0].turnRemaining = 3.0f * 100000;  // longer than two settle limits
   board->robots[0].turnSign = 1;
   PlayCounter counter;
   EXPECT_FALSE(SettleBoard(*board, counter));
