@@ -6,6 +6,7 @@
 #include "gameplay/game_assets.h"
 #include "gameplay/play_phases.h"
 #include "gameplay/screen_view.h"
+#include "gameplay/scripted_run.h"
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
 #include "input/controllers.h"
@@ -56,8 +57,10 @@ void IntroTour(Board& board, uint8_t endOnBlack) {
   TourState t;
   StartTour(t, TourPointsOf(board), board.pitch, endOnBlack, static_cast<int>(GetMouseButtons()));
   uint32_t nextTick = PlatformTickCount();
+  bool firstFrame = true;
   while (!TourFinished(t)) {
     DrawTourFrame(board, t);
+    if (firstFrame) LogRunEvent("tour shown"), firstFrame = false;
     CheckTourArrival(t);
     while (static_cast<int32_t>(PlatformTickCount() - nextTick) > 0) {
       RunTourTick(t, ReadTourInput());

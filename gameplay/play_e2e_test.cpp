@@ -109,7 +109,7 @@ TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
   script += "5000 shot play.png\n";
   // After the win: darkening, level 2's tour (confirmed twice), its card.
   script += "14500 tap Enter\n14800 tap Enter\n16000 shot card2.png\n16500 quit\n";
-  const GameRun run = RunGame("level1", "--virtual-clock 20", script);
+  const GameRun run = RunGame("level1", "--virtual-clock 40", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long started = TimeOf(run.output, "level 1 started");
   const long won = TimeOf(run.output, "level 1 won");
@@ -130,7 +130,7 @@ TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
   // Level 16: the left robot stands beside a mine; one move right blows it up.
   std::string script = kSkipIntroAndTour;
   script += "3000 tap Right\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
-  const GameRun run = RunGame("mine", "--virtual-clock 20 --level 16", script);
+  const GameRun run = RunGame("mine", "--virtual-clock 40 --level 16", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long lost = TimeOf(run.output, "level 16 lost");
   ASSERT_GT(lost, 3000) << run.output;
@@ -144,7 +144,7 @@ TEST(PlayEndToEnd, PauseThenLeaveEndsTheGameAndSavesProgress) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   std::string script = kSkipIntroAndTour;
   script += "2200 tap Enter\n3500 tap Esc\n4500 shot paused.png\n5000 tap Esc\n";
-  const GameRun run = RunGame("pause", "--virtual-clock 20 --level 5 --quit-after 20000", script);
+  const GameRun run = RunGame("pause", "--virtual-clock 40 --level 5 --quit-after 20000", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long paused = TimeOf(run.output, "paused at level 5");
   const long left = TimeOf(run.output, "left at level 5, highest level 5");
@@ -176,7 +176,7 @@ TEST(PlayEndToEnd, ThirtySecondLevelIsLostByTime) {
   const std::string n = std::to_string(level);
   std::string script = kSkipIntroAndTour;
   script += "4000 shot countdown.png\n36000 shot timeout.png\n36500 quit\n";
-  const GameRun run = RunGame("timeout", "--virtual-clock 50 --level " + n, script);
+  const GameRun run = RunGame("timeout", "--virtual-clock 100 --level " + n, script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long started = TimeOf(run.output, "level " + n + " started");
   const long lost = TimeOf(run.output, "level " + n + " lost");

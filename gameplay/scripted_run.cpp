@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/file_stream.h"
@@ -18,7 +21,11 @@
 #include "shell/shutdown.h"
 
 namespace {
+// Taken while the program loads, close enough to the start of the process.
+const std::chrono::steady_clock::time_point processStart = std::chrono::steady_clock::now();
+
 struct ScriptedRun {
+  uint32_t framesShown = 0;
   bool active = false;
   uint32_t startTick = 0;
   uint32_t stepMs = 0;
@@ -46,7 +53,8 @@ bool ReadScriptText(const std::string& name, std::string* text) {
 }
 
 void SaveShot(const std::string& file) {
-  if (!SaveFramePng(file.c_str())) std::printf("script: the frame could not be saved to %s\n", file.c_str());
+  if (SaveFramePng(file.c_str())) LogRunEvent("shot %s", file.c_str());
+  else std::printf("script: the frame could not be saved to %s\n", file.c_str());
 }
 
 // Closing the window the way a player does: the close path saves what a
@@ -55,6 +63,7 @@ void EndRun() {
   ScriptedRun& run = Run();
   if (run.closing) return;
   run.closing = true;
+  LogRunEvent("quit");
   std::fflush(stdout);
   if (!PlatformPushClose()) EndProcessOnClose();
 }
@@ -132,15 +141,37 @@ void LogRunEvent(const char* format, ...) {
   va_start(args, format);
   std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
-  std::printf("[%u] %s\n", static_cast<unsigned>(ScriptedRunTime()), text);
+  // Game time first; then what a measurement needs: frames shown, wall and
+  // processor time since the program started.
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - processStart).count();
+  const double cpu = static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+  std::printf("[%u ms, frame %u, wall %.3f s, cpu %.3f s] %s\n", static_cast<unsigned>(ScriptedRunTime()),
+              static_cast<unsigned>(Run().framesShown), wall, cpu, text);
   std::fflush(stdout);
 }
 
 void AdvanceScriptedRun() {
   ScriptedRun& run = Run();
   if (!run.active) return;
+  ++run.framesShown;
   // Shots first: the frame just shown is the one shown at this game time.
   const uint32_t shownAt = ScriptedRunTime();
-  while (const ScriptEvent* e = TakeDueEvent(run.cursor, shownAt)) Apply(*e);
+  // A key or button let go in the same frame it went down would never be
+  // seen held: its release, and what follows it, wait for the next frame.
+  std::vector<std::pair<int, int>> pressedNow;
+  for (;;) {
+    const size_t next = run.cursor.next;
+    const ScriptEvent* e = TakeDueEvent(run.cursor, shownAt);
+    if (e == nullptr) break;
+    const bool release = e->action == kScriptKeyUp || e->action == kScriptButtonUp;
+    const int kind = e->action == kScriptKeyUp || e->action == kScriptKeyDown ? 0 : 1;
+    if (release && std::find(pressedNow.begin(), pressedNow.end(), std::make_pair(kind, e->code)) != pressedNow.end()) {
+      run.cursor.next = next;
+      break;
+    }
+    if (e->action == kScriptKeyDown || e->action == kScriptButtonDown) pressedNow.push_back({kind, e->code});
+    Apply(*e);
+  }
   if (run.stepMs > 0) PlatformAdvanceVirtualClock(run.stepMs);
 }
