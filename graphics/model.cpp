@@ -3,6 +3,7 @@
 #include "graphics/model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -83,6 +84,16 @@ void Model::Load(const char* path) {
   meshes.clear();
   for (const ModelMaterial& material : file.materials) materialSets.push_back(BuildMaterialTextureSet(material));
   for (const ModelMesh& mesh : file.meshes) meshes.push_back(BuildGpuMesh(mesh, file.frameCount));
+  radius = 0;
+  for (const GpuMesh& mesh : meshes) {
+    for (int32_t t = 0; t < mesh.triangleCount; ++t) {
+      for (int32_t c = 0; c < 3; ++c) {
+        ModelVertex v = mesh.source->Vertex(0, t, c);
+        float r = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+        if (std::isfinite(r)) radius = std::max(radius, r);
+      }
+    }
+  }
 }
 
 bool Model::IsTransparent() const {

@@ -56,6 +56,7 @@ class Model {
   ModelFile file;
   std::vector<MaterialTextureSet> materialSets;  // one per material, in material order
   std::vector<GpuMesh> meshes;                   // one per mesh, in mesh order
+  float radius = 0;  // farthest frame-0 vertex from the model's origin (drawing order of opaque models)
 
   // Any material transparent: the model's meshes go through the depth sort.
   bool IsTransparent() const;

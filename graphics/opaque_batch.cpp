@@ -2,6 +2,7 @@
 #include "graphics/opaque_batch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 #include <vector>
 
@@ -14,7 +15,17 @@ namespace {
 struct Group {
   const Model* model;
   std::vector<int32_t> items;
+  float reach;  // nearest far side of an instance's bounds, seen from the eye
 };
+
+// How far from the eye the far side of an instance's bounds lies. Drawing
+// what ends nearest first lets the depth test skip shading what it hides (a
+// backdrop around the board goes last).
+float FarReach(const ModelDrawItem& item) {
+  glm::vec3 d = glm::vec3(item.x, item.y, item.z) - Engine().eye;
+  float reach = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z) + item.model->radius;
+  return std::isfinite(reach) ? reach : 0.0f;
+}
 
 void DrawGroup(const Model& model, const std::vector<int32_t>& items, const RenderQueue& q) {
   static std::vector<glm::mat4> worlds;
@@ -74,9 +85,21 @@ void DrawOpaqueModels(const RenderQueue& q) {
     auto found = groupOf.find(model);
     if (found == groupOf.end()) {
       found = groupOf.emplace(model, groups.size()).first;
-      groups.push_back(Group{model, {}});
+      groups.push_back(Group{model, {}, FarReach(q.models[i])});
     }
-    groups[found->second].items.push_back(i);
+    Group& group = groups[found->second];
+    group.items.push_back(i);
+    group.reach = std::min(group.reach, FarReach(q.models[i]));
+  }
+  // Any order of opaque instances gives the same picture; near first is cheapest.
+  std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) { return a.reach < b.reach; });
+  for (Group& group : groups) {
+    static std::vector<std::pair<float, int32_t>> keyed;
+    keyed.clear();
+    for (int32_t i : group.items) keyed.emplace_back(FarReach(q.models[i]), i);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t k = 0; k < keyed.size(); ++k) group.items[k] = keyed[k].second;
   }
   for (const Group& group : groups) {
     if (CanBatchModel(*group.model, extra)) {
