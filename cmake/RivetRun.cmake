@@ -9,10 +9,13 @@ function(rr_add_test)
   if(NOT T_WORKING_DIRECTORY)
     set(T_WORKING_DIRECTORY ${RR_TEST_DIR})
   endif()
+  # The environment goes in through env(1) as the test's launcher: a list of
+  # variables in the ENVIRONMENT property does not survive test discovery.
+  set_target_properties(${T_NAME} PROPERTIES CROSSCOMPILING_EMULATOR
+    "/usr/bin/env;SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;RR_RUN_DIR=${RR_RUN_DIR};RR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${T_NAME}
     WORKING_DIRECTORY ${T_WORKING_DIRECTORY}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;RR_RUN_DIR=${RR_RUN_DIR};RR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # rr_add_benchmark(NAME name SOURCES ... LIBS ...): Google Benchmark programs
