@@ -22,7 +22,7 @@ void AddRollers(ModelKit& kit, RollerStyle style) {
   // Side rails along the direction of travel.
   float railHeight = style == RollerStyle::Railed ? 0.45f : 0.26f;
   Mesh rails;
-  for (float y : {-0.95f, 0.95f}) rails.Append(MakeBevelBox({-1, y - 0.07f, -0.12f}, {1, y + 0.07f, railHeight}, 0.03f));
+  for (float y : {-0.92f, 0.92f}) rails.Append(MakeBevelBox({-1, y - 0.07f, -0.12f}, {1, y + 0.07f, railHeight}, 0.03f));
   kit.AddStill("rails", frame, rails);
   Mesh rollers;
   for (int i = 0; i < 5; ++i) {
@@ -34,7 +34,7 @@ void AddRollers(ModelKit& kit, RollerStyle style) {
   kit.AddStill("rollers", steel, rollers);
   // Double arrows on both rails show the axis the rollers carry along.
   Mesh arrows;
-  for (float y : {-0.95f, 0.95f}) {
+  for (float y : {-0.92f, 0.92f}) {
     for (float dir : {-1.0f, 1.0f}) {
       std::vector<glm::vec2> head = {{dir * 0.95f, y}, {dir * 0.65f, y + 0.06f}, {dir * 0.65f, y - 0.06f}};
       if (dir < 0) std::reverse(head.begin(), head.end());
@@ -55,7 +55,7 @@ void AddDoor(ModelKit& kit, DoorColour colour) {
   // The door's colour also shows by shape: blue is round (round posts, studs,
   // rings), red is angular (square posts, saw teeth, crosses).
   Mesh posts;
-  for (float y : {-0.85f, 0.85f}) {
+  for (float y : {-0.82f, 0.82f}) {
     if (blue) posts.Append(Transformed(MakeCylinder(0.17f, 0.17f, 0.0f, 1.9f, 14), Translation({0, y, 0})));
     else posts.Append(MakeBevelBox({-0.18f, y - 0.16f, 0.0f}, {0.18f, y + 0.16f, 1.9f}, 0.04f));
   }

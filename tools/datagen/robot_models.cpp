@@ -54,7 +54,8 @@ ModelKit RobotElectrocuted() {
     float shake = f < 16 ? 7.0f * Jitter(f, 0) : 0.0f;
     float slump = std::clamp((t - 0.6f) / 0.4f, 0.0f, 1.0f);
     return Translation({0, 0, f < 16 ? 0.05f * std::abs(Jitter(f, 1)) : 0.0f}) * RotationZ(shake) *
-           RotationY(-14.0f * slump) * Scaling({1, 1, 1.0f - 0.15f * slump});
+           Translation({-0.95f, 0, 0}) * RotationY(-14.0f * slump) * Translation({0.95f, 0, 0}) *  // tips onto its nose
+           Scaling({1, 1, 1.0f - 0.15f * slump});
   });
   AddGlow(kit, "sparks", Rgb(140, 210, 255), [](int f) {
     Mesh bolts;
@@ -70,7 +71,7 @@ ModelKit RobotElectrocuted() {
     }
     return bolts;
   }, [](int f) { return f < 16 ? 0.7f + 0.3f * std::abs(Jitter(f, 5)) : 0.0f; });
-  AddGlow(kit, "shell", Rgb(60, 110, 255), [](int) { return Transformed(MakeSphere(0.95f, 14, 8), Translation({0, 0, 0.7f})); },
+  AddGlow(kit, "shell", Rgb(60, 110, 255), [](int) { return Transformed(MakeSphere(0.95f, 14, 8), Translation({0, 0, 0.96f})); },
           [](int f) { return f < 16 ? 0.25f + 0.2f * std::abs(Jitter(f, 9)) : 0.0f; });
   int smoke = kit.AddMaterial("smoke", PaintLook(Rgb(40, 40, 44), 111));
   kit.AddAnimated("smoke", smoke, [](int f) {
@@ -98,14 +99,22 @@ ModelKit RobotExploding() {
     offset.z = std::max(offset.z, -piece.centre.z + 0.1f);
     glm::vec3 axis = glm::normalize(glm::vec3(-out.y, out.x, 0.3f));
     glm::mat4 spin = glm::rotate(glm::mat4(1.0f), glm::radians(200.0f * t), axis);
-    return Translation(piece.centre + offset) * spin * Translation(-piece.centre);
+    glm::mat4 pose = Translation(piece.centre + offset) * spin * Translation(-piece.centre);
+    // Debris lands on the floor, never in it: the game mirrors the robot below
+    // the floor, and a piece sunk into it would poke out of the reflection.
+    float lowest = 1e9f;
+    for (const MeshTriangle& tri : piece.mesh.triangles)
+      for (const MeshVertex& v : tri.v) lowest = std::min(lowest, (pose * glm::vec4(v.position, 1.0f)).z);
+    return lowest < 0.0f ? Translation({0, 0, -lowest}) * pose : pose;
   });
   AddGlow(kit, "fireball", Rgb(255, 150, 40), [](int f) {
     float size = 0.3f + 2.0f * std::min(float(f) / 4.0f, 1.0f);
-    return Transformed(MakeSphere(size, 14, 8), Translation({0, 0, 0.6f + 0.2f * float(f)}));
+    // It rests on the floor as it swells: the game mirrors everything below the floor.
+    return Transformed(MakeSphere(size, 14, 8), Translation({0, 0, std::max(0.6f + 0.2f * float(f), size)}));
   }, [](int f) { return f < 2 ? 1.0f : std::max(0.0f, 1.0f - float(f - 2) / 4.0f); });
   AddGlow(kit, "flash core", Rgb(255, 240, 180), [](int f) {
-    return Transformed(MakeSphere(0.4f + 0.7f * std::min(float(f), 2.0f), 10, 6), Translation({0, 0, 0.7f}));
+    float size = 0.4f + 0.7f * std::min(float(f), 2.0f);
+    return Transformed(MakeSphere(size, 10, 6), Translation({0, 0, std::max(0.7f, size)}));
   }, [](int f) { return f < 3 ? 1.0f - float(f) / 3.0f : 0.0f; });
   int smoke = kit.AddMaterial("smoke", PaintLook(Rgb(46, 44, 44), 112));
   kit.AddAnimated("smoke", smoke, [](int f) {

@@ -91,7 +91,7 @@ void CloseFonts() {
   if (TTF_WasInit()) TTF_Quit();
 }
 
-Canvas RenderInk(const std::string& utf8, FontFace face, int pixelSize) {
+Canvas RenderLine(const std::string& utf8, FontFace face, int pixelSize) {
   std::lock_guard<std::mutex> guard(fontLock);
   TTF_Font* font = Font(face, std::max(pixelSize, 1));
   if (!font || utf8.empty()) return Canvas();
@@ -100,26 +100,31 @@ Canvas RenderInk(const std::string& utf8, FontFace face, int pixelSize) {
   SDL_Surface* rgba = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_RGBA32, 0);
   SDL_FreeSurface(rendered);
   if (!rgba) return Canvas();
-  int x0 = rgba->w, y0 = rgba->h, x1 = -1, y1 = -1;
-  auto alphaAt = [&](int x, int y) {
-    return static_cast<const uint8_t*>(rgba->pixels)[size_t(y) * size_t(rgba->pitch) + size_t(x) * 4 + 3];
-  };
+  Canvas line(rgba->w, rgba->h);
   for (int y = 0; y < rgba->h; ++y) {
-    for (int x = 0; x < rgba->w; ++x) {
-      if (alphaAt(x, y) == 0) continue;
+    const uint8_t* row = static_cast<const uint8_t*>(rgba->pixels) + size_t(y) * size_t(rgba->pitch);
+    for (int x = 0; x < rgba->w; ++x) line.Set(x, y, Colour(1.0f, 1.0f, 1.0f, row[x * 4 + 3] / 255.0f));
+  }
+  SDL_FreeSurface(rgba);
+  return line;
+}
+
+Canvas RenderInk(const std::string& utf8, FontFace face, int pixelSize) {
+  Canvas line = RenderLine(utf8, face, pixelSize);
+  int x0 = line.Width(), y0 = line.Height(), x1 = -1, y1 = -1;
+  for (int y = 0; y < line.Height(); ++y) {
+    for (int x = 0; x < line.Width(); ++x) {
+      if (line.At(x, y).a <= 0.0f) continue;
       x0 = std::min(x0, x);
       y0 = std::min(y0, y);
       x1 = std::max(x1, x);
       y1 = std::max(y1, y);
     }
   }
-  Canvas ink;
-  if (x1 >= x0) {
-    ink = Canvas(x1 - x0 + 1, y1 - y0 + 1);
-    for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x) ink.Set(x - x0, y - y0, Colour(1.0f, 1.0f, 1.0f, alphaAt(x, y) / 255.0f));
-  }
-  SDL_FreeSurface(rgba);
+  if (x1 < x0) return Canvas();
+  Canvas ink(x1 - x0 + 1, y1 - y0 + 1);
+  for (int y = y0; y <= y1; ++y)
+    for (int x = x0; x <= x1; ++x) ink.Set(x - x0, y - y0, line.At(x, y));
   return ink;
 }
 

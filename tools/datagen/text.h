@@ -15,6 +15,9 @@ void CloseFonts();
 // The text in white (opacity from the glyphs), cropped to its ink. Empty
 // canvas for empty text or a missing font.
 Canvas RenderInk(const std::string& utf8, FontFace face, int pixelSize);
+// The text in white on a surface of the font's full line height, uncropped,
+// so every text of one face and size shares its baseline row.
+Canvas RenderLine(const std::string& utf8, FontFace face, int pixelSize);
 // The largest size (at most `maxSize`) whose ink fits the box.
 int FitTextSize(const std::string& utf8, FontFace face, float maxWidth, float maxHeight, int maxSize = 400);
 

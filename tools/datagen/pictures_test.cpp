@@ -1,0 +1,130 @@
+// Screen pictures: each is drawn at the size of its place on a 1280 x 960
+// screen (so it is crisp there and keeps its shape), button pairs match, the
+// font's glyphs share a baseline, and the level cards quote the level sources
+// while keeping every word on their panel.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "tools/datagen/picture_jobs.h"
+#include "tools/datagen/text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Pictures : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(OpenFonts("/usr/share/fonts/truetype/dejavu")); }
+  static void TearDownTestSuite() { CloseFonts(); }
+
+  static Canvas Draw(const std::string& file) {
+    for (auto* list : {MenuPictureJobs, HudPictureJobs, FontPictureJobs})
+      for (const PictureJob& job : list())
+        if (job.file == file) return job.draw();
+    ADD_FAILURE() << "no job draws " << file;
+    return Canvas();
+  }
+};
+
+// Where the game places a picture: width and height as screen fractions.
+struct Slot {
+  const char* file;
+  float width, height;
+};
+
+TEST_F(Pictures, EachIsDrawnAtTheSizeOfItsPlaceOnTheScreen) {
+  const Slot slots[] = {
+      {"data/png/graj1a.png", 0.3675f, 0.0915f},    {"data/png/wyjscie1b.png", 0.3675f, 0.0915f},
+      {"data/png/powrot1a.png", 0.21f, 0.065325f},  {"data/png/profile_zmien2.png", 0.17745f, 0.061425f},
+      {"data/png/latwe.png", 0.2475f, 0.061f},      {"data/png/pasek.png", 0.7f, 0.061f},
+      {"data/png/st_ramka1.png", 0.0435f, 0.032f},  {"data/png/st_ukonczone.png", 0.12375f, 0.0915f},
+      {"data/png/info_0.png", 0.7f, 0.1f},          {"data/png/OP_ROZDZIEL.png", 0.405f, 0.09f},
+      {"data/png/TAK.png", 0.245f, 0.09f},          {"data/png/roz7.png", 0.405f, 0.09f},
+      {"data/png/uruchom.png", 0.308f, 0.2268f},    {"data/png/profile_tlo.png", 0.6f, 0.545f},
+      {"data/png/profile_pasek_2.png", 0.569f, 0.046f}, {"data/png/kursor.png", 0.0375f, 0.0375f},
+      {"data/png/celownik.png", 0.05f, 0.05f},      {"data/png/loading.png", 0.625f, 0.078f},
+      {"data/png/load_ramka.png", 0.16f, 0.053f},   {"data/png/ramka.png", 1.0f, 1.0f},
+      {"data/png/trudny.png", 0.225f, 0.07f},       {"data/png/etap.png", 0.2f, 0.07f},
+      {"data/png/g7.png", 0.05f, 0.09f},            {"data/png/pauza.png", 0.5f, 0.375f},
+      {"data/png/c3.png", 0.015f, 0.031f},
+  };
+  for (const Slot& slot : slots) {
+    Canvas c = Draw(slot.file);
+    EXPECT_NEAR(c.Width(), slot.width * 1280.0f, 1.0f) << slot.file;
+    EXPECT_NEAR(c.Height(), slot.height * 960.0f, 1.0f) << slot.file;
+  }
+}
+
+// Rows and columns of a picture that hold any ink.
+struct InkBox {
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+};
+
+InkBox InkOf(const Canvas& c, float threshold = 0.5f) {
+  InkBox box;
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x)
+      if (c.At(x, y).a > threshold && c.At(x, y).r > 0.5f) {
+        box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+        box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
+      }
+  return box;
+}
+
+TEST_F(Pictures, GlyphsShareOneBaselineAndStayInsideTheirCell) {
+  int baseline = InkOf(Draw("data/font1/H0.png")).bottom;
+  ASSERT_GT(baseline, 32);
+  for (const char* flat : {"data/font1/A0.png", "data/font1/M0.png", "data/font1/W0.png", "data/font1/Z0.png", "data/font1/70.png"})
+    EXPECT_NEAR(InkOf(Draw(flat)).bottom, baseline, 1) << flat;
+  for (const char* tall : {"data/font1/J0.png", "data/font1/Q0.png"}) {
+    InkBox ink = InkOf(Draw(tall));
+    EXPECT_GE(ink.bottom, baseline) << tall;
+    EXPECT_LT(ink.bottom, 63) << tall << " descender cut off";
+  }
+  InkBox wide = InkOf(Draw("data/font1/W0.png"));
+  EXPECT_GT(wide.left, 0);
+  EXPECT_LT(wide.right, 63);
+}
+
+TEST_F(Pictures, NormalAndHighlightedButtonsDifferButMatchInSize) {
+  const std::pair<const char*, const char*> pairs[] = {{"data/png/graj1a.png", "data/png/graj1b.png"},
+                                                       {"data/png/powrot1a.png", "data/png/powrot1b.png"},
+                                                       {"data/png/profile_zmien1.png", "data/png/profile_zmien2.png"}};
+  for (const auto& [normal, lit] : pairs) {
+    Canvas a = Draw(normal), b = Draw(lit);
+    ASSERT_EQ(a.Width(), b.Width()) << normal;
+    ASSERT_EQ(a.Height(), b.Height()) << normal;
+    Colour ca = a.At(a.Width() / 4, a.Height() / 2), cb = b.At(b.Width() / 4, b.Height() / 2);
+    EXPECT_GT(glm::length(glm::vec3(ca) - glm::vec3(cb)), 0.3f) << normal;
+  }
+}
+
+TEST_F(Pictures, LevelCardsQuoteTheirSourceAndKeepTheWordsOnThePanel) {
+  fs::path dir = fs::path(::testing::TempDir()) / "card_levels";
+  fs::create_directories(dir);
+  std::string hint = "hint:";
+  for (int i = 0; i < 30; ++i) hint += " Bardzo długa podpowiedź";
+  std::ofstream(dir / "level01.txt") << "title: Próba\n" << hint << "\n";
+  auto card = [&](const std::string& directory, const std::string& file) {
+    for (const PictureJob& job : LevelCardJobs(directory))
+      if (job.file == file) return job.draw();
+    return Canvas();
+  };
+  Canvas quoted = card(dir.string(), "data/png/poz1.png"), plain = card("", "data/png/poz1.png");
+  ASSERT_EQ(quoted.Width(), 1280);
+  ASSERT_EQ(quoted.Height(), 960);
+  EXPECT_NE(quoted.Rgba(), plain.Rgba());
+  // Around the panel the card is clear, so the dimmed board shows.
+  for (int y : {10, 200, 760, 950})
+    for (int x : {10, 640, 1270}) EXPECT_EQ(quoted.At(x, y).a, 0.0f) << x << "," << y;
+  EXPECT_EQ(card(dir.string(), "data/png/poz2.png").Rgba(), card("", "data/png/poz2.png").Rgba());
+  Canvas general = card("", "data/png/poz.png");
+  EXPECT_EQ(general.At(640, 300).a, 0.0f);  // the banner leaves the tour visible
+  EXPECT_GT(general.At(640, 775).a, 0.5f);
+}
+
+}  // namespace
