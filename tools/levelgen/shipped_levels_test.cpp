@@ -118,6 +118,34 @@ TEST_F(ShippedLevelsTest, EasyLevelsHaveNoTimeLimitAndNoTwoBoardsAreAlike) {
   }
 }
 
+// A mechanic is met alone before it is combined: no level brings in two new
+// ones at once (a door and its switch are one idea), and the medium set is
+// where mines, cables, doors and mines on rollers and time limits start.
+TEST_F(ShippedLevelsTest, MechanicsArriveOneAtATime) {
+  const std::set<std::string> alwaysThere = {"wall", "exit", "several robots"};
+  const std::map<std::string, std::string> sameIdea = {{"blue switch", "blue door"},
+                                                       {"red switch", "red door"}};
+  const std::set<std::string> mediumIdeas = {"mine", "cables", "door on rollers",
+                                             "mine on rollers", "time limit"};
+  std::set<std::string> seen;
+  for (size_t i = 0; i < levels_.size(); ++i) {
+    std::set<std::string> fresh;
+    for (std::string name : ListMechanics(levels_[i])) {
+      if (alwaysThere.count(name) != 0) continue;
+      if (sameIdea.count(name) != 0) name = sameIdea.at(name);
+      if (seen.count(name) == 0) fresh.insert(name);
+    }
+    EXPECT_LE(fresh.size(), 1u) << "level " << i + 1 << " brings in several new mechanics";
+    for (const std::string& name : fresh) {
+      if (mediumIdeas.count(name) != 0) {
+        EXPECT_GE(i + 1, 16u) << name << " first appears before the medium levels";
+        EXPECT_LE(i + 1, 30u) << name << " first appears after the medium levels";
+      }
+      seen.insert(name);
+    }
+  }
+}
+
 TEST_F(ShippedLevelsTest, GeneratedFilesMatchTheSources) {
   const char* indexes[] = {"gracze.gra", "etapy.gra", "reszta.gra"};
   std::string indexBytes[3];
