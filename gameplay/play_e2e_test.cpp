@@ -10,7 +10,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "rules/board.h"
+#include "rules/settle.h"
 
 namespace fs = std::filesystem;
 
@@ -83,15 +87,51 @@ bool IsPictureWithContent(const fs::path& png) {
   return bytes.size() > 1000 && bytes.compare(1, 3, "PNG") == 0;
 }
 
-// Key taps for a solution's moves, one every gap milliseconds from start.
-std::string Moves(const std::string& letters, long start, long gap) {
+// The par solution of a level as its source gives it.
+std::string ParSolution(int level) {
+  const char* source = std::getenv("RR_SOURCE_DIR");
+  if (source == nullptr) return "";
+  char name[32];
+  std::snprintf(name, sizeof name, "level%02d.txt", level);
+  const std::string text = ReadAll(fs::path(source) / "content" / "levels" / name);
+  const size_t at = text.find("\nsolution: ");
+  if (at == std::string::npos) return "";
+  const size_t from = at + 11;
+  return text.substr(from, text.find('\n', from) - from);
+}
+
+// Key taps for the moves, from start: each waits until the board has come to
+// rest after the one before (timed by the rules themselves), with a margin.
+std::string Moves(int level, const std::string& letters, long start, long* end) {
+  static Board board;
+  board.LoadLevel(level, (std::string(std::getenv("RR_RUN_DIR")) + "/").c_str());
+  PlayCounter counter;
   std::string script;
   for (char c : letters) {
     const char* key = c == 'L' ? "Left" : c == 'R' ? "Right" : c == 'U' ? "Up" : "Down";
     script += std::to_string(start) + " tap " + key + "\n";
-    start += gap;
+    const int64_t before = counter.ticks;
+    PlayMove(board, DirectionOfLetter(c), counter);
+    start += static_cast<long>(counter.ticks - before) * 5 + 200;
   }
+  *end = start;
   return script;
+}
+
+// A level past 9 (no card of its own) and a first move that loses it, found
+// by playing each direction with the rules; level 0 when there is none.
+std::pair<int, char> OneMoveLoss() {
+  static Board board;
+  const std::string folder = std::string(std::getenv("RR_RUN_DIR")) + "/";
+  for (int level = 10; level <= 44; ++level) {
+    for (char move : std::string("LRUD")) {
+      if (!board.LoadLevel(level, folder.c_str())) break;
+      PlayCounter counter;
+      PlayMove(board, DirectionOfLetter(move), counter);
+      if (board.LevelStatus() == 2) return {level, move};
+    }
+  }
+  return {0, 0};
 }
 
 // Skips the intro, confirms the tour twice (the second press leaves it at once).
@@ -103,19 +143,22 @@ const char* kSkipIntroAndTour =
 
 TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  const std::string solution = ParSolution(1);
+  ASSERT_FALSE(solution.empty());
   std::string script = kSkipIntroAndTour;
-  script += "700 shot tour.png\n1800 shot card1.png\n2200 tap Enter\n";
-  script += Moves("RRRRRDDR", 3500, 1200);
-  script += "5000 shot play.png\n";
+  script += "700 shot tour.png\n1800 shot card1.png\n2200 tap Enter\n4000 shot play.png\n";
+  long end = 0;
+  script += Moves(1, solution, 3500, &end);
   // After the win: darkening, level 2's tour (confirmed twice), its card.
-  script += "14500 tap Enter\n14800 tap Enter\n16000 shot card2.png\n16500 quit\n";
+  for (long t : {end + 1000, end + 1300}) script += std::to_string(t) + " tap Enter\n";
+  script += std::to_string(end + 2500) + " shot card2.png\n" + std::to_string(end + 3000) + " quit\n";
   const GameRun run = RunGame("level1", "--virtual-clock 40", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long started = TimeOf(run.output, "level 1 started");
   const long won = TimeOf(run.output, "level 1 won");
   ASSERT_GE(started, 2200) << run.output;
   ASSERT_GT(won, started) << run.output;
-  EXPECT_LT(won, 14000) << run.output;
+  EXPECT_LT(won, end) << run.output;
   EXPECT_GE(TimeOf(run.output, "level 2 loaded"), won);
   EXPECT_EQ(TimeOf(run.output, "level 2 started"), -1) << "level 2 has a card that waits";
   // Closing the window during level 2 keeps it.
@@ -127,15 +170,19 @@ TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
 
 TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
-  // Level 16: the left robot stands beside a mine; one move right blows it up.
+  // A robot beside a mine: one move blows it up.
+  const auto [level, move] = OneMoveLoss();
+  ASSERT_NE(level, 0) << "no level is lost in one move";
+  const std::string n = std::to_string(level);
+  const char* key = move == 'L' ? "Left" : move == 'R' ? "Right" : move == 'U' ? "Up" : "Down";
   std::string script = kSkipIntroAndTour;
-  script += "3000 tap Right\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
-  const GameRun run = RunGame("mine", "--virtual-clock 40 --level 16", script);
+  script += std::string("3000 tap ") + key + "\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
+  const GameRun run = RunGame("mine", "--virtual-clock 40 --level " + n, script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  const long lost = TimeOf(run.output, "level 16 lost");
+  const long lost = TimeOf(run.output, "level " + n + " lost");
   ASSERT_GT(lost, 3000) << run.output;
-  EXPECT_EQ(Count(run.output, "level 16 started"), 2) << run.output;
-  EXPECT_GT(TimeOf(run.output, "level 16 started", run.output.find("level 16 lost")), lost);
+  EXPECT_EQ(Count(run.output, "level " + n + " started"), 2) << run.output;
+  EXPECT_GT(TimeOf(run.output, "level " + n + " started", run.output.find("level " + n + " lost")), lost);
   EXPECT_TRUE(IsPictureWithContent(run.folder / "lost.png"));
   EXPECT_TRUE(IsPictureWithContent(run.folder / "restarted.png"));
 }
