@@ -21,7 +21,7 @@ enum class WallShape { Block, End, Straight, Corner };
 ModelKit Wall(WallShape shape) {
   ModelKit kit(1);
   int wall = kit.AddMaterial("wall", WallLook(41 + uint32_t(shape)));
-  int pipe = kit.AddMaterial("wall pipe", PaintLook(Rgb(210, 120, 40), 42));
+  int pipe = kit.AddMaterial("wall pipe", PaintLook(shape == WallShape::Block ? Rgb(104, 112, 124) : Rgb(176, 112, 56), 42));
   int trim = kit.AddMaterial("wall trim", HazardLook());
   kit.AddStill("block", wall, MakeBevelBox({-1, -1, 0}, {1, 1, kWallHeight}, 0.12f));
   kit.AddStill("trim", trim, MakeBox({-1.001f, -1.001f, 0.0f}, {1.001f, 1.001f, 0.18f}));
@@ -30,8 +30,8 @@ ModelKit Wall(WallShape shape) {
   auto run = [&](glm::vec3 a, glm::vec3 b) { pipes.Append(MakeTubePath({a, b}, 0.16f, 10)); };
   switch (shape) {
     case WallShape::Block: {
-      // A riveted cap: a raised square plate, no pipe.
-      pipes.Append(MakeBevelBox({-0.6f, -0.6f, kWallHeight}, {0.6f, 0.6f, kWallHeight + 0.12f}, 0.05f));
+      // A low steel cap, no pipe: blocks fill whole areas of some levels and should recede.
+      pipes.Append(MakeBevelBox({-0.62f, -0.62f, kWallHeight}, {0.62f, 0.62f, kWallHeight + 0.08f}, 0.05f));
       break;
     }
     case WallShape::End:
