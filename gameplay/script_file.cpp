@@ -162,3 +162,25 @@ const ScriptEvent* TakeDueEvent(ScriptCursor& cursor, uint32_t gameTime) {
   ++cursor.next;
   return &e;
 }
+
+std::vector<const ScriptEvent*> TakeFrameEvents(ScriptCursor& cursor, uint32_t gameTime) {
+  std::vector<const ScriptEvent*> taken;
+  auto isKey = [](const ScriptEvent& e) { return e.action == kScriptKeyDown || e.action == kScriptKeyUp; };
+  for (;;) {
+    const size_t next = cursor.next;
+    const ScriptEvent* e = TakeDueEvent(cursor, gameTime);
+    if (e == nullptr) break;
+    if (e->action == kScriptKeyUp || e->action == kScriptButtonUp) {
+      const bool pressedNow = std::any_of(taken.begin(), taken.end(), [&](const ScriptEvent* p) {
+        const bool press = p->action == kScriptKeyDown || p->action == kScriptButtonDown;
+        return press && isKey(*p) == isKey(*e) && p->code == e->code;
+      });
+      if (pressedNow) {
+        cursor.next = next;
+        break;
+      }
+    }
+    taken.push_back(e);
+  }
+  return taken;
+}

@@ -41,3 +41,7 @@ struct ScriptCursor {
 };
 // The next event due at or before gameTime, or nullptr.
 const ScriptEvent* TakeDueEvent(ScriptCursor& cursor, uint32_t gameTime);
+// The events to apply after the frame shown at gameTime. A key or button let
+// go in the frame it went down would never be seen held, so its release (and
+// everything after it) waits for the next frame.
+std::vector<const ScriptEvent*> TakeFrameEvents(ScriptCursor& cursor, uint32_t gameTime);

@@ -96,6 +96,27 @@ TEST(ScriptFile, DueEventsComeOutInOrderOnce) {
   EXPECT_EQ(TakeDueEvent(cursor, 100000), nullptr);
 }
 
+TEST(ScriptFile, APressAndItsReleaseNeverShareAFrame) {
+  // A slow virtual clock: both ends of the tap fall into one frame.
+  const auto e = Parse("100 tap Enter\n100 button 0 down\n120 button 0 up\n130 tap Space\n");
+  ScriptCursor cursor{&e, 0};
+  auto actions = [](const std::vector<const ScriptEvent*>& frame) {
+    std::string s;
+    for (const ScriptEvent* ev : frame) s += std::to_string(ev->action) + ":" + std::to_string(ev->code) + " ";
+    return s;
+  };
+  // Enter down, button down; the button's release waits, and all after it.
+  EXPECT_EQ(actions(TakeFrameEvents(cursor, 200)), "0:13 4:0 ");
+  // Then: button up, Space down, Enter up; Space up waits again.
+  EXPECT_EQ(actions(TakeFrameEvents(cursor, 300)), "5:0 0:32 1:13 ");
+  EXPECT_EQ(actions(TakeFrameEvents(cursor, 400)), "1:32 ");
+  EXPECT_TRUE(TakeFrameEvents(cursor, 500).empty());
+  // A key and a button with the same number are different things.
+  const auto f = Parse("10 down A\n10 button 0 down\n10 up Left\n");
+  ScriptCursor other{&f, 0};
+  EXPECT_EQ(TakeFrameEvents(other, 10).size(), 3u);
+}
+
 TEST(RunOptions, ReadsEveryOptionBesideTheShellsOwn) {
   const RunOptions o = Options({"-windowed", "--level", "7", "--script", "a.txt", "--virtual-clock", "16",
                                 "--shot", "1500", "a.png", "--shot", "3000", "b.png", "--quit-after",

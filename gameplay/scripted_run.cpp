@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "files/file_stream.h"
@@ -157,21 +156,6 @@ void AdvanceScriptedRun() {
   ++run.framesShown;
   // Shots first: the frame just shown is the one shown at this game time.
   const uint32_t shownAt = ScriptedRunTime();
-  // A key or button let go in the same frame it went down would never be
-  // seen held: its release, and what follows it, wait for the next frame.
-  std::vector<std::pair<int, int>> pressedNow;
-  for (;;) {
-    const size_t next = run.cursor.next;
-    const ScriptEvent* e = TakeDueEvent(run.cursor, shownAt);
-    if (e == nullptr) break;
-    const bool release = e->action == kScriptKeyUp || e->action == kScriptButtonUp;
-    const int kind = e->action == kScriptKeyUp || e->action == kScriptKeyDown ? 0 : 1;
-    if (release && std::find(pressedNow.begin(), pressedNow.end(), std::make_pair(kind, e->code)) != pressedNow.end()) {
-      run.cursor.next = next;
-      break;
-    }
-    if (e->action == kScriptKeyDown || e->action == kScriptButtonDown) pressedNow.push_back({kind, e->code});
-    Apply(*e);
-  }
+  for (const ScriptEvent* e : TakeFrameEvents(run.cursor, shownAt)) Apply(*e);
   if (run.stepMs > 0) PlatformAdvanceVirtualClock(run.stepMs);
 }
