@@ -2,7 +2,6 @@
 #include "solver_output.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -45,13 +44,6 @@ bool ParseSolverLine(const std::string& line, SolverAnswer* answer) {
   } else {
     return false;
   }
-  // A solver that also tells its effort ("... (1234 states)") is read too.
-  size_t mark = rest.rfind(" states");
-  if (!answer->gaveUp && mark != std::string::npos) {
-    size_t begin = rest.find_last_not_of("0123456789", mark - 1);
-    begin = begin == std::string::npos ? 0 : begin + 1;
-    if (begin < mark) answer->states = std::atol(rest.substr(begin, mark - begin).c_str());
-  }
   return true;
 }
 
@@ -85,10 +77,8 @@ std::string RunCommand(const std::string& command) {
 
 std::string NameSolver(const std::string& runDir) { return runDir + "/rivet-solve"; }
 
-std::vector<SolverAnswer> SolveLevels(const std::string& runDir, const std::vector<int>& levels,
-                                      long maxStates) {
+std::vector<SolverAnswer> SolveLevels(const std::string& runDir, const std::vector<int>& levels) {
   std::string command = Quote(NameSolver(runDir)) + " --data " + Quote(runDir);
-  if (maxStates > 0) command += " --max-states " + std::to_string(maxStates);
   for (int level : levels) command += " " + std::to_string(level);
   std::istringstream in(RunCommand(command + " 2>/dev/null"));
   std::vector<SolverAnswer> answers(levels.size());
@@ -108,6 +98,6 @@ std::vector<SolverAnswer> SolveLevels(const std::string& runDir, const std::vect
 
 PlayAnswer PlayMoves(const std::string& runDir, int level, const std::string& moves) {
   std::string command = Quote(NameSolver(runDir)) + " --data " + Quote(runDir) + " --play " +
-                        Quote(moves.empty() ? "-" : moves) + " " + std::to_string(level);
+                        Quote(moves) + " " + std::to_string(level);
   return ParsePlayOutput(RunCommand(command + " 2>/dev/null"));
 }

@@ -11,7 +11,7 @@ struct SolverAnswer {
   bool gaveUp = false;
   int moves = 0;          // when solved
   std::string solution;   // when solved: letters L R U D
-  long states = -1;       // when the solver says how many states it searched
+  long states = -1;       // when it gave up: the states it had searched
 };
 
 struct PlayAnswer {
@@ -33,7 +33,6 @@ std::string NameSolver(const std::string& runDir);
 
 // Solves the given levels with one run of the solver; one answer per level
 // asked, in order (a level the solver did not answer has level = 0).
-std::vector<SolverAnswer> SolveLevels(const std::string& runDir, const std::vector<int>& levels,
-                                      long maxStates = 0);
+std::vector<SolverAnswer> SolveLevels(const std::string& runDir, const std::vector<int>& levels);
 // Plays the moves on a level and reads the outcome.
 PlayAnswer PlayMoves(const std::string& runDir, int level, const std::string& moves);
