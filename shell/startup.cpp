@@ -71,7 +71,7 @@ int RunRivetRun(int argc, const char* const* argv) {
     return 1;
   }
   if (!StartGameDevices()) {
-    PrintDiagnostic("rivet-run: no OpenGL 3.3 device, or the script could not be read\n");
+    PrintDiagnostic("rivet-run: the game cannot start (see the line above)\n");
     return 1;
   }
   InitInput(PlatformMouseDevice());

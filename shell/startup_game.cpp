@@ -74,10 +74,11 @@ bool StartGameDevices() {
     return false;
   }
   SetResizeRepaint(GpuRepaintGrey);
-  InitSound();
-  CreateRenderQueue();
+  // Before sound starts its timer thread, so a bad script leaves nothing running.
   if (!StartScriptedRun(runOptions)) return false;
   if (ScriptedRunActive()) SetFrameShownHook(AdvanceScriptedRun);
+  InitSound();
+  CreateRenderQueue();
   return true;
 }
 
