@@ -109,13 +109,19 @@ const char* ParseLine(std::string_view line, std::vector<ScriptEvent>& out) {
     e.action = kScriptShot;
     e.text = std::string(file);
     out.push_back(e);
+  } else if (SameWord(action, "mark")) {
+    if (!rest.empty()) rest.remove_prefix(1);
+    if (rest.empty() || rest.size() > 100) return "mark needs 1 to 100 characters";
+    e.action = kScriptMark;
+    e.text = std::string(rest);
+    out.push_back(e);
   } else if (SameWord(action, "quit")) {
     e.action = kScriptQuit;
     out.push_back(e);
   } else {
     return "unknown action";
   }
-  if (!NextWord(rest).empty() && out.back().action != kScriptText) return "unexpected words at the end";
+  if (!NextWord(rest).empty() && out.back().action != kScriptText && out.back().action != kScriptMark) return "unexpected words at the end";
   return nullptr;
 }
 }  // namespace

@@ -15,6 +15,7 @@ enum ScriptAction : int {
   kScriptButtonUp,
   kScriptShot,
   kScriptQuit,
+  kScriptMark,  // a line in the run log
 };
 
 struct ScriptEvent {
@@ -22,7 +23,7 @@ struct ScriptEvent {
   ScriptAction action = kScriptQuit;
   int code = 0;       // virtual key or mouse button
   float x = 0, y = 0; // cursor as fractions of the window
-  std::string text;   // typed text or the shot's file
+  std::string text;   // typed text, the shot's file or the mark
 };
 
 // Windows virtual-key code for a key name ("Enter", "Esc", "Left", "A", "7"),

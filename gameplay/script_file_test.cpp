@@ -41,8 +41,9 @@ TEST(ScriptFile, EveryActionWithCommentsBlankLinesAndOrderByTime) {
       "950 button 0 down\n"
       "960 button 0 UP\n"
       "1000 shot out/frame.png\n"
-      "9000 quit\r\n");
-  ASSERT_EQ(e.size(), 9u);
+      "9000 quit\r\n"
+      "9500 mark after the end\n");
+  ASSERT_EQ(e.size(), 10u);
   EXPECT_EQ(e[0].action, kScriptKeyDown);  // tap: down now...
   EXPECT_EQ(e[0].code, 13);
   EXPECT_EQ(e[1].action, kScriptKeyDown);  // same time: file order kept
@@ -56,6 +57,8 @@ TEST(ScriptFile, EveryActionWithCommentsBlankLinesAndOrderByTime) {
   EXPECT_EQ(e[7].text, "out/frame.png");
   EXPECT_EQ(e[8].action, kScriptQuit);
   EXPECT_EQ(e[8].time, 9000u);
+  EXPECT_EQ(e[9].action, kScriptMark);
+  EXPECT_EQ(e[9].text, "after the end");
 }
 
 TEST(ScriptFile, KeyNamesCoverTheGamesKeys) {

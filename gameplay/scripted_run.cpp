@@ -80,6 +80,7 @@ void Apply(const ScriptEvent& e) {
     case kScriptButtonUp: PlatformPushMouseButton(e.code, false); break;
     case kScriptShot: SaveShot(e.text); break;
     case kScriptQuit: EndRun(); break;
+    case kScriptMark: LogRunEvent("mark %s", e.text.c_str()); break;
   }
 }
 }  // namespace
