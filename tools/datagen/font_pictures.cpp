@@ -48,7 +48,13 @@ Canvas Glyph(char c) {
 Canvas SmallDigit(int d) {
   Canvas c = ScreenCanvas(0.015f, 0.031f);
   float w = float(c.Width()), h = float(c.Height());
-  DrawFittedText(c, std::to_string(d), {1, 2}, {w - 1, h - 2}, Colour(1.0f), FontFace::MonoBold, true, 1.2f);
+  TextStyle style;
+  style.face = FontFace::MonoBold;
+  style.size = FitTextSize("0", style.face, w - 4.4f, h - 6.4f);
+  style.fill = Colour(1.0f);
+  style.outline = Colour(0.0f, 0.0f, 0.0f, 0.85f);
+  style.outlineWidth = 1.2f;
+  DrawTextOnCapLine(c, std::to_string(d), {w * 0.5f, h * 0.5f}, style);
   return c;
 }
 

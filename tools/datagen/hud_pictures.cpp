@@ -70,7 +70,14 @@ Canvas HudLabel(const std::string& text, float width, float height, Colour colou
 Canvas LevelDigit(int d) {
   Canvas c = ScreenCanvas(0.05f, 0.09f);
   float w = float(c.Width()), h = float(c.Height());
-  DrawFittedText(c, std::to_string(d), {w * 0.08f, h * 0.1f}, {w * 0.92f, h * 0.9f}, ui::kAccentLight, FontFace::MonoBold, true, 2.5f);
+  // Digits have no accents: they fill their box, every digit at the size of "0".
+  TextStyle style;
+  style.face = FontFace::MonoBold;
+  style.size = FitTextSize("0", style.face, w * 0.84f - 5.0f, h * 0.8f - 5.0f);
+  style.fill = ui::kAccentLight;
+  style.outline = Colour(0.0f, 0.0f, 0.0f, 0.85f);
+  style.outlineWidth = 2.5f;
+  DrawTextOnCapLine(c, std::to_string(d), {w * 0.5f, h * 0.5f}, style);
   return c;
 }
 

@@ -148,3 +148,36 @@ void DrawTextLeft(Canvas& canvas, const std::string& utf8, glm::vec2 leftCentre,
   Canvas ink = RenderInk(utf8, style.face, style.size);
   DrawInk(canvas, ink, leftCentre - glm::vec2(0.0f, float(ink.Height()) * 0.5f), style);
 }
+
+namespace {
+
+// First and last rows and columns holding ink; empty range when there is none.
+struct InkRange {
+  int left, top, right, bottom;
+};
+
+InkRange RangeOf(const Canvas& c) {
+  InkRange r{c.Width(), c.Height(), -1, -1};
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x)
+      if (c.At(x, y).a > 0.0f) r.left = std::min(r.left, x), r.right = std::max(r.right, x), r.top = std::min(r.top, y), r.bottom = std::max(r.bottom, y);
+  return r;
+}
+
+}  // namespace
+
+int FitCapSize(const std::string& utf8, FontFace face, float maxWidth, float maxHeight, int maxSize) {
+  return std::min(FitTextSize(utf8, face, maxWidth, 1e6f, maxSize), FitTextSize("ŚĄJ", face, 1e6f, maxHeight, maxSize));
+}
+
+void DrawTextOnCapLine(Canvas& canvas, const std::string& utf8, glm::vec2 centre, const TextStyle& style) {
+  Canvas line = RenderLine(utf8, style.face, style.size);
+  Canvas capital = RenderLine("H", style.face, style.size);
+  InkRange ink = RangeOf(line), cap = RangeOf(capital);
+  if (ink.right < ink.left || cap.bottom < cap.top) return;
+  Canvas cropped(ink.right - ink.left + 1, line.Height());
+  for (int y = 0; y < line.Height(); ++y)
+    for (int x = ink.left; x <= ink.right; ++x) cropped.Set(x - ink.left, y, line.At(x, y));
+  glm::vec2 topLeft(centre.x - float(cropped.Width()) * 0.5f, centre.y - float(cap.top + cap.bottom + 1) * 0.5f);
+  DrawInk(canvas, cropped, topLeft, style);
+}

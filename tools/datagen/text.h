@@ -33,5 +33,11 @@ struct TextStyle {
 
 // Draws text with its ink centred on `centre`.
 void DrawTextCentred(Canvas& canvas, const std::string& utf8, glm::vec2 centre, const TextStyle& style);
+// Draws text on its baseline with the capitals' middle at `centre` (so words
+// with accents or descenders line up with words without), its ink centred across.
+void DrawTextOnCapLine(Canvas& canvas, const std::string& utf8, glm::vec2 centre, const TextStyle& style);
+// The size at which the capitals with accents and descenders of the face fit
+// `maxHeight` and the text fits `maxWidth`.
+int FitCapSize(const std::string& utf8, FontFace face, float maxWidth, float maxHeight, int maxSize = 400);
 // Draws text with its ink's left edge at x and vertical centre at y.
 void DrawTextLeft(Canvas& canvas, const std::string& utf8, glm::vec2 leftCentre, const TextStyle& style);

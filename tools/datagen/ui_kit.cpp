@@ -38,7 +38,7 @@ void DrawFittedText(Canvas& c, const std::string& text, glm::vec2 low, glm::vec2
   glm::vec2 size = high - low;
   TextStyle style;
   style.face = face;
-  style.size = FitTextSize(text, face, size.x - 2.0f * outline, size.y - 2.0f * outline, 300);
+  style.size = FitCapSize(text, face, size.x - 2.0f * outline, size.y - 2.0f * outline, 300);
   style.fill = colour;
   if (outline > 0.0f) {
     style.outline = Colour(0.0f, 0.0f, 0.0f, 0.85f);
@@ -48,15 +48,19 @@ void DrawFittedText(Canvas& c, const std::string& text, glm::vec2 low, glm::vec2
     style.shadowOffset = glm::vec2(std::max(1.0f, size.y * 0.04f));
   }
   glm::vec2 centre = (low + high) * 0.5f;
-  if (centred) DrawTextCentred(c, text, centre, style);
-  else DrawTextLeft(c, text, {low.x + outline, centre.y}, style);
+  if (centred) {
+    DrawTextOnCapLine(c, text, centre, style);
+  } else {
+    float width = float(RenderInk(text, face, style.size).Width());
+    DrawTextOnCapLine(c, text, {low.x + outline + width * 0.5f, centre.y}, style);
+  }
 }
 
 Canvas ButtonPicture(float width, float height, const std::string& text, bool highlighted) {
   Canvas c = ScreenCanvas(width, height);
   DrawPlate(c, highlighted, std::max(2.0f, float(c.Height()) * 0.06f));
   float w = float(c.Width()), h = float(c.Height());
-  DrawFittedText(c, text, {w * 0.16f, h * 0.22f}, {w * 0.84f, h * 0.78f}, highlighted ? ui::kTextDark : ui::kText);
+  DrawFittedText(c, text, {w * 0.16f, h * 0.13f}, {w * 0.84f, h * 0.87f}, highlighted ? ui::kTextDark : ui::kText);
   return c;
 }
 
