@@ -86,7 +86,11 @@ ModelKit Hall() {
 // reflections show in it) and a raised rim with hazard stripes.
 ModelKit BoardFrame() {
   ModelKit kit(1);
-  int pool = kit.AddMaterial("pool", MetalLook(Rgb(14, 18, 26), 0.35f));
+  // The pool lies under the whole board: one plain layer keeps it cheap to fill.
+  SurfaceLook poolLook;
+  poolLook.pattern = Canvas(16, 16, Rgb(14, 18, 26));
+  poolLook.bands = 4;
+  int pool = kit.AddMaterial("pool", poolLook);
   int rim = kit.AddMaterial("rim", PaintLook(Rgb(72, 80, 94), 131));
   int stripes = kit.AddMaterial("rim stripes", HazardLook());
   int bolts = kit.AddMaterial("rim bolts", MetalLook(palette::kSteel, 0.5f));
