@@ -109,5 +109,9 @@ bool ReadFramePixels(std::vector<uint8_t>* rgba, int32_t* width, int32_t* height
 bool SaveFramePng(const char* path) {
   std::vector<uint8_t> rgba;
   int32_t width, height;
-  return ReadFramePixels(&rgba, &width, &height) && GpuWritePng(path, rgba, width, height);
+  if (!ReadFramePixels(&rgba, &width, &height)) return false;
+  // The window shows the picture opaque; keep the stored alpha of blended
+  // layers out of the file, or viewers show the shot washed out.
+  for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  return GpuWritePng(path, rgba, width, height);
 }

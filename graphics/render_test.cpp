@@ -296,3 +296,17 @@ TEST_F(RenderFrameTest, AnimatedMeshesBlendNeighbouringFramesOnTheGpu) {
 }
 
 }  // namespace
+
+TEST_F(RenderFrameTest, SavedShotIsOpaqueWhateverTheBlendedAlpha) {
+  // Half a white image over black leaves mid grey with a partial alpha behind it.
+  QueueFull(SolidImage(255, 255, 255, 255), 0.5f);
+  ExpectPixel(Draw(), 128, 128, 128);
+  std::string shot = TempPath("shot.png");
+  ASSERT_TRUE(SaveFramePng(shot.c_str()));
+  // Drawn back at full opacity, the shot must show the same grey, not a dimmer one.
+  RenderFrame(0, 1, 1, 1);
+  images.push_back(std::make_unique<Image>());
+  images.back()->Load(shot.c_str());
+  QueueFull(*images.back(), 1);
+  ExpectPixel(Draw(), 128, 128, 128);
+}
