@@ -133,6 +133,12 @@ void RunPlayFrame(PlayState& s, const PlayActions& a, uint32_t now) {
     if (!RunPlayTick(s, a, key, now)) break;
     if (s.phase == kPhaseLeaveNow) break;
   }
+  // Leaving is final: the card's confirmation below must not turn an Enter
+  // that leaves the end scene into the start of another level.
+  if (s.phase == kPhaseLeaveNow) {
+    if (!a.confirmHeld()) s.confirmLatch = 0;
+    return;
+  }
   if (a.timeLimit && a.elapsed && a.cameraMode &&
       LevelTimerRuns(s.phase, s.outcome, *a.cameraMode, *a.timeLimit)) {
     const LevelTimerTick t = AdvanceLevelTimer(*a.timeLimit, *a.elapsed, s.lastSecond, now);

@@ -237,6 +237,19 @@ TEST(PlayPhases, WinningTheLastLevelShowsTheEndSceneUntilAKeyIsTyped) {
   EXPECT_EQ(g.s.phase, kPhaseLeaveNow);
 }
 
+TEST(PlayPhases, EnterLeavesTheEndSceneThoughItIsAlsoTheConfirmInput) {
+  Session g(45);
+  g.Confirm();
+  g.Frames(30);
+  g.EndAfter(10);
+  g.Frames(200);
+  ASSERT_EQ(g.s.endStage, 1);
+  // A real Enter is held and typed at once.
+  g.level.confirm = true;
+  g.Type(13);
+  EXPECT_EQ(g.s.phase, kPhaseLeaveNow);
+}
+
 TEST(PlayPhases, SlowFramesCatchUpEveryTick) {
   Session g(1);
   g.Confirm();
