@@ -13,6 +13,9 @@ constexpr int kLeft = 1, kRight = 2, kUp = 3, kDown = 4;
 const std::vector<std::string> kRoom = {"aaaaaaaaaa", "a00000000a", "a00000000a", "a00000000a", "a00000000a",
                                         "aaaaaaaaaa"};
 
+const std::vector<std::string> kRollerColumn = {"aaaaaaaa", "a0m0000a", "a0m0000a", "a0m0000a", "a000000a",
+                                                "aaaaaaaa"};
+
 int64_t Move(Board& board, int direction) {
   PlayCounter counter;
   EXPECT_TRUE(PlayMove(board, direction, counter));
@@ -102,6 +105,33 @@ TEST(StepMoves, NoNewCommandWhileARobotDrives) {
   EXPECT_EQ(board->robots[0].dy, 1);
 }
 
+// Lock-step: a robot standing still takes no command while another drives,
+// but robots carried by rollers hold up nobody.
+TEST(StepMoves, CommandsWaitForDrivingRobotsButNotForRobotsOnRollers) {
+  auto board = MakeTestBoard(kRoom, {{1, 1}, {3, 4}});
+  const RobotRecord& driver = board->robots[0];
+  const RobotRecord& blocked = board->robots[1];  // against the bottom wall
+  StepTicks(*board, 1, VK_DOWN);
+  StepTicks(*board, 20);
+  ASSERT_EQ(driver.moving, 1);
+  EXPECT_EQ(blocked.moving, 0);
+  StepTicks(*board, 5, VK_RIGHT);
+  EXPECT_EQ(blocked.turnRemaining, 0);
+  PlayCounter counter;
+  ASSERT_TRUE(SettleBoard(*board, counter));
+  EXPECT_EQ(driver.y, 2);
+  EXPECT_EQ(blocked.x, 3);
+  EXPECT_EQ(blocked.angle, 90);
+
+  auto rollers = MakeTestBoard(kRollerColumn, {{2, 1}, {4, 1}});
+  StepTicks(*rollers, 20);  // the first robot rides the rollers
+  ASSERT_EQ(rollers->robots[0].moving, 1);
+  StepTicks(*rollers, 1, VK_DOWN);
+  EXPECT_EQ(rollers->robots[1].moving, 1);
+  ASSERT_TRUE(SettleBoard(*rollers, counter));
+  EXPECT_EQ(rollers->robots[1].y, 2);
+}
+
 TEST(StepMoves, OilSkidsTheFirstMoveAndTheFollowerWaits) {
   auto board = MakeTestBoard({"aaaaaaaa", "a0C0000a", "aaaaaaaa"}, {{1, 1}, {2, 1}});
   const RobotRecord& follower = board->robots[0];
@@ -135,8 +165,37 @@ TEST(StepMoves, FollowerWaitsOnTheLeadersSkidNotItsOwn) {
   EXPECT_EQ(leader.skidding, 1);
 }
 
-const std::vector<std::string> kRollerColumn = {"aaaaaaaa", "a0m0000a", "a0m0000a", "a0m0000a", "a000000a",
-                                                "aaaaaaaa"};
+// Being held back passes down a line: with the front robot skidding on oil,
+// the two behind it both wait, whichever way the line faces.
+TEST(StepMoves, AWholeLineWaitsBehindASkid) {
+  struct Line {
+    int direction;
+    CellList robots;  // the last one stands on the oil at (4, 4)
+  };
+  const Line lines[] = {{kRight, {{2, 4}, {3, 4}, {4, 4}}},
+                        {kLeft, {{6, 4}, {5, 4}, {4, 4}}},
+                        {kDown, {{4, 2}, {4, 3}, {4, 4}}},
+                        {kUp, {{4, 6}, {4, 5}, {4, 4}}}};
+  const std::vector<std::string> room = {"aaaaaaaaa", "a0000000a", "a0000000a", "a0000000a", "a000C000a",
+                                         "a0000000a", "a0000000a", "a0000000a", "aaaaaaaaa"};
+  for (const Line& line : lines) {
+    auto board = MakeTestBoard(room, line.robots);
+    Move(*board, line.direction);
+    EXPECT_EQ(board->GameState, 0) << line.direction;
+    for (int32_t i = 0; i < board->robotCount; ++i) {
+      const RobotRecord& r = board->robots[i];
+      bool onOil = r.x == 4 && r.y == 4;
+      EXPECT_EQ(r.skidding, onOil ? 1 : 0) << line.direction;
+      EXPECT_EQ(r.justArrived, onOil ? 1 : 0) << line.direction;  // the others never started
+    }
+    for (auto [x, y] : line.robots) {
+      bool found = false;
+      for (int32_t i = 0; i < board->robotCount; ++i)
+        found |= board->robots[i].x == x && board->robots[i].y == y;
+      EXPECT_TRUE(found) << line.direction << ": no robot left at " << x << "," << y;
+    }
+  }
+}
 
 TEST(StepMoves, RollersCarryAnArrivingRobotWhileOthersObey) {
   auto board = MakeTestBoard(kRollerColumn, {{2, 1}, {4, 1}});
@@ -158,6 +217,16 @@ TEST(StepMoves, ABlockedRobotOnRollersStopsThenObeys) {
   Move(*board, kRight);
   EXPECT_EQ(board->robots[0].x, 3);
   EXPECT_EQ(board->robots[0].y, 2);
+}
+
+// A door on rollers, once open, carries a robot on like any rollers, within
+// the same move.
+TEST(StepMoves, OpenDoorsOnRollersCarryRobotsOn) {
+  auto board = MakeTestBoard({"aaaaaa", "a0000a", "a0Q00a", "a0000a", "a0000a", "aaaaaa"}, {{2, 1}});
+  board->cellState[2][2] = 4;
+  EXPECT_EQ(Move(*board, kDown), 1 + 62 + 62);
+  EXPECT_EQ(board->robots[0].y, 3);
+  EXPECT_EQ(board->GameState, 0);
 }
 
 TEST(StepMoves, RollersPushIntoAnOccupiedCellAndBothExplode) {
