@@ -73,6 +73,11 @@ TEST(LevelLoader, LoadingAgainReplacesRobotsAndResetsCounters) {
   board->CameraMode = 2;
   board->pitch = -30;
   board->robots[0].x = 7;
+  board->electroAnim = 20;
+  board->exitAnim = 6;
+  board->lookAt[0] = board->lookAt[1] = board->lookAt[2] = 1;
+  board->timeLimit = 1;
+  board->cellState[5][1] = 4;  // a door state left in a cell the layout rewrites
   ASSERT_TRUE(board->LoadLevel(1, folder.Path().c_str()));
   EXPECT_EQ(board->robotCount, 2);
   EXPECT_EQ(board->robots[0].x, 1);
@@ -80,6 +85,11 @@ TEST(LevelLoader, LoadingAgainReplacesRobotsAndResetsCounters) {
   EXPECT_EQ(board->explosionAnim, 0);
   EXPECT_EQ(board->elapsed, 0);
   EXPECT_EQ(board->CameraMode, 0);
+  EXPECT_EQ(board->electroAnim, 0);
+  EXPECT_EQ(board->exitAnim, 0);
+  for (float v : board->lookAt) EXPECT_EQ(v, 0);
+  EXPECT_EQ(board->timeLimit, 5000);
+  EXPECT_EQ(board->cellState[5][1], 0);
   EXPECT_EQ(board->pitch, -30);  // the player's camera carries over
 }
 

@@ -115,7 +115,7 @@ const std::vector<std::string> kClonerRoom = {"aaaaaaaaaa", "a00000000a", "aO000
 
 TEST_F(StepCells, ACloneIsMadeOnEveryReceiverAndTheOriginalVanishes) {
   auto board = MakeTestBoard(kClonerRoom, {{1, 1}});
-  Move(*board, kDown);
+  EXPECT_EQ(Move(*board, kDown).ticks, 63 + 167);  // the arrival, then the cloner's animation
   ASSERT_EQ(board->robotCount, 3);
   EXPECT_EQ(board->robots[0].active, 0);
   // Receivers are served column by column.
@@ -228,6 +228,26 @@ TEST_F(StepCells, AMineAndCablesTogetherFinishWhenBothAnimationsHave) {
 
 // Two robots facing each other, each able to move "into" the other's cell:
 // the mutual test is cut at depth 100 and lets both drive, then they collide.
+// One engine sound and one rollers sound per step for all robots starting
+// together; robots carried by rollers make no engine sound.
+TEST_F(StepCells, EngineAndRollersSoundOncePerStep) {
+  auto board =
+      MakeTestBoard({"aaaaaaaa", "a0mm000a", "a0mm000a", "a000000a", "aaaaaaaa"}, {{2, 1}, {3, 1}, {5, 1}, {6, 1}});
+  PlayCounter counter;
+  ASSERT_TRUE(SettleBoard(*board, counter));  // two robots ride two cells down, side by side
+  EXPECT_EQ(board->robots[0].y, 3);
+  EXPECT_EQ(board->robots[1].y, 3);
+  EXPECT_EQ(Played(rollerSound), 2);
+  EXPECT_EQ(Played(engineSound), 0);
+  board->robots[0].y = 1;  // back onto the rollers
+  board->robots[0].justArrived = 0;
+  Move(*board, kDown);  // one robot on rollers and two on the floor start in one step
+  EXPECT_EQ(board->robots[0].y, 3);
+  EXPECT_EQ(board->robots[3].y, 2);
+  EXPECT_EQ(Played(rollerSound), 4);  // its start, and the rollers carrying it on
+  EXPECT_EQ(Played(engineSound), 1);
+}
+
 TEST_F(StepCells, RobotsDrivingIntoEachOtherExplode) {
   auto board = MakeTestBoard({"aaaaaa", "a0000a", "aaaaaa"}, {{1, 1}, {2, 1}});
   RobotRecord& a = board->robots[0];

@@ -31,6 +31,9 @@ TEST(StepInput, LookingThroughARobotFreezesTheWholeBoard) {
   EXPECT_EQ(board->robotViewYaw, 90);
   EXPECT_NEAR(board->lookAt[1], 3 + 12 - 2 * board->robots[1].y, 1e-3);
   EXPECT_EQ(board->robots[0].dx, 0);  // arrows turn the view, not the robots
+  StepTicks(*board, 1, '3');  // another robot's view starts looking straight ahead
+  EXPECT_EQ(board->CameraMode, 3);
+  EXPECT_EQ(board->robotViewYaw, 0);
 
   StepTicks(*board, 1, '0');
   EXPECT_EQ(board->CameraMode, 0);
@@ -61,6 +64,8 @@ TEST(StepInput, CtrlTiltsTheOverviewWithinItsRangeAndGivesNoDirection) {
   EXPECT_EQ(board->pitch, -45);
   SetKeyHeld(VK_UP, false);
   SetKeyHeld(VK_DOWN, true);
+  for (int i = 0; i < 20; ++i) board->Step();
+  EXPECT_EQ(board->pitch, -40);
   for (int i = 0; i < 400; ++i) board->Step();
   EXPECT_EQ(board->pitch, 0);
   ReleaseAllKeys();
