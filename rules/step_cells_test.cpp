@@ -227,43 +227,29 @@ TEST_F(StepCells, AMineAndCablesTogetherFinishWhenBothAnimationsHave) {
 }
 
 // Two robots facing each other, each able to move "into" the other's cell:
-// the mutual test is cut at depth 100 and lets both drive, then they collide.
-// One engine sound and one rollers sound per step for all robots starting
-// together; robots carried by rollers make no engine sound.
-TEST_F(StepCells, EngineAndRollersSoundOncePerStep) {
-  auto board =
-      MakeTestBoard({"aaaaaaaa", "a0mm000a", "a0mm000a", "a000000a", "aaaaaaaa"}, {{2, 1}, {3, 1}, {5, 1}, {6, 1}});
-  PlayCounter counter;
-  ASSERT_TRUE(SettleBoard(*board, counter));  // two robots ride two cells down, side by side
-  EXPECT_EQ(board->robots[0].y, 3);
-  EXPECT_EQ(board->robots[1].y, 3);
-  EXPECT_EQ(Played(rollerSound), 2);
-  EXPECT_EQ(Played(engineSound), 0);
-  board->robots[0].y = 1;  // back onto the rollers
-  board->robots[0].justArrived = 0;
-  Move(*board, kDown);  // one robot on rollers and two on the floor start in one step
-  EXPECT_EQ(board->robots[0].y, 3);
-  EXPECT_EQ(board->robots[3].y, 2);
-  EXPECT_EQ(Played(rollerSound), 4);  // its start, and the rollers carrying it on
-  EXPECT_EQ(Played(engineSound), 1);
-}
-
+// the mutual test is cut at depth 100 and lets both drive, then they collide,
+// however many other robots stand about.
 TEST_F(StepCells, RobotsDrivingIntoEachOtherExplode) {
-  auto board = MakeTestBoard({"aaaaaa", "a0000a", "aaaaaa"}, {{1, 1}, {2, 1}});
-  RobotRecord& a = board->robots[0];
-  RobotRecord& b = board->robots[1];
-  a.dx = 1, a.dy = 0, a.moving = 1;
-  b.dx = -1, b.dy = 0, b.moving = 1;
-  EXPECT_TRUE(board->CanEnter(2, 1, 0));
-  StepTicks(*board, 1);
-  EXPECT_EQ(a.moveCountdown, 60);
-  EXPECT_EQ(b.moveCountdown, 60);
-  StepTicks(*board, 2);  // the first tick of a move leaves both in place
-  EXPECT_EQ(board->GameState, 0);
-  StepTicks(*board, 1);  // now both are within cell 1
-  EXPECT_EQ(board->GameState, 1);
-  EXPECT_EQ(a.deathKind, 1);
-  EXPECT_EQ(b.deathKind, 1);
+  for (int bystanders : {0, 9}) {
+    CellList robots = {{1, 1}, {2, 1}};
+    for (int i = 0; i < bystanders; ++i) robots.push_back({1 + i, 3});
+    auto board = MakeTestBoard({"aaaaaaaaaaaa", "a0000aaaaaaa", "aaaaaaaaaaaa", "a0000000000a", "aaaaaaaaaaaa"}, robots);
+    RobotRecord& a = board->robots[0];
+    RobotRecord& b = board->robots[1];
+    a.dx = 1, a.dy = 0, a.moving = 1;
+    b.dx = -1, b.dy = 0, b.moving = 1;
+    EXPECT_TRUE(board->CanEnter(2, 1, 0));
+    StepTicks(*board, 1);
+    EXPECT_EQ(a.moveCountdown, 60);
+    EXPECT_EQ(b.moveCountdown, 60);
+    StepTicks(*board, 2);  // the first tick of a move leaves both in place
+    EXPECT_EQ(board->GameState, 0);
+    StepTicks(*board, 1);  // now both are within cell 1
+    EXPECT_EQ(board->GameState, 1) << bystanders;
+    EXPECT_EQ(a.deathKind, 1);
+    EXPECT_EQ(b.deathKind, 1);
+    EXPECT_EQ(board->robots[2].deathKind, 0);
+  }
 }
 
 }  // namespace
