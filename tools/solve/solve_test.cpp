@@ -72,6 +72,12 @@ TEST(Solver, ReportsUnsolvableAndGivesUpAtTheStateLimit) {
   // A robot that starts on a mine has lost before any move.
   auto mined = MakeTestBoard({"K"}, {{0, 0}});
   EXPECT_EQ(SolveLevel(*mined, kDefaultMaxStates).outcome, kUnsolvable);
+  // Every switch the left robot reaches toggles the door the right one must
+  // pass, and both arrive together: the right robot is always crushed in the
+  // doorway. A search that went on from that lost board would let it drive
+  // out of the closed door to the exit (DDD).
+  auto crushing = MakeTestBoard({"aaaaa", "a0a0a", "ayawa", "ayaDa", "aDaaa", "aaaaa"}, {{1, 1}, {3, 1}});
+  EXPECT_EQ(SolveLevel(*crushing, kDefaultMaxStates).outcome, kUnsolvable);
   // Nothing to take off the board: solved with no move.
   auto empty = MakeTestBoard({"D"}, {});
   result = SolveLevel(*empty, kDefaultMaxStates);
