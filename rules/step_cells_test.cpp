@@ -214,6 +214,23 @@ TEST_F(StepCells, MinesExplodeAndCablesElectrocuteThenTheLevelIsLost) {
   }
 }
 
+// Mines and cables wait while any robot drives: a robot that reached a mine
+// lives until the last robot still driving has arrived.
+TEST_F(StepCells, DeadlyCellsWaitUntilNoRobotDrives) {
+  auto board = MakeTestBoard({"aaaaaa", "a0000a", "aK000a", "a0000a", "aaaaaa"}, {{1, 1}, {3, 2}});
+  board->robots[1].dy = -1, board->robots[1].angle = 270;  // must turn round before driving down
+  StepTicks(*board, 1, VK_DOWN);
+  StepTicks(*board, 62);
+  ASSERT_EQ(board->robots[0].y, 2);  // on the mine
+  ASSERT_EQ(board->robots[1].moving, 1);
+  StepTicks(*board, 60);
+  EXPECT_EQ(board->GameState, 0);
+  EXPECT_EQ(board->robots[1].y, 3);
+  StepTicks(*board, 1);
+  EXPECT_EQ(board->GameState, 1);
+  EXPECT_EQ(board->robots[0].deathKind, 1);
+}
+
 TEST_F(StepCells, AMineAndCablesTogetherFinishWhenBothAnimationsHave) {
   auto board = MakeTestBoard({"aaaaa", "a000a", "aKL0a", "aaaaa"}, {{1, 1}, {2, 1}});
   Move(*board, kDown);

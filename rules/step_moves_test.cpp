@@ -55,6 +55,31 @@ TEST(StepMoves, MovesTakeSixtyTwoTicksAfterTheCommandAndTurnsThreeDegreesATick) 
   EXPECT_EQ(r.justArrived, 1);
 }
 
+// Which way a robot turns, for every facing and command: half way through a
+// quarter turn (15 ticks) it has turned 45 degrees, half way through a half
+// turn 90, in the sense the turn table gives.
+TEST(StepMoves, TurnsGoTheWayTheTurnTableSays) {
+  struct Turn {
+    int from, to;
+    float halfWay;  // angle after 15 ticks (quarter) or 30 ticks (half)
+  };
+  // Facing angles: left 0, down 90, right 180, up 270.
+  const Turn turns[] = {{kRight, kLeft, 270}, {kDown, kLeft, 45},   {kUp, kLeft, 315},
+                        {kLeft, kRight, -90}, {kDown, kRight, 135}, {kUp, kRight, 225},
+                        {kRight, kUp, 225},   {kDown, kUp, 180},    {kLeft, kUp, -45},
+                        {kRight, kDown, 135}, {kUp, kDown, 180},    {kLeft, kDown, 45}};
+  const int keys[] = {0, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+  for (const Turn& t : turns) {
+    auto board = MakeTestBoard({"aaa", "a0a", "aaa"}, {{1, 1}});  // walled in: turns, never drives
+    Move(*board, t.from);
+    const RobotRecord& r = board->robots[0];
+    bool half = t.from + t.to == kLeft + kRight || t.from + t.to == kUp + kDown;
+    StepTicks(*board, 1, keys[t.to]);
+    StepTicks(*board, half ? 30 : 15);
+    EXPECT_FLOAT_EQ(r.angle, t.halfWay) << t.from << " to " << t.to;
+  }
+}
+
 TEST(StepMoves, AnglesStayWithinOneTurnAfterManyTurns) {
   auto board = MakeTestBoard(kRoom, {{4, 2}});
   const int turns[] = {kLeft, kUp, kRight, kDown, kLeft, kUp, kRight, kDown, kLeft, kUp};
