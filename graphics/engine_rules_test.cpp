@@ -147,6 +147,20 @@ TEST(ImageColour, OpacityIsClampedAndFoldedIntoAlpha) {
   EXPECT_EQ(colour[1], 255);
 }
 
+TEST(ImageColour, AlphaIsTheAlphaByteScaledByOpacityThenTruncated) {
+  // 0.625 x 255 = 159.375, x 0.32 = 51.0; folding opacity in first loses a
+  // float step and truncates to 50, so a fading image ends a shade lighter.
+  ImageDrawItem item = Item(0, 0, 1, 1);
+  item.a = 0.625f;
+  item.opacity = 0.32f;
+  EXPECT_EQ(ImageVertexColour(item)[3], 51);
+  item.opacity = 0.64f;
+  EXPECT_EQ(ImageVertexColour(item)[3], 102);
+  item.a = 1;
+  item.opacity = 1;
+  EXPECT_EQ(ImageVertexColour(item)[3], 255);
+}
+
 TEST(LightFormula, ScalesTheSettingsAsTheEngineDoes) {
   const float settings[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
   GpuLight light = LightFromSettings(settings);

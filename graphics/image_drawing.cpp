@@ -10,11 +10,14 @@
 
 namespace {
 
-// Colour components outside 0..1 are clamped rather than wrapped round a byte.
-uint8_t ColourByte(float value) {
+// A byte from a value already scaled to 0..255: outside values are clamped
+// rather than wrapped round a byte.
+uint8_t ScaledByte(float value) {
   if (!(value > 0)) return 0;  // also NaN
-  return value >= 1 ? 255 : uint8_t(value * 255.0f);
+  return value >= 255 ? 255 : uint8_t(value);
 }
+
+uint8_t ColourByte(float value) { return ScaledByte(value * 255.0f); }
 
 }  // namespace
 
@@ -34,7 +37,8 @@ std::array<ScreenPoint, 4> ImageCorners(const ImageDrawItem& item) {
 
 std::array<uint8_t, 4> ImageVertexColour(const ImageDrawItem& item) {
   float opacity = item.opacity > 0 ? std::min(item.opacity, 1.0f) : 0.0f;
-  return {ColourByte(item.r), ColourByte(item.g), ColourByte(item.b), ColourByte(item.a * opacity)};
+  // Alpha byte scaled first, then faded: a x 255 x opacity, truncated.
+  return {ColourByte(item.r), ColourByte(item.g), ColourByte(item.b), ScaledByte(item.a * 255.0f * opacity)};
 }
 
 void DrawImageItem(const ImageDrawItem& item) {
