@@ -42,6 +42,12 @@ bool Product(int64_t a, int64_t b, int64_t c, uint64_t* out) {
   return true;
 }
 
+std::vector<uint8_t> ResizedCopy(const std::vector<uint8_t>& bytes, size_t size) {
+  std::vector<uint8_t> copy = bytes;
+  copy.resize(size, 0);
+  return copy;
+}
+
 // Takes blocks off the end of the payload; a pop of more than remains is refused.
 struct BlockStack {
   const std::vector<uint8_t>& payload;
@@ -63,13 +69,29 @@ struct BlockStack {
   }
 };
 
+// Bytes of a picture's pixel block as its record gives them: bytes per pixel
+// (bits / 8) x width x height x count; false when negative or overflowing.
+bool PixelBlockBytes(const ModelPicture& picture, uint64_t* size) {
+  int32_t bytesPerPixel = picture.BitsPerPixel() / 8;
+  if (!Product(bytesPerPixel, picture.Width(), picture.Height(), size)) return false;
+  return Product(int64_t(*size), picture.Count(), 1, size);
+}
+
 bool PopPicture(BlockStack& stack, ModelPicture& picture) {
   if (!stack.Pop(picture.record)) return false;
   uint64_t size;
-  int32_t bytesPerPixel = picture.BitsPerPixel() / 8;
-  if (!Product(bytesPerPixel, picture.Width(), picture.Height(), &size)) return false;
-  if (!Product(int64_t(size), picture.Count(), 1, &size)) return false;
+  if (!PixelBlockBytes(picture, &size)) return false;
   return stack.Pop(size, picture.pixels);
+}
+
+// What the writer stores of a picture: the pixel block at exactly the size
+// its record claims (a short picture is padded with black, a long one cut),
+// or nothing when no file could hold that size.
+bool StoredPixels(const ModelPicture& picture, std::vector<uint8_t>* pixels) {
+  uint64_t size;
+  if (!PixelBlockBytes(picture, &size) || size > kLargestPayload) return false;
+  *pixels = ResizedCopy(picture.pixels, static_cast<size_t>(size));
+  return true;
 }
 
 bool PopMaterials(BlockStack& stack, ModelFile& model, int32_t count) {
@@ -148,12 +170,6 @@ void SetFlag(uint8_t* field, bool present) {
   } else if (ReadInt(field) == 0) {
     WriteInt(field, 1);
   }
-}
-
-std::vector<uint8_t> ResizedCopy(const std::vector<uint8_t>& bytes, size_t size) {
-  std::vector<uint8_t> copy = bytes;
-  copy.resize(size, 0);
-  return copy;
 }
 
 std::string HeaderText() {
@@ -319,17 +335,21 @@ std::vector<uint8_t> BuildModelPayload(const ModelFile& model) {
     SetFlag(record.data() + 1208, !mesh.matrices.empty());
     PushBlock(payload, record);
   }
-  for (const ModelMaterial& material : model.materials) {
+  std::vector<std::array<bool, kPictureSlots>> stored(model.materials.size());
+  for (size_t m = 0; m < model.materials.size(); ++m) {
+    const ModelMaterial& material = model.materials[m];
     for (int32_t s = 0; s < kPictureSlots; ++s) {
-      if (!material.hasPicture[s]) continue;
-      PushBlock(payload, material.pictures[s].pixels);
+      std::vector<uint8_t> pixels;
+      stored[m][s] = material.hasPicture[s] && StoredPixels(material.pictures[s], &pixels);
+      if (!stored[m][s]) continue;
+      PushBlock(payload, pixels);
       PushBlock(payload, material.pictures[s].record.data(), kPictureRecordBytes);
     }
     PushBlock(payload, ResizedCopy(material.frames, frames * kMaterialFrameBytes));
   }
-  for (const ModelMaterial& material : model.materials) {
-    std::vector<uint8_t> record = ResizedCopy(material.record, kMaterialRecordBytes);
-    for (int32_t s = 0; s < kPictureSlots; ++s) SetFlag(record.data() + 4 * s, material.hasPicture[s]);
+  for (size_t m = 0; m < model.materials.size(); ++m) {
+    std::vector<uint8_t> record = ResizedCopy(model.materials[m].record, kMaterialRecordBytes);
+    for (int32_t s = 0; s < kPictureSlots; ++s) SetFlag(record.data() + 4 * s, stored[m][s]);
     PushBlock(payload, record);
   }
   std::array<uint8_t, kModelHeaderBytes> header = model.header;

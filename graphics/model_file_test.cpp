@@ -173,6 +173,129 @@ TEST(ModelFileRoundTrip, FileStartsWithThePreambleAndLengthField) {
   EXPECT_EQ(length, BuildModelPayload(BuildModelFile(SampleSource())).size());
 }
 
+// A payload laid out by hand, block by block in file order, with every byte
+// of a block telling which block it belongs to: the loader and the writer
+// must agree with the layout itself, not merely with each other.
+struct HandPayload {
+  std::vector<uint8_t> bytes;
+  void Fill(size_t size, uint8_t tag) { bytes.insert(bytes.end(), size, tag); }
+  void Int(size_t at, int32_t value) { std::memcpy(bytes.data() + at, &value, 4); }
+};
+
+HandPayload TwoFrameModelByHand() {
+  // F = 2, one light, one camera; mesh 0 (material 1, one triangle, matrices),
+  // mesh 1 (material 0, two triangles); material 0 with pictures in slots 0
+  // (2 x 2) and 3 (1 x 4), material 1 without pictures.
+  HandPayload p;
+  p.Fill(1 * 240 * 2, 0x11);   // lights
+  p.Fill(1 * 56 * 2, 0x22);    // cameras
+  p.Fill(1 * 120 * 2, 0x33);   // mesh 0 triangles
+  p.Fill(2 * 120 * 2, 0x44);   // mesh 1 triangles
+  p.Fill(2 * 64, 0x55);        // mesh 0 matrices
+  size_t meshes = p.bytes.size();
+  p.Fill(2 * 1212, 0x66);
+  for (int m = 0; m < 2; ++m) {
+    size_t at = meshes + size_t(m) * 1212;
+    p.Int(at + 400, m == 0 ? 1 : 0);
+    p.Int(at + 1200, m == 0 ? 1 : 2);
+    p.Int(at + 1208, m == 0 ? 1 : 0);
+  }
+  p.Fill(2 * 2 * 3, 0x77);  // material 0, slot 0 pixels
+  size_t record = p.bytes.size();
+  p.Fill(24, 0);
+  p.Int(record + 4, 24);
+  p.Int(record + 8, 2);
+  p.Int(record + 12, 2);
+  p.Int(record + 16, 1);
+  p.Fill(1 * 4 * 3, 0x78);  // material 0, slot 3 pixels
+  record = p.bytes.size();
+  p.Fill(24, 0);
+  p.Int(record + 4, 24);
+  p.Int(record + 8, 1);
+  p.Int(record + 12, 4);
+  p.Int(record + 16, 1);
+  size_t frames = p.bytes.size();
+  p.Fill(2 * 72, 0x79);  // material 0 frame block
+  float gloss = 0.75f;
+  std::memcpy(p.bytes.data() + frames + 56, &gloss, 4);
+  p.Fill(2 * 72, 0x7A);  // material 1 frame block
+  size_t materials = p.bytes.size();
+  p.Fill(2 * 8148, 0x7B);
+  for (int m = 0; m < 2; ++m) {
+    for (int s = 0; s <= 10; ++s) p.Int(materials + size_t(m) * 8148 + size_t(4 * s), 0);
+  }
+  p.Int(materials + 0 * 4, 1);
+  p.Int(materials + 3 * 4, 1);
+  size_t header = p.bytes.size();
+  p.Fill(52, 0);
+  const int32_t fields[7] = {102, 2, 0, 1, 1, 2, 2};
+  for (int i = 0; i < 7; ++i) p.Int(header + size_t(4 * i), fields[i]);
+  return p;
+}
+
+TEST(ModelFileLayout, HandLaidPayloadLoadsEveryBlockFromItsPlace) {
+  std::vector<uint8_t> payload = TwoFrameModelByHand().bytes;
+  std::vector<uint8_t> coded = EncodeModelPayload(payload);
+  std::vector<uint8_t> file(700, ' ');
+  uint32_t length = uint32_t(payload.size());
+  file.insert(file.end(), {uint8_t(length), uint8_t(length >> 8), uint8_t(length >> 16), uint8_t(length >> 24)});
+  file.insert(file.end(), coded.begin(), coded.end());
+  ModelFile model;
+  ASSERT_EQ(ParseModelFile(model, file.data(), file.size()), 1);
+  EXPECT_FALSE(model.damaged);
+  EXPECT_EQ(model.frameCount, 2);
+  EXPECT_EQ(model.lights, std::vector<uint8_t>(480, 0x11));
+  EXPECT_EQ(model.cameras, std::vector<uint8_t>(112, 0x22));
+  ASSERT_EQ(model.meshes.size(), 2u);
+  EXPECT_EQ(model.meshes[0].triangles, std::vector<uint8_t>(240, 0x33));
+  EXPECT_EQ(model.meshes[1].triangles, std::vector<uint8_t>(480, 0x44));
+  EXPECT_EQ(model.meshes[0].matrices, std::vector<uint8_t>(128, 0x55));
+  EXPECT_TRUE(model.meshes[1].matrices.empty());
+  EXPECT_EQ(model.meshes[0].MaterialIndex(), 1);
+  ASSERT_EQ(model.materials.size(), 2u);
+  const ModelMaterial& painted = model.materials[0];
+  EXPECT_TRUE(painted.hasPicture[0] && painted.hasPicture[3]);
+  EXPECT_EQ(painted.pictures[0].pixels, std::vector<uint8_t>(12, 0x77));
+  EXPECT_EQ(painted.pictures[3].pixels, std::vector<uint8_t>(12, 0x78));
+  EXPECT_EQ(painted.pictures[3].Height(), 4);
+  EXPECT_FLOAT_EQ(painted.Glossiness(), 0.75f);
+  EXPECT_EQ(model.materials[1].frames, std::vector<uint8_t>(144, 0x7A));
+  EXPECT_EQ(model.materials[1].hasPicture, (std::array<bool, 10>{}));
+  // And the writer lays the same model out exactly so.
+  EXPECT_EQ(BuildModelPayload(model), payload);
+}
+
+TEST(ModelFileLayout, PictureBlockIsAsLongAsItsRecordSays) {
+  // The pixel block is bytes-per-pixel x width x height x count, whatever the
+  // picture held when written; anything else shifts every block before it.
+  ModelSource source = SampleSource();
+  ModelFile built = BuildModelFile(source);
+  built.materials[1].pictures[kSlotBase].pixels.resize(7);   // 2 x 3 claimed: 18 bytes
+  built.materials[1].pictures[kSlotGlow].pixels.resize(40);  // 4 x 1 claimed: 12 bytes
+  std::vector<uint8_t> file = EncodeModelFile(built);
+  ModelFile model;
+  ASSERT_EQ(ParseModelFile(model, file.data(), file.size()), 1);
+  EXPECT_FALSE(model.damaged);
+  ASSERT_EQ(model.materials.size(), 2u);
+  EXPECT_EQ(model.materials[1].pictures[kSlotBase].pixels.size(), 18u);
+  EXPECT_EQ(model.materials[1].pictures[kSlotGlow].pixels.size(), 12u);
+  EXPECT_TRUE(model.materials[1].hasPicture[kSlotReflection]);
+  ASSERT_EQ(model.meshes.size(), 2u);
+  EXPECT_EQ(model.meshes[0].triangleCount, 2);
+  EXPECT_EQ(model.lightCount, 2);
+  // A record whose size cannot be stored is written without that picture.
+  built.materials[1].pictures[kSlotGlow].record[16] = 0xFF;  // count -1
+  built.materials[1].pictures[kSlotGlow].record[17] = 0xFF;
+  built.materials[1].pictures[kSlotGlow].record[18] = 0xFF;
+  built.materials[1].pictures[kSlotGlow].record[19] = 0xFF;
+  file = EncodeModelFile(built);
+  ASSERT_EQ(ParseModelFile(model, file.data(), file.size()), 1);
+  EXPECT_FALSE(model.damaged);
+  EXPECT_FALSE(model.materials[1].hasPicture[kSlotGlow]);
+  EXPECT_TRUE(model.materials[1].hasPicture[kSlotBase]);
+  EXPECT_EQ(model.meshes.size(), 2u);
+}
+
 // Files made by hand from a payload, to damage them in controlled ways.
 std::vector<uint8_t> FileWithPayload(const std::vector<uint8_t>& payload, uint32_t length) {
   std::vector<uint8_t> bytes(700, ' ');
@@ -225,10 +348,12 @@ TEST(DamagedModelFile, PictureClaimingMoreBytesThanExistIsDropped) {
   ModelSource source;
   source.materials.resize(1);
   source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 1, 1, 1);
-  ModelFile built = BuildModelFile(source);
-  built.materials[0].pictures[kSlotBase].record[8] = 0xFF;  // width 255: far more pixels than stored
-  built.materials[0].pictures[kSlotBase].record[11] = 0x7F;
-  std::vector<uint8_t> file = EncodeModelFile(built);
+  std::vector<uint8_t> payload = BuildModelPayload(BuildModelFile(source));
+  // The slot 0 record follows its 12 pixel bytes at the start of the payload;
+  // its width now claims far more pixels than are stored.
+  payload[12 + 8] = 0xFF;
+  payload[12 + 11] = 0x7F;
+  std::vector<uint8_t> file = FileWithPayload(payload, uint32_t(payload.size()));
   ModelFile model;
   ASSERT_EQ(ParseModelFile(model, file.data(), file.size()), 1);
   EXPECT_TRUE(model.damaged);
