@@ -9,9 +9,14 @@ namespace {
 void PutInt(std::vector<uint8_t>& bytes, size_t at, int32_t value) { std::memcpy(bytes.data() + at, &value, 4); }
 void PutFloat(std::vector<uint8_t>& bytes, size_t at, float value) { std::memcpy(bytes.data() + at, &value, 4); }
 
-void PutName(std::vector<uint8_t>& record, const std::string& name) {
-  // The first 64 bytes of a mesh or material record hold its name for readers of the file.
-  std::memcpy(record.data(), name.data(), std::min<size_t>(name.size(), 63));
+// Names are kept for readers of the file, NUL-terminated in 64 carried bytes:
+// a mesh's at the start of its record, a material's after its ten picture
+// slot fields and the frame block's place (bytes 0-43 mean something).
+constexpr size_t kMeshNameAt = 0;
+constexpr size_t kMaterialNameAt = 44;
+
+void PutName(std::vector<uint8_t>& record, size_t at, const std::string& name) {
+  std::memcpy(record.data() + at, name.data(), std::min<size_t>(name.size(), 63));
 }
 
 ModelPicture MakeModelPicture(const PictureSource& source) {
@@ -45,7 +50,7 @@ ModelMaterial MakeMaterial(const MaterialSource& source, int32_t frames) {
 ModelMesh MakeMesh(const MeshSource& source, int32_t frames) {
   ModelMesh mesh;
   mesh.record.assign(kMeshRecordBytes, 0);
-  PutName(mesh.record, source.name);
+  PutName(mesh.record, kMeshNameAt, source.name);
   PutInt(mesh.record, 400, source.material);
   if (source.frames.empty() || frames <= 0) return mesh;
   size_t usable = source.frames[0].size();
@@ -117,7 +122,7 @@ ModelFile BuildModelFile(const ModelSource& source) {
   model.frameCount = std::max(source.frameCount, 1);
   for (const MaterialSource& m : source.materials) {
     model.materials.push_back(MakeMaterial(m, model.frameCount));
-    PutName(model.materials.back().record, m.name);
+    PutName(model.materials.back().record, kMaterialNameAt, m.name);
   }
   for (const MeshSource& m : source.meshes) model.meshes.push_back(MakeMesh(m, model.frameCount));
   model.lightCount = int32_t(source.lights.size());

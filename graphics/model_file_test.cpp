@@ -173,6 +173,31 @@ TEST(ModelFileRoundTrip, FileStartsWithThePreambleAndLengthField) {
   EXPECT_EQ(length, BuildModelPayload(BuildModelFile(SampleSource())).size());
 }
 
+TEST(ModelFileRoundTrip, MaterialNamesLeaveThePictureSlotFieldsAlone) {
+  // Fields 0-9 of a material record say which pictures are stored and field
+  // 10 is the frame block's place; a name written over them claimed pictures
+  // that were not there and was itself cut to pieces on writing.
+  ModelSource source;
+  MaterialSource steel;
+  steel.name = "steel plate with rivets, brushed";
+  steel.pictures[kSlotSpecular] = MakeSolidPicture(1, 1, 9, 9, 9);
+  source.materials = {steel};
+  ModelFile built = BuildModelFile(source);
+  std::vector<uint8_t> file = EncodeModelFile(built);
+  ModelFile model;
+  ASSERT_EQ(ParseModelFile(model, file.data(), file.size()), 1);
+  for (const ModelFile* m : {&built, &model}) {
+    const std::vector<uint8_t>& record = m->materials[0].record;
+    for (int field = 0; field <= 10; ++field) {
+      int32_t value;
+      std::memcpy(&value, record.data() + 4 * field, 4);
+      EXPECT_EQ(value != 0, field == kSlotSpecular) << "field " << field;
+    }
+    std::string stored(reinterpret_cast<const char*>(record.data()) + 44);
+    EXPECT_EQ(stored, steel.name);
+  }
+}
+
 // A payload laid out by hand, block by block in file order, with every byte
 // of a block telling which block it belongs to: the loader and the writer
 // must agree with the layout itself, not merely with each other.
