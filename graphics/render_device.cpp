@@ -27,7 +27,6 @@ void ApplyCamera(const float settings[10]) {
   engine.viewMatrix = camera.view;
   engine.device.lighting = camera.lighting;
   if (settings[9] >= 0) {
-    engine.eye = camera.eye;
     engine.device.material = GpuMaterial{glm::vec4(1), glm::vec4(1), glm::vec4(0), glm::vec4(0), 0};
   }
 }
@@ -83,6 +82,8 @@ void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32
   RenderQueue& q = GetRenderQueue();
   if (GpuHasDevice()) {
     ApplyCamera(q.camera);
+    // The depth sort measures from the stored camera's eye, whichever form it has.
+    engine.eye = glm::vec3(q.camera[0], q.camera[1], q.camera[2]);
     GpuBeginScene();
     ApplyLight(q.light);
     DrawModels(q);

@@ -271,6 +271,27 @@ TEST_F(RenderFrameTest, TransparentMeshesAreDrawnFarToNear) {
   ExpectPixel(Draw(), 64, 128, 0, 4);
 }
 
+TEST_F(RenderFrameTest, DepthSortMeasuresFromTheStoredEyeWhateverTheFieldOfView) {
+  // A camera stored in the overlay form (negative field of view) still has an
+  // eye: the sort must not keep measuring from an earlier frame's camera.
+  ModelSource source;
+  source.materials.resize(2);
+  std::vector<uint8_t> red, green;
+  for (int i = 0; i < 4; ++i) {
+    red.insert(red.end(), {255, 0, 0, 128});
+    green.insert(green.end(), {0, 255, 0, 128});
+  }
+  SetBasePicture(source.materials[0], 2, 2, red);
+  SetBasePicture(source.materials[1], 2, 2, green);
+  source.meshes = {Square(0, 0, 1, 2, 1), Square(0, 0, 0, 2, 0)};
+  Model& pair = LoadModel(source, "glass pair seen twice.vxm");
+  SetCamera(0, 0, -10, 0, 0, 0, 0, 1, 0, 60);  // from below: red would be the nearer
+  RenderFrame(0, 1, 1, 1);
+  SetCamera(0, 0, 10, 0, 0, 0, 0, 1, 0, -60);  // from above: green is the nearer
+  QueueModel(&pair, 0, 0, 0, 0, 180, 0, 0);    // turned to face this mirrored view
+  ExpectPixel(Draw(), 64, 128, 0, 4);
+}
+
 TEST_F(RenderFrameTest, AnimatedMeshesBlendNeighbouringFramesOnTheGpu) {
   ModelSource source;
   source.frameCount = 2;
