@@ -51,10 +51,10 @@ TEST(ProgramDirectory, IsWhereThisTestProgramLives) {
 }
 
 TEST_F(DamagedSaves, RandomBytesInEverySaveGiveAValidStart) {
-  uint32_t seed = 12345;
-  auto next = [&seed] {
-    seed = seed * 1664525u + 1013904223u;
-    return seed >> 8;
+  uint32_t randomState = 12345;
+  auto next = [&randomState] {
+    randomState = randomState * 1664525u + 1013904223u;
+    return randomState >> 8;
   };
   for (int round = 0; round < 60; ++round) {
     for (const char* name : {"options.dat", "profile.dat", "profile.da0"}) {

@@ -299,14 +299,14 @@ TEST_F(MixerTest, DamagedFilesPlayAsSilenceOrNoiseNeverACrash) {
       {"ogg", EncodeTestOgg(tone, 2, 44100)}, {"wav", MakeWav(ToBytes(tone), 2, 44100, 16)}};
   std::vector<uint8_t> mp3 = EncodeTestMp3(tone, 2, 44100);
   if (!mp3.empty()) originals.push_back({"mp3", mp3});
-  uint32_t seed = 12345;
+  uint32_t randomState = 12345;
   for (auto& [kind, bytes] : originals) {
     for (int variant = 0; variant < 12; ++variant) {
       std::vector<uint8_t> damaged = bytes;
       if (variant % 3 == 0) damaged.resize(damaged.size() * variant / 12);  // truncated
       for (int flip = 0; flip < variant * 3; ++flip) {
-        seed = seed * 1103515245u + 12345u;
-        damaged[(seed >> 8) % damaged.size()] ^= static_cast<uint8_t>(seed >> 24 | 1);
+        randomState = randomState * 1103515245u + 12345u;
+        damaged[(randomState >> 8) % damaged.size()] ^= static_cast<uint8_t>(randomState >> 24 | 1);
       }
       std::string name = WriteTestFile("damaged" + std::to_string(variant) + "." + kind, damaged);
       SoundData effect = LoadSound(name.c_str());

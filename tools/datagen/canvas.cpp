@@ -67,8 +67,8 @@ Distance Outlined(Distance shape, float halfWidth) {
 
 namespace {
 
-float Hash(int x, int y, uint32_t seed) {
-  uint32_t h = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u + seed * 2246822519u;
+float Hash(int x, int y, uint32_t salt) {
+  uint32_t h = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u + salt * 2246822519u;
   h = (h ^ (h >> 13)) * 1274126177u;
   h ^= h >> 16;
   return float(h & 0xffffffu) / float(0xffffff);
@@ -76,20 +76,20 @@ float Hash(int x, int y, uint32_t seed) {
 
 }  // namespace
 
-float ValueNoise(glm::vec2 p, uint32_t seed) {
+float ValueNoise(glm::vec2 p, uint32_t salt) {
   int x0 = int(std::floor(p.x)), y0 = int(std::floor(p.y));
   float fx = p.x - float(x0), fy = p.y - float(y0);
   fx = fx * fx * (3.0f - 2.0f * fx);
   fy = fy * fy * (3.0f - 2.0f * fy);
-  float a = Hash(x0, y0, seed), b = Hash(x0 + 1, y0, seed);
-  float c = Hash(x0, y0 + 1, seed), d = Hash(x0 + 1, y0 + 1, seed);
+  float a = Hash(x0, y0, salt), b = Hash(x0 + 1, y0, salt);
+  float c = Hash(x0, y0 + 1, salt), d = Hash(x0 + 1, y0 + 1, salt);
   return (a + (b - a) * fx) * (1.0f - fy) + (c + (d - c) * fx) * fy;
 }
 
-float FractalNoise(glm::vec2 p, uint32_t seed, int octaves) {
+float FractalNoise(glm::vec2 p, uint32_t salt, int octaves) {
   float sum = 0.0f, weight = 0.5f, total = 0.0f;
   for (int i = 0; i < octaves; ++i) {
-    sum += ValueNoise(p, seed + uint32_t(i) * 101u) * weight;
+    sum += ValueNoise(p, salt + uint32_t(i) * 101u) * weight;
     total += weight;
     p *= 2.0f;
     weight *= 0.5f;
@@ -138,9 +138,9 @@ void Canvas::Shade(const std::function<Colour(glm::vec2, Colour)>& f) {
     for (int x = 0; x < width_; ++x) Set(x, y, f(glm::vec2(float(x) + 0.5f, float(y) + 0.5f), At(x, y)));
 }
 
-void Canvas::AddNoise(float amount, float scale, uint32_t seed) {
+void Canvas::AddNoise(float amount, float scale, uint32_t salt) {
   Shade([=](glm::vec2 p, Colour c) {
-    float n = FractalNoise(p / scale, seed, 3) - 0.5f;
+    float n = FractalNoise(p / scale, salt, 3) - 0.5f;
     return Colour(glm::clamp(glm::vec3(c) * (1.0f + amount * n), 0.0f, 1.0f), c.a);
   });
 }

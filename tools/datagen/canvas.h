@@ -33,9 +33,9 @@ Distance LineShape(glm::vec2 a, glm::vec2 b, float halfWidth);
 Distance Outlined(Distance shape, float halfWidth);  // the band along the shape's edge
 
 // Deterministic value noise in 0..1, smooth at scale 1 (one cell per unit).
-float ValueNoise(glm::vec2 p, uint32_t seed);
+float ValueNoise(glm::vec2 p, uint32_t salt);
 // Sum of octaves of value noise, 0..1.
-float FractalNoise(glm::vec2 p, uint32_t seed, int octaves);
+float FractalNoise(glm::vec2 p, uint32_t salt, int octaves);
 
 class Canvas {
  public:
@@ -57,7 +57,7 @@ class Canvas {
   // Applies `f` to every pixel (for procedural textures).
   void Shade(const std::function<Colour(glm::vec2, Colour)>& f);
   // Multiplies the colour (not the opacity) by 1 + amount * (noise - 0.5).
-  void AddNoise(float amount, float scale, uint32_t seed);
+  void AddNoise(float amount, float scale, uint32_t salt);
   // Draws another canvas over this one with its top-left corner at (x, y), tinted.
   void Draw(const Canvas& other, int x, int y, Colour tint = Colour(1.0f));
   // A copy scaled by box filtering (for downsampled pictures).

@@ -88,11 +88,11 @@ ModelKit Switch(DoorColour colour) {
   return kit;
 }
 
-std::vector<glm::vec2> Blob(float radius, uint32_t seed, int corners) {
+std::vector<glm::vec2> Blob(float radius, uint32_t salt, int corners) {
   std::vector<glm::vec2> outline;
   for (int i = 0; i < corners; ++i) {
     float a = 2.0f * kPi * float(i) / float(corners);
-    float r = radius * (0.75f + 0.35f * ValueNoise({float(i) * 0.7f, 0.0f}, seed));
+    float r = radius * (0.75f + 0.35f * ValueNoise({float(i) * 0.7f, 0.0f}, salt));
     outline.push_back({r * std::cos(a), r * std::sin(a)});
   }
   return outline;

@@ -40,10 +40,10 @@ SurfaceLook FloorLook() {
   return look;
 }
 
-SurfaceLook WallLook(uint32_t seed) {
+SurfaceLook WallLook(uint32_t salt) {
   const int n = 64;
   Canvas c(n, n, palette::kWall);
-  c.AddNoise(0.18f, 5.0f, seed);
+  c.AddNoise(0.18f, 5.0f, salt);
   c.Fill(Outlined(RoundRectShape({2, 2}, {n - 2.0f, n - 2.0f}, 3), 1.0f), palette::kWallDark);
   c.Fill(LineShape({2, n * 0.5f}, {n - 2.0f, n * 0.5f}, 0.7f), palette::kWallDark);
   for (glm::vec2 at : {glm::vec2(6, 6), glm::vec2(n - 6.0f, 6), glm::vec2(6, n - 6.0f), glm::vec2(n - 6.0f, n - 6.0f)})
@@ -55,10 +55,10 @@ SurfaceLook WallLook(uint32_t seed) {
   return look;
 }
 
-SurfaceLook PaintLook(Colour colour, uint32_t seed) {
+SurfaceLook PaintLook(Colour colour, uint32_t salt) {
   const int n = 32;
   Canvas c(n, n, colour);
-  c.AddNoise(0.15f, 4.0f, seed);
+  c.AddNoise(0.15f, 4.0f, salt);
   c.Fill(Outlined(RoundRectShape({0.5f, 0.5f}, {n - 0.5f, n - 0.5f}, 2), 0.6f), Scaled(colour, 0.7f));
   SurfaceLook look;
   look.pattern = c;

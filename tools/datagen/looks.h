@@ -24,8 +24,8 @@ const Colour kSteel = Rgb(170, 178, 188);
 }  // namespace palette
 
 SurfaceLook FloorLook();                              // the board's plate, a little see-through for reflections
-SurfaceLook WallLook(uint32_t seed);                  // riveted grey wall panel
-SurfaceLook PaintLook(Colour colour, uint32_t seed);  // painted metal, slightly worn
+SurfaceLook WallLook(uint32_t salt);                  // riveted grey wall panel
+SurfaceLook PaintLook(Colour colour, uint32_t salt);  // painted metal, slightly worn
 SurfaceLook MetalLook(Colour colour, float shine);    // bare metal with sphere-map shine
 SurfaceLook RubberLook();                             // dark rubber (tracks, roller sleeves)
 SurfaceLook HazardLook();                             // yellow and black stripes

@@ -125,10 +125,13 @@ StereoClip MakeDoor(bool opening, bool heavy) {
   return clip;
 }
 
-StereoClip MakeDoorOpenBlue() { return MakeDoor(true, false); }
-StereoClip MakeDoorCloseBlue() { return MakeDoor(false, false); }
-StereoClip MakeDoorOpenRed() { return MakeDoor(true, true); }
-StereoClip MakeDoorCloseRed() { return MakeDoor(false, true); }
+// The rules play door_open* at the switch of an open door, which then closes,
+// and door_close* at the switch of a closed door, which then opens: each file
+// holds the movement the player sees while it plays.
+StereoClip MakeDoorOpenBlue() { return MakeDoor(false, false); }
+StereoClip MakeDoorCloseBlue() { return MakeDoor(true, false); }
+StereoClip MakeDoorOpenRed() { return MakeDoor(false, true); }
+StereoClip MakeDoorCloseRed() { return MakeDoor(true, true); }
 
 StereoClip MakeEngine() {
   StereoClip clip;
@@ -171,10 +174,10 @@ StereoClip MakeExit() {
 }
 
 // A swept resonant tone with sparkling bells: rising for arrivals, falling for departures.
-StereoClip MakeSweep(bool rising, float seconds, float fromHz, float toHz, uint32_t seed, bool phaser) {
+StereoClip MakeSweep(bool rising, float seconds, float fromHz, float toHz, uint32_t salt, bool phaser) {
   StereoClip clip;
   clip.Resize(FramesOf(seconds + 0.25f));
-  Noise noise(seed);
+  Noise noise(salt);
   Oscillator tone, tremolo;
   Svf left, right;
   for (int i = 0; i < FramesOf(seconds); ++i) {

@@ -22,7 +22,7 @@ float ReleaseSeconds(Instrument instrument) {
 }
 
 // One note of one instrument as mono samples.
-std::vector<float> RenderVoice(const NoteEvent& event, float heldSeconds, uint32_t seed) {
+std::vector<float> RenderVoice(const NoteEvent& event, float heldSeconds, uint32_t salt) {
   int frames = static_cast<int>((heldSeconds + ReleaseSeconds(event.instrument)) * kSynthRate);
   std::vector<float> out(static_cast<size_t>(frames));
   float hz = NoteHz(event.note);
@@ -30,7 +30,7 @@ std::vector<float> RenderVoice(const NoteEvent& event, float heldSeconds, uint32
   a.duty = 0.3f;
   b.duty = 0.5f;
   Svf filter;
-  Noise noise(seed);
+  Noise noise(salt);
   for (int i = 0; i < frames; ++i) {
     float t = TimeOf(i);
     float value = 0.0f;
@@ -95,10 +95,10 @@ StereoClip RenderSong(const Song& song) {
   int bodyFrames = song.steps * stepFrames;
   StereoClip clip;
   clip.Resize(bodyFrames + (song.loop ? 0 : static_cast<int>(song.tailSeconds * kSynthRate)));
-  uint32_t seed = 1;
+  uint32_t salt = 1;
   for (const NoteEvent& event : song.notes) {
     float held = static_cast<float>(event.length * stepFrames) / kSynthRate;
-    std::vector<float> voice = RenderVoice(event, held, seed++);
+    std::vector<float> voice = RenderVoice(event, held, salt++);
     float left = song.gain * (1.0f - event.pan);
     float right = song.gain * (1.0f + event.pan);
     int64_t start = static_cast<int64_t>(event.step) * stepFrames;

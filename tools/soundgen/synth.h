@@ -20,7 +20,7 @@ struct StereoClip {
 // A small xorshift generator: the same noise on every build.
 struct Noise {
   uint32_t state = 0x9E3779B9u;
-  explicit Noise(uint32_t seed = 1) : state(seed * 2654435761u + 0x6D2B79F5u) {}
+  explicit Noise(uint32_t salt = 1) : state(salt * 2654435761u + 0x6D2B79F5u) {}
   float Next();  // -1..1
 };
 
