@@ -106,6 +106,17 @@ ImageDrawItem Item(float x, float y, float w, float h) {
   return ImageDrawItem{nullptr, x, y, w, h, -1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6};
 }
 
+TEST(ModelInstanceTransform, TurnsAboutXThenYThenZThenMoves) {
+  auto Apply = [](const glm::mat4& m, glm::vec3 p) { return glm::vec3(m * glm::vec4(p, 1)); };
+  auto Near = [](glm::vec3 a, glm::vec3 b) { return glm::length(a - b) < 1e-5f; };
+  // x first: (0, 1, 0) turns up to (0, 0, 1), which a turn about z leaves alone.
+  EXPECT_TRUE(Near(Apply(InstanceMatrix(0, 0, 0, 90, 0, 90), glm::vec3(0, 1, 0)), glm::vec3(0, 0, 1)));
+  // y before z: (0, 0, 1) goes to (1, 0, 0), then to (0, 1, 0).
+  EXPECT_TRUE(Near(Apply(InstanceMatrix(0, 0, 0, 0, 90, 90), glm::vec3(0, 0, 1)), glm::vec3(0, 1, 0)));
+  // The move comes last, unturned.
+  EXPECT_TRUE(Near(Apply(InstanceMatrix(5, 6, 7, 0, 0, 90), glm::vec3(1, 0, 0)), glm::vec3(5, 7, 7)));
+}
+
 TEST(ImageCorners, StayPutWithoutTurnOrScaleEvenWithAPivot) {
   ImageDrawItem item = Item(0.1f, 0.2f, 0.3f, 0.4f);
   item.pivotX = 0.7f;
