@@ -137,6 +137,19 @@ int VirtualKeyFromName(std::string_view name) {
   return 0;
 }
 
+const char* TypedTextOfKey(int virtualKey) {
+  // Each character followed by its terminator, so one entry is one string.
+  static const char kTyped[] =
+      " \0" "0\0" "1\0" "2\0" "3\0" "4\0" "5\0" "6\0" "7\0" "8\0" "9\0"
+      "a\0" "b\0" "c\0" "d\0" "e\0" "f\0" "g\0" "h\0" "i\0" "j\0" "k\0" "l\0" "m\0"
+      "n\0" "o\0" "p\0" "q\0" "r\0" "s\0" "t\0" "u\0" "v\0" "w\0" "x\0" "y\0" "z\0";
+  int index = -1;
+  if (virtualKey == ' ') index = 0;
+  else if (virtualKey >= '0' && virtualKey <= '9') index = 1 + (virtualKey - '0');
+  else if (virtualKey >= 'A' && virtualKey <= 'Z') index = 11 + (virtualKey - 'A');
+  return index < 0 ? nullptr : &kTyped[2 * index];
+}
+
 bool ParseScript(std::string_view text, std::vector<ScriptEvent>* events, std::string* error) {
   events->clear();
   int lineNumber = 0;

@@ -30,6 +30,11 @@ struct ScriptEvent {
 // case-insensitive; 0 for an unknown name.
 int VirtualKeyFromName(std::string_view name);
 
+// What a key types as it goes down, as the real keyboard's text input gives
+// it without Shift: " " for Space, the lower-case letter, the digit; nullptr
+// for keys that type nothing this way (Enter and Esc type through their key).
+const char* TypedTextOfKey(int virtualKey);
+
 // Parses a whole script into events ordered by time (events of the same time
 // keep their order in the file). False, with "line N: why" in error, at the
 // first bad line; events then holds nothing.

@@ -72,6 +72,19 @@ TEST(ScriptFile, KeyNamesCoverTheGamesKeys) {
   EXPECT_EQ(VirtualKeyFromName(""), 0);
 }
 
+TEST(ScriptFile, PrintableKeysTypeWhatTheKeyboardWouldType) {
+  // A real Space, letter or digit key also types its character (the pause
+  // takes Space as a typed key); keys that type nothing give no text.
+  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("Space")), " ");
+  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("A")), "a");
+  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("z")), "z");
+  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("7")), "7");
+  EXPECT_EQ(TypedTextOfKey(VirtualKeyFromName("Enter")), nullptr);  // Enter and Esc type through the key path
+  EXPECT_EQ(TypedTextOfKey(VirtualKeyFromName("Esc")), nullptr);
+  EXPECT_EQ(TypedTextOfKey(VirtualKeyFromName("Left")), nullptr);
+  EXPECT_EQ(TypedTextOfKey(0), nullptr);
+}
+
 TEST(ScriptFile, BadLinesAreReportedWithTheirNumberAndNothingRuns) {
   EXPECT_EQ(ErrorOf("100 tap Enter\nabc tap Enter\n"), "line 2: the time is not a number of milliseconds");
   EXPECT_NE(ErrorOf("100 tap Hyper\n").find("unknown key"), std::string::npos);

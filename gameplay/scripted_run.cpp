@@ -69,7 +69,11 @@ void EndRun() {
 
 void Apply(const ScriptEvent& e) {
   switch (e.action) {
-    case kScriptKeyDown: PlatformPushKey(e.code, true); break;
+    case kScriptKeyDown:
+      PlatformPushKey(e.code, true);
+      // The real keyboard types a character as the key goes down, too.
+      if (const char* typed = TypedTextOfKey(e.code)) PlatformPushText(typed);
+      break;
     case kScriptKeyUp: PlatformPushKey(e.code, false); break;
     case kScriptText: PlatformPushText(e.text.c_str()); break;
     case kScriptMouseMove:
