@@ -367,8 +367,8 @@ std::vector<uint8_t> EncodeModelFile(const ModelFile& model, const std::string& 
   std::string text = HeaderText();
   std::vector<uint8_t> out(text.begin(), text.begin() + kModelPreambleBytes);
   if (comment.empty()) {
-    unsigned seed = 1;
-    for (int i = 0; i < kModelCommentBytes; ++i) out.push_back(uint8_t(rand_r(&seed) & 0xFF));
+    unsigned randomState = 1;
+    for (int i = 0; i < kModelCommentBytes; ++i) out.push_back(uint8_t(rand_r(&randomState) & 0xFF));
   } else {
     std::string padded = comment.substr(0, kModelCommentBytes);
     padded.resize(kModelCommentBytes, '\0');

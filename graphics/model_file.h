@@ -108,7 +108,7 @@ std::vector<uint8_t> DecodeModelPayload(const uint8_t* coded, size_t codedSize, 
 // flags in the header and records are written from the data actually held.
 std::vector<uint8_t> BuildModelPayload(const ModelFile& model);
 // The complete file bytes: preamble, comment (zero-length: the C library's
-// pseudo-random bytes from a fixed seed), payload length, coded payload.
+// pseudo-random bytes from a fixed start), payload length, coded payload.
 std::vector<uint8_t> EncodeModelFile(const ModelFile& model, const std::string& comment = "");
 // Writes the file through FileStream; false when it cannot be opened.
 bool SaveModelFile(const ModelFile& model, const char* path, const std::string& comment = "");

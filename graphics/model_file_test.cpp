@@ -418,11 +418,11 @@ TEST(DamagedModelFile, FilesAreReadAsTheyComeUpToALimit) {
 
 TEST(DamagedModelFile, RandomBytesNeverCrashTheLoader) {
   std::vector<uint8_t> good = EncodeModelFile(BuildModelFile(SampleSource()));
-  unsigned seed = 7;
+  unsigned randomState = 7;
   for (int trial = 0; trial < 300; ++trial) {
     std::vector<uint8_t> file = good;
-    int flips = 1 + rand_r(&seed) % 8;
-    for (int i = 0; i < flips; ++i) file[700 + size_t(rand_r(&seed)) % (file.size() - 700)] = uint8_t(rand_r(&seed));
+    int flips = 1 + rand_r(&randomState) % 8;
+    for (int i = 0; i < flips; ++i) file[700 + size_t(rand_r(&randomState)) % (file.size() - 700)] = uint8_t(rand_r(&randomState));
     ModelFile model;
     ParseModelFile(model, file.data(), file.size());
     for (const ModelMesh& mesh : model.meshes) {
