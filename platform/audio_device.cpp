@@ -194,6 +194,11 @@ void AudioStopBuffer(AudioBuffer* buffer) {
   buffer->playing = false;
 }
 
+void AudioStopAllBuffers() {
+  std::lock_guard<std::mutex> lock(mixMutex);
+  for (AudioBuffer* b : buffers) b->playing = false;
+}
+
 bool AudioIsPlaying(AudioBuffer* buffer) {
   if (buffer == nullptr) return false;
   std::lock_guard<std::mutex> lock(mixMutex);

@@ -28,6 +28,8 @@ void AudioReleaseBuffer(AudioBuffer* buffer);
 void AudioWriteBuffer(AudioBuffer* buffer, int32_t offset, const void* source, int32_t count);
 void AudioPlayBuffer(AudioBuffer* buffer, bool looping);
 void AudioStopBuffer(AudioBuffer* buffer);
+// Stops every buffer at once: the device falls silent.
+void AudioStopAllBuffers();
 bool AudioIsPlaying(AudioBuffer* buffer);
 // Byte offset of the next frame to play.
 int32_t AudioGetPlayCursor(AudioBuffer* buffer);

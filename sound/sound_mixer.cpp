@@ -146,7 +146,12 @@ uint32_t SoundNow() { return clockSource != nullptr ? clockSource() : PlatformTi
 
 bool IsSoundEnabled() { return mixer.soundEnabled; }
 
-void DisableSound() { mixer.soundEnabled = false; }
+// Nothing refills the music streams once sound is off, so every buffer stops
+// here; a stream left playing would repeat its last half second for ever.
+void DisableSound() {
+  mixer.soundEnabled = false;
+  AudioStopAllBuffers();
+}
 
 int32_t VolumeFromLevel(float level) {
   if (!(level > 0.0f)) level = 0.0f;
@@ -208,7 +213,7 @@ AudioBuffer* CreateSoundBuffer(int32_t sampleRate, int32_t bitsPerSample, int32_
   if (!mixer.soundEnabled) return nullptr;
   AudioBuffer* buffer = AudioCreateBuffer(sampleRate, bitsPerSample, channels, byteSize);
   if (buffer == nullptr) {
-    mixer.soundEnabled = false;
+    DisableSound();
     return nullptr;
   }
   if (initialData != nullptr) AudioWriteBuffer(buffer, 0, initialData, byteSize);

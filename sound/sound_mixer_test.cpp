@@ -219,6 +219,22 @@ TEST_F(MixerTest, FailedBufferSwitchesSoundOffForTheRun) {
   EXPECT_FALSE(IsSoundEnabled());
 }
 
+TEST_F(MixerTest, SoundSwitchedOffFallsSilentInsteadOfRepeatingTheLastBuffer) {
+  PlayMusic(Track("playing.ogg", 44100 * 4).c_str(), 0.0f, 1);
+  SoundData effect = LoadSound(Track("blip.ogg", 44100).c_str());
+  PlaySound(effect);
+  Run(1000);
+  uint8_t bytes[12] = {};
+  PlaySound(SoundData{44100, 24, 2, 12, bytes});
+  ASSERT_FALSE(IsSoundEnabled());
+  // No refills come any more: a stream buffer left playing would loop its last half second for ever.
+  output.clear();
+  Run(1000);
+  int64_t energy = 0;
+  for (int16_t sample : output) energy += std::abs(sample);
+  EXPECT_EQ(energy, 0);
+}
+
 TEST_F(MixerTest, VoicesAreReclaimedAfterTheyFinish) {
   SoundData effect = LoadSound(Track("blip.ogg", 441).c_str());
   ASSERT_NE(effect.samples, nullptr);
