@@ -62,7 +62,8 @@ void InstallPending() {
   channel->sampleRate = format.sampleRate;
   channel->channels = format.channels;
   channel->bitsPerSample = format.bitsPerSample;
-  DecodeBlock(*channel, mixer.carry[slot], mixer.mp3[slot], format.firstBlock, kMusicBlockBytes);
+  int32_t decoded = DecodeBlock(*channel, mixer.carry[slot], mixer.mp3[slot], format.firstBlock, kMusicBlockBytes);
+  mixer.silenceFrom[slot] = decoded < kMusicBlockBytes ? decoded : -1;
   channel->buffer = CreateSoundBuffer(format.sampleRate, format.bitsPerSample, format.channels, kMusicBlockBytes,
                                       format.firstBlock);
   if (mixer.slots[0] != nullptr && mixer.slots[0]->fade == 0.0f) ApplyVolume(mixer.slots[0], mixer.musicVolume);
@@ -93,14 +94,30 @@ void PromoteIncoming() {
   ClearCarry(mixer.carry[1]);
   mixer.writePosition[0] = mixer.writePosition[1];
   mixer.writePosition[1] = 0;
+  mixer.silenceFrom[0] = mixer.silenceFrom[1];
+  mixer.silenceFrom[1] = -1;
 }
 
-// Decodes count bytes and writes them into the slot's buffer at offset.
+// Decodes count bytes and writes them into the slot's buffer at offset,
+// noting where the track's bytes ran out.
 void RefillRange(int slot, int32_t offset, int32_t count) {
   std::memset(mixer.scratch, 0, sizeof(mixer.scratch));
   MusicChannel& channel = *mixer.slots[slot];
-  DecodeBlock(channel, mixer.carry[slot], mixer.mp3[slot], mixer.scratch, count);
+  int32_t decoded = DecodeBlock(channel, mixer.carry[slot], mixer.mp3[slot], mixer.scratch, count);
   WriteSoundBuffer(channel, mixer.scratch, offset, count);
+  if (decoded == count) {
+    mixer.silenceFrom[slot] = -1;
+  } else if (decoded > 0 || mixer.silenceFrom[slot] < 0) {
+    mixer.silenceFrom[slot] = offset + decoded;
+  }
+}
+
+// Whether the play cursor, going from `from` round to `to`, went past `point`.
+bool CursorPassed(int32_t from, int32_t to, int32_t point) {
+  if (point < 0 || from == to) return false;
+  int32_t travelled = (to - from + kMusicBlockBytes) % kMusicBlockBytes;
+  int32_t ahead = (point - from + kMusicBlockBytes) % kMusicBlockBytes;
+  return ahead < travelled;
 }
 
 void RefillSlot(int slot) {
@@ -113,7 +130,9 @@ void RefillSlot(int slot) {
       // Normally the decoder has restarted the track already; an Ogg reader
       // may still hold the stream's tail, so it restarts only when it runs dry.
       if (channel->type != kSoundOgg) RestartTrack(*channel);
-    } else if (cursor < position) {
+    } else if (CursorPassed(position, cursor, mixer.silenceFrom[slot])) {
+      // The stream buffer runs a whole buffer ahead of the cursor: stopping at
+      // the first wrap after the file's end would cut the track's last half second.
       StopMusicChannel(slot);
       position = 0;
       return;
@@ -180,6 +199,7 @@ void InitSound(const SoundOptions& options) {
   for (int slot = 0; slot < 2; ++slot) {
     ClearCarry(mixer.carry[slot]);
     mixer.writePosition[slot] = 0;
+    mixer.silenceFrom[slot] = -1;
     if (mixer.mp3[slot] == nullptr) mixer.mp3[slot] = CreateMp3Decoder();
   }
   InstallEffectPlayer();
@@ -231,6 +251,7 @@ void StopMusicChannel(int slot) {
   FreeChannel(channel);
   ResetMp3Decoder(mixer.mp3[slot]);
   ClearCarry(mixer.carry[slot]);
+  mixer.silenceFrom[slot] = -1;
 }
 
 void MixerTick() {

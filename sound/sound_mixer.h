@@ -32,6 +32,10 @@ struct MixerState {
   float musicVolume = 1.0f;
   float musicSpeed = 1.0f;
   int32_t writePosition[2] = {0, 0};
+  // Where in the slot's buffer the decoded track ran out and silence begins;
+  // -1 while the decoder still delivers. A finished track stops once the
+  // play cursor has passed this point, so its last bytes are heard.
+  int32_t silenceFrom[2] = {-1, -1};
   bool refillTimeSet = false;
   uint32_t lastRefill = 0;
   Mp3Decoder* mp3[2] = {nullptr, nullptr};
