@@ -30,6 +30,10 @@ void FreeChannel(MusicChannel* channel) {
   delete channel;
 }
 
+// The byte a stretch of silence is made of: 8-bit samples are centred on
+// 0x80 (a 0 there would be full negative level), 16-bit samples on 0.
+int SilenceByte(const MusicChannel& channel) { return channel.bitsPerSample == 8 ? 0x80 : 0; }
+
 void ApplyVolume(MusicChannel* channel, float level) {
   if (channel != nullptr && channel->buffer != nullptr) AudioSetVolume(channel->buffer, VolumeFromLevel(level));
 }
@@ -62,6 +66,7 @@ void InstallPending() {
   channel->sampleRate = format.sampleRate;
   channel->channels = format.channels;
   channel->bitsPerSample = format.bitsPerSample;
+  std::memset(format.firstBlock, SilenceByte(*channel), kMusicBlockBytes);
   int32_t decoded = DecodeBlock(*channel, mixer.carry[slot], mixer.mp3[slot], format.firstBlock, kMusicBlockBytes);
   mixer.silenceFrom[slot] = decoded < kMusicBlockBytes ? decoded : -1;
   channel->buffer = CreateSoundBuffer(format.sampleRate, format.bitsPerSample, format.channels, kMusicBlockBytes,
@@ -101,8 +106,8 @@ void PromoteIncoming() {
 // Decodes count bytes and writes them into the slot's buffer at offset,
 // noting where the track's bytes ran out.
 void RefillRange(int slot, int32_t offset, int32_t count) {
-  std::memset(mixer.scratch, 0, sizeof(mixer.scratch));
   MusicChannel& channel = *mixer.slots[slot];
+  std::memset(mixer.scratch, SilenceByte(channel), sizeof(mixer.scratch));
   int32_t decoded = DecodeBlock(channel, mixer.carry[slot], mixer.mp3[slot], mixer.scratch, count);
   WriteSoundBuffer(channel, mixer.scratch, offset, count);
   if (decoded == count) {

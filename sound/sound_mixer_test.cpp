@@ -94,6 +94,18 @@ TEST_F(MixerTest, NonLoopingTrackEndsAndIsFreed) {
   for (size_t i = output.size() - 44100; i < output.size(); ++i) ASSERT_EQ(output[i], 0);
 }
 
+TEST_F(MixerTest, EightBitWavTrackFallsSilentAfterItsEnd) {
+  // 8-bit samples are centred on 0x80: bytes the decoder cannot supply must be that, not 0 (full negative).
+  std::vector<uint8_t> data(11025 / 5);
+  for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<uint8_t>(128 + ((i / 10) % 2 == 0 ? 40 : -40));
+  PlayMusic(WriteTestFile("short8.wav", MakeWav(data, 1, 11025, 8)).c_str(), 0.0f, 0);
+  ASSERT_NE(Mixer().slots[0], nullptr);
+  Run(2000);
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+  size_t afterEnd = 44100 / 5 * 2 + 100;
+  for (size_t i = afterEnd; i < output.size(); ++i) ASSERT_EQ(output[i], 0) << i;
+}
+
 TEST_F(MixerTest, LoopingTrackRestartsWithoutEnding) {
   std::string name = Track("loop.ogg", 44100);
   PlayMusic(name.c_str(), 0.0f, 1);
