@@ -6,7 +6,6 @@
 #include "gameplay/run_options.h"
 #include "graphics/render_device.h"
 #include "input/mouse.h"
-#include "platform/events.h"
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
 #include "shell/diagnostics.h"
@@ -74,7 +73,6 @@ int RunRivetRun(int argc, const char* const* argv) {
     PrintDiagnostic("rivet-run: the game cannot start (see the line above)\n");
     return 1;
   }
-  InitInput(PlatformMouseDevice());
   RunIntroAndGame();
   EndGameProcess();
 }

@@ -13,6 +13,7 @@
 #include "graphics/model.h"
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
+#include "input/mouse.h"
 #include "platform/events.h"
 #include "platform/gpu_device.h"
 #include "shell/command_line.h"
@@ -78,6 +79,7 @@ bool StartGameDevices() {
   if (!StartScriptedRun(runOptions)) return false;
   if (ScriptedRunActive()) SetFrameShownHook(AdvanceScriptedRun);
   InitSound();
+  InitInput(PlatformMouseDevice());
   CreateRenderQueue();
   return true;
 }
