@@ -223,6 +223,28 @@ TEST(SoundDevice, PlaySoundAfterShutdownDoesNothingAndInitWorksAgain) {
   ShutdownSound();
 }
 
+TEST(SoundDevice, NoDeviceLeavesSoundOffAndEveryCallHarmless) {
+  const char* was = std::getenv("SDL_AUDIODRIVER");
+  std::string saved = was != nullptr ? was : "";
+  setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+  InitSound();
+  EXPECT_FALSE(IsSoundEnabled());
+  std::string name = WriteTestFile("silent_run.ogg", EncodeTestOgg(MakeTone(4410, 2, 44100), 2, 44100));
+  EXPECT_EQ(LoadSound(name.c_str()).samples, nullptr);
+  PlayMusic(name.c_str(), 0.0f, 1);
+  EXPECT_EQ(Mixer().slots[0], nullptr);
+  EXPECT_FALSE(Mixer().switchPending);
+  MixerTick();
+  InitSound();  // a second try does not bring it back
+  EXPECT_FALSE(IsSoundEnabled());
+  ShutdownSound();
+  if (was != nullptr) {
+    setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+  } else {
+    unsetenv("SDL_AUDIODRIVER");
+  }
+}
+
 TEST_F(MixerTest, FailedBufferSwitchesSoundOffForTheRun) {
   uint8_t bytes[12] = {};
   SoundData impossible{44100, 24, 2, 12, bytes};
