@@ -34,7 +34,7 @@ void FreeChannel(MusicChannel* channel) {
 // 0x80 (a 0 there would be full negative level), 16-bit samples on 0.
 int SilenceByte(const MusicChannel& channel) { return channel.bitsPerSample == 8 ? 0x80 : 0; }
 
-void ApplyVolume(MusicChannel* channel, float level) {
+void ApplyVolume(MusicChannel* channel, double level) {
   if (channel != nullptr && channel->buffer != nullptr) AudioSetVolume(channel->buffer, VolumeFromLevel(level));
 }
 
@@ -46,9 +46,9 @@ void RunFades(uint32_t now) {
       StopMusicChannel(slot);
       mixer.writePosition[slot] = 0;
     } else if (channel->fade > 1.0f) {
-      float elapsed = static_cast<float>(now - channel->fadeStart);
-      float level = (1.0f - elapsed * 0.999f / ((channel->fade - 1.0f) * 999.0f)) * mixer.musicVolume;
-      if (level <= 0.0f) {
+      double elapsed = static_cast<double>(now - channel->fadeStart);
+      double level = (1.0 - elapsed * 0.999 / ((channel->fade - 1.0) * 999.0)) * mixer.musicVolume;
+      if (level <= 0.0) {
         channel->fade = 1.0f;
       } else {
         ApplyVolume(channel, level);
@@ -177,10 +177,12 @@ void DisableSound() {
   AudioStopAllBuffers();
 }
 
-int32_t VolumeFromLevel(float level) {
-  if (!(level > 0.0f)) level = 0.0f;
-  if (level > 1.0f) level = 1.0f;
-  return static_cast<int32_t>((1.0f - std::sqrt(std::sqrt(level))) * -6000.0f);
+// In double precision: single precision moves volumes that lie just short of
+// a whole number onto it before the truncation.
+int32_t VolumeFromLevel(double level) {
+  if (!(level > 0.0)) level = 0.0;
+  if (level > 1.0) level = 1.0;
+  return static_cast<int32_t>((1.0 - std::sqrt(std::sqrt(level))) * -6000.0);
 }
 
 void InitSound(const SoundOptions& options) {

@@ -75,4 +75,4 @@ void MixerTick();
 
 // Level 0..1 to DirectSound-style hundredths of a decibel: 0 at full level,
 // -6000 at silence, falling as the fourth root of the level.
-int32_t VolumeFromLevel(float level);
+int32_t VolumeFromLevel(double level);

@@ -63,6 +63,10 @@ TEST(VolumeFromLevel, FallsAsTheFourthRootToMinus60Decibels) {
   EXPECT_EQ(VolumeFromLevel(-0.5f), -6000);
   EXPECT_EQ(VolumeFromLevel(0.0625f), -3000);
   EXPECT_EQ(VolumeFromLevel(0.5f), -954);  // truncated towards zero
+  // Volumes a hair short of a whole number, -2245.99985 and -1741.99971, truncate to -2245 and
+  // -1741; single precision rounded them to -2246 and -1742 first.
+  EXPECT_EQ(VolumeFromLevel(0.15324), -2245);
+  EXPECT_EQ(VolumeFromLevel(0.25364), -1741);
 }
 
 TEST_F(MixerTest, StreamedTrackComesOutSampleForSampleAcrossRefills) {
@@ -149,7 +153,7 @@ TEST_F(MixerTest, TwoSecondFadeFollowsTheVolumeRuleThenPromotesTheNewTrack) {
   while (Mixer().slots[0] == old) {
     Run(kMixerPeriodMs);
     if (Mixer().slots[0] != old) break;
-    float level = 1.0f - (testNow - fadeStart) * 0.999f / (2.0f * 999.0f);
+    double level = 1.0 - (testNow - fadeStart) * 0.999 / (2.0 * 999.0);
     if (old->fade > 1.0f) {
       EXPECT_EQ(AudioGetVolume(old->buffer), VolumeFromLevel(level));
       EXPECT_LE(AudioGetVolume(old->buffer), lastVolume);
