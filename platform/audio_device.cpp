@@ -34,6 +34,7 @@ std::vector<AudioBuffer*> buffers;
 std::vector<int32_t> accumulator;
 SDL_AudioDeviceID device = 0;
 bool manualDevice = false;
+bool silenced = false;  // guarded by mixMutex
 
 void SdlAudioCallback(void*, Uint8* stream, int length) {
   AudioMixOutput(reinterpret_cast<int16_t*>(stream), length / 4);
@@ -133,6 +134,7 @@ void AudioCloseDevice() {
   std::lock_guard<std::mutex> lock(mixMutex);
   for (AudioBuffer* b : buffers) delete b;
   buffers.clear();
+  silenced = false;
 }
 
 AudioBuffer* AudioCreateBuffer(int32_t sampleRate, int32_t bitsPerSample, int32_t channels, int32_t byteSize) {
@@ -185,7 +187,7 @@ void AudioPlayBuffer(AudioBuffer* buffer, bool looping) {
   if (buffer == nullptr) return;
   std::lock_guard<std::mutex> lock(mixMutex);
   buffer->looping = looping;
-  buffer->playing = buffer->frames > 0;
+  buffer->playing = buffer->frames > 0 && !silenced;
 }
 
 void AudioStopBuffer(AudioBuffer* buffer) {
@@ -194,8 +196,9 @@ void AudioStopBuffer(AudioBuffer* buffer) {
   buffer->playing = false;
 }
 
-void AudioStopAllBuffers() {
+void AudioSilenceDevice() {
   std::lock_guard<std::mutex> lock(mixMutex);
+  silenced = true;
   for (AudioBuffer* b : buffers) b->playing = false;
 }
 

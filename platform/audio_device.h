@@ -28,8 +28,9 @@ void AudioReleaseBuffer(AudioBuffer* buffer);
 void AudioWriteBuffer(AudioBuffer* buffer, int32_t offset, const void* source, int32_t count);
 void AudioPlayBuffer(AudioBuffer* buffer, bool looping);
 void AudioStopBuffer(AudioBuffer* buffer);
-// Stops every buffer at once: the device falls silent.
-void AudioStopAllBuffers();
+// Stops every buffer and keeps the device silent: later plays are ignored
+// until the device closes. For sound switched off for the rest of the run.
+void AudioSilenceDevice();
 bool AudioIsPlaying(AudioBuffer* buffer);
 // Byte offset of the next frame to play.
 int32_t AudioGetPlayCursor(AudioBuffer* buffer);

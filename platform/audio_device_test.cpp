@@ -55,6 +55,26 @@ TEST_F(AudioDeviceTest, SilenceWhenNothingPlays) {
   EXPECT_FALSE(AudioIsPlaying(idle));
 }
 
+TEST_F(AudioDeviceTest, SilencedDeviceStopsEverythingForGood) {
+  AudioBuffer* music = RampBuffer(100);
+  AudioBuffer* effect = RampBuffer(100);
+  AudioPlayBuffer(music, true);
+  AudioPlayBuffer(effect, false);
+  AudioSilenceDevice();
+  EXPECT_FALSE(AudioIsPlaying(music));
+  EXPECT_FALSE(AudioIsPlaying(effect));
+  // A play that was already on its way on another thread stays silent too.
+  AudioPlayBuffer(music, true);
+  EXPECT_FALSE(AudioIsPlaying(music));
+  for (int16_t sample : Mix(64)) ASSERT_EQ(sample, 0);
+  // Closing the device ends the silence; the next one plays.
+  AudioCloseDevice();
+  AudioOpenManual();
+  AudioBuffer* next = RampBuffer(100);
+  AudioPlayBuffer(next, false);
+  EXPECT_TRUE(AudioIsPlaying(next));
+}
+
 TEST_F(AudioDeviceTest, OneShotPlaysOnceThenStops) {
   AudioBuffer* buffer = RampBuffer(100);
   AudioPlayBuffer(buffer, false);

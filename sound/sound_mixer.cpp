@@ -170,11 +170,12 @@ uint32_t SoundNow() { return clockSource != nullptr ? clockSource() : PlatformTi
 
 bool IsSoundEnabled() { return mixer.soundEnabled; }
 
-// Nothing refills the music streams once sound is off, so every buffer stops
-// here; a stream left playing would repeat its last half second for ever.
+// Nothing refills the music streams once sound is off, so the device falls
+// silent here, also for a tick that is installing a track at this moment; a
+// stream left playing would repeat its last half second for ever.
 void DisableSound() {
   mixer.soundEnabled = false;
-  AudioStopAllBuffers();
+  AudioSilenceDevice();
 }
 
 // In double precision: single precision moves volumes that lie just short of
