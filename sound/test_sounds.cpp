@@ -2,7 +2,6 @@
 #include "sound/test_sounds.h"
 
 #include <gtest/gtest.h>
-#include <vorbis/vorbisenc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+
+#include "tools/soundgen/ogg_writer.h"
 
 std::vector<int16_t> MakeTone(int32_t frames, int32_t channels, int32_t rate, float hz) {
   std::vector<int16_t> samples(static_cast<size_t>(frames) * channels);
@@ -24,59 +25,9 @@ std::vector<int16_t> MakeTone(int32_t frames, int32_t channels, int32_t rate, fl
 }
 
 std::vector<uint8_t> EncodeTestOgg(const std::vector<int16_t>& samples, int32_t channels, int32_t rate) {
-  std::vector<uint8_t> out;
-  vorbis_info info;
-  vorbis_info_init(&info);
-  vorbis_encode_init_vbr(&info, channels, rate, 0.3f);
-  vorbis_comment comment;
-  vorbis_comment_init(&comment);
-  vorbis_dsp_state dsp;
-  vorbis_block block;
-  vorbis_analysis_init(&dsp, &info);
-  vorbis_block_init(&dsp, &block);
-  ogg_stream_state stream;
-  ogg_stream_init(&stream, 1234);
-  ogg_packet a, b, c;
-  vorbis_analysis_headerout(&dsp, &comment, &a, &b, &c);
-  ogg_stream_packetin(&stream, &a);
-  ogg_stream_packetin(&stream, &b);
-  ogg_stream_packetin(&stream, &c);
-  ogg_page page;
-  auto append = [&out](const ogg_page& p) {
-    out.insert(out.end(), p.header, p.header + p.header_len);
-    out.insert(out.end(), p.body, p.body + p.body_len);
-  };
-  while (ogg_stream_flush(&stream, &page) != 0) append(page);
-  auto drain = [&]() {
-    ogg_packet packet;
-    while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-      vorbis_analysis(&block, nullptr);
-      vorbis_bitrate_addblock(&block);
-      while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-        ogg_stream_packetin(&stream, &packet);
-        while (ogg_stream_pageout(&stream, &page) != 0) append(page);
-      }
-    }
-  };
-  int32_t frames = static_cast<int32_t>(samples.size()) / channels;
-  for (int32_t start = 0; start < frames; start += 1024) {
-    int32_t count = std::min(1024, frames - start);
-    float** buffer = vorbis_analysis_buffer(&dsp, count);
-    for (int32_t i = 0; i < count; ++i) {
-      for (int32_t ch = 0; ch < channels; ++ch) buffer[ch][i] = samples[static_cast<size_t>(start + i) * channels + ch] / 32768.0f;
-    }
-    vorbis_analysis_wrote(&dsp, count);
-    drain();
-  }
-  vorbis_analysis_wrote(&dsp, 0);
-  drain();
-  while (ogg_stream_flush(&stream, &page) != 0) append(page);
-  ogg_stream_clear(&stream);
-  vorbis_block_clear(&block);
-  vorbis_dsp_clear(&dsp);
-  vorbis_comment_clear(&comment);
-  vorbis_info_clear(&info);
-  return out;
+  std::vector<float> pcm(samples.size());
+  for (size_t i = 0; i < samples.size(); ++i) pcm[i] = samples[i] / 32768.0f;
+  return EncodeOggPcm(pcm.data(), static_cast<int>(samples.size()) / channels, channels, rate, 0.3f, 1234);
 }
 
 namespace {

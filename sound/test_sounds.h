@@ -1,4 +1,4 @@
-// Test sounds made on the spot: Ogg Vorbis through libvorbisenc, MP3 through
+// Test sounds made on the spot: Ogg Vorbis through the generator's encoder, MP3 through
 // the lame encoder, WAV by hand, from a known 16-bit signal.
 #pragma once
 #include <cstdint>

@@ -1,5 +1,5 @@
-// libvorbisenc over a clip: the stream serial is fixed and the input is ours,
-// so the output depends only on the clip.
+// libvorbisenc over our own samples: the stream serial is fixed, so the output
+// depends only on the samples.
 #include "tools/soundgen/ogg_writer.h"
 
 #include <vorbis/vorbisenc.h>
@@ -28,10 +28,16 @@ void DrainEncoder(vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& 
 }  // namespace
 
 std::vector<uint8_t> EncodeOgg(const StereoClip& clip, float quality, uint32_t serial) {
+  return EncodeOggPcm(clip.samples.data(), clip.Frames(), 2, kSynthRate, quality, serial);
+}
+
+std::vector<uint8_t> EncodeOggPcm(const float* samples, int frames, int channels, int rate, float quality,
+                                  uint32_t serial) {
   std::vector<uint8_t> out;
+  if (channels < 1 || frames < 0) return out;
   vorbis_info info;
   vorbis_info_init(&info);
-  if (vorbis_encode_init_vbr(&info, 2, kSynthRate, quality) != 0) {
+  if (vorbis_encode_init_vbr(&info, channels, rate, quality) != 0) {
     vorbis_info_clear(&info);
     return out;
   }
@@ -54,13 +60,11 @@ std::vector<uint8_t> EncodeOgg(const StereoClip& clip, float quality, uint32_t s
   while (ogg_stream_flush(&stream, &page) != 0) AppendPage(out, page);
 
   const int chunk = 4096;
-  int frames = clip.Frames();
   for (int start = 0; start < frames; start += chunk) {
     int count = frames - start < chunk ? frames - start : chunk;
     float** buffer = vorbis_analysis_buffer(&dsp, count);
     for (int i = 0; i < count; ++i) {
-      buffer[0][i] = clip.samples[static_cast<size_t>(start + i) * 2];
-      buffer[1][i] = clip.samples[static_cast<size_t>(start + i) * 2 + 1];
+      for (int ch = 0; ch < channels; ++ch) buffer[ch][i] = samples[static_cast<size_t>(start + i) * channels + ch];
     }
     vorbis_analysis_wrote(&dsp, count);
     DrainEncoder(dsp, block, stream, out);

@@ -1,4 +1,5 @@
-// Encodes a stereo clip as a 44100 Hz Ogg Vorbis file, the same bytes on every run.
+// Encodes sound as Ogg Vorbis, the same bytes on every run: the generator's
+// stereo clips, and any interleaved PCM (the sound tests make their files here).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -8,4 +9,7 @@
 
 // The encoded file, or empty when the encoder refuses.
 std::vector<uint8_t> EncodeOgg(const StereoClip& clip, float quality, uint32_t serial);
+// Interleaved samples in -1..1, frames x channels of them.
+std::vector<uint8_t> EncodeOggPcm(const float* samples, int frames, int channels, int rate, float quality,
+                                  uint32_t serial);
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
