@@ -15,6 +15,7 @@
 #include "input/mouse.h"
 #include "input/typed_keys.h"
 #include "platform/window.h"
+#include "shell/diagnostics.h"
 #include "shell/pump.h"
 #include "shell/settings.h"
 #include "sound/sound.h"
@@ -56,13 +57,24 @@ void LogChanges(const PlayState& before, const PlayState& after) {
   if (after.endStage != 0 && before.endStage == 0) LogRunEvent("end scene");
 }
 
+// A level whose files cannot be read is reported and never played: an empty
+// board has no robots left on it and would count as won.
+bool LoadPlayLevel(Board& board, int level) {
+  const bool loaded = board.LoadLevel(level);
+  board.elapsed = 0;
+  if (loaded) {
+    LogRunEvent("level %d loaded", level);
+  } else {
+    PrintDiagnostic("level %d could not be loaded; back to the level choice\n", level);
+    LogRunEvent("level %d could not be loaded", level);
+  }
+  return loaded;
+}
+
 PlayActions BindActions(Board& board) {
   PlayActions a;
-  a.loadLevel = [&board](int level) {
-    board.LoadLevel(level);
-    board.elapsed = 0;
-    LogRunEvent("level %d loaded", level);
-  };
+  a.loadLevel = [&board](int level) { return LoadPlayLevel(board, level); };
+  a.reachLevel = StoreLevelReached;
   a.step = [&board] { board.Step(); };
   a.levelStatus = [&board] { return static_cast<int>(board.LevelStatus()); };
   a.pickMusic = PickLevelMusic;
@@ -88,26 +100,29 @@ void PlayLevels(PlayerProgress& progress) {
   ForgetLevelMusic();
   s.level = progress.currentLevel < 1 ? 1 : progress.currentLevel;
   if (s.level > kLastLevel) s.level = kLastLevel;
-  board.LoadLevel(s.level);
-  PickLevelMusic(s.level);
   CopyCameraIn(board, progress);
-  BeginProgressGuard(progress, s.level);
-
-  IntroTour(board, 1);
   const PlayActions actions = BindActions(board);
-  BeginPlaySession(s, actions, PlatformTickCount());
+  if (actions.loadLevel(s.level)) {
+    PickLevelMusic(s.level);
+    BeginProgressGuard(progress, s.level);
+    IntroTour(board, 1);
+    BeginPlaySession(s, actions, PlatformTickCount());
+  } else {
+    s.loadFailed = true;
+    s.phase = kPhaseLeaveNow;
+  }
   while (s.phase != kPhaseLeaveNow) {
     ComposePlayFrame(board, s);
     const PlayState before = s;
     RunPlayFrame(s, actions, PlatformTickCount());
     LogChanges(before, s);
-    UpdateProgressGuard(s.level);
+    if (!s.loadFailed) UpdateProgressGuard(s.level);
     PumpMessages();
   }
 
   if (IsMusicEnabled() == 1) PlayMusic("music/menu.ogg", 1.0f, 0);
   CopyCameraOut(board, progress);
-  progress.highestLevel = RaisedHighestLevel(progress.highestLevel, s.level);
+  progress.highestLevel = HighestLevelOnLeaving(s, progress.highestLevel);
   EndProgressGuard();
   LogRunEvent("left at level %d, highest level %d", s.level, progress.highestLevel);
   delete boardStorage;

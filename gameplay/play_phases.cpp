@@ -8,6 +8,15 @@ namespace {
 constexpr int kKeyEnter = 13, kKeySpace = 32, kKeyEsc = 27;
 constexpr float kFadeStep = 0.02f;
 
+// Back to the level choice at once: nothing is drawn, stepped or won on a
+// board that is not there.
+void FailLoad(PlayState& s) {
+  s.loadFailed = true;
+  s.phase = kPhaseLeaveNow;
+  s.outcome = kOutcomeNone;
+  s.brightening = 0;
+}
+
 void StartLevelWhenConfirmed(PlayState& s, const PlayActions& a) {
   if (a.confirmHeld() && s.confirmLatch == 0) {
     s.outcome = kOutcomeStartWhenBright;
@@ -33,7 +42,7 @@ void Brighten(PlayState& s, const PlayActions& a, uint32_t now) {
   if (s.phase == kPhaseResuming) s.phase = kPhasePlaying;
   if (s.phase == kPhaseWaitingToStart || s.phase == kPhaseAfterWin) {
     if (s.phase == kPhaseWaitingToStart && s.outcome == kOutcomeStartWhenBright) {
-      a.loadLevel(s.level);
+      if (!a.loadLevel(s.level)) return FailLoad(s);
       s.lastSecond = now;
       s.cardStage = 0;
       s.wonLast = 0;
@@ -108,7 +117,11 @@ bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now) {
     s.phase = kPhaseLeaving;
   }
   if (key == kKeySpace && s.phase == kPhasePaused) {
-    a.loadLevel(s.level);  // restart, then resume as Enter would
+    // Restart, then resume as Enter would.
+    if (!a.loadLevel(s.level)) {
+      FailLoad(s);
+      return false;
+    }
     key = kKeyEnter;
   }
   if (key == kKeyEnter && s.phase > kPhaseLeaveNow) {
@@ -165,7 +178,8 @@ void RunPlayFrame(PlayState& s, const PlayActions& a, uint32_t now) {
         if (s.level < kLastLevel) {
           s.wonLast = 1;
           s.level += 1;
-          a.loadLevel(s.level);
+          if (a.reachLevel) a.reachLevel(s.level);
+          if (!a.loadLevel(s.level)) return FailLoad(s);
           // The tour's own time is not play time: no backlog of ticks after it.
           s.nextTick = a.tourNextLevel();
           if (a.confirmHeld()) s.confirmLatch = 1;
@@ -186,4 +200,8 @@ void RunPlayFrame(PlayState& s, const PlayActions& a, uint32_t now) {
 
 int32_t RaisedHighestLevel(int32_t highestLevel, int level) {
   return highestLevel < level ? level : highestLevel;
+}
+
+int32_t HighestLevelOnLeaving(const PlayState& s, int32_t highestLevel) {
+  return s.loadFailed ? highestLevel : RaisedHighestLevel(highestLevel, s.level);
 }

@@ -44,15 +44,22 @@ struct PlayState {
   int endStage = 0;
   uint32_t nextTick = 0;
   uint32_t lastSecond = 0;
+  // A level whose files could not be read ends the session: it is neither
+  // played nor won, and leaving credits nothing for it.
+  bool loadFailed = false;
 };
 
 // What the phase machine asks of the board and the devices. The real loop
 // binds these to the board, the sound and the tour; tests bind fakes.
 struct PlayActions {
-  std::function<void(int level)> loadLevel;      // LoadLevel, elapsed back to 0
+  // LoadLevel, elapsed back to 0; false when the level's files could not be read.
+  std::function<bool(int level)> loadLevel;
   std::function<void()> step;                    // one 5 ms simulation step
   std::function<int()> levelStatus;              // 0 playing, 1 won, 2 lost
   std::function<void(int level)> pickMusic;
+  // A win has brought play to this level: kept before its tour starts, so a
+  // window closed during the tour does not lose the win.
+  std::function<void(int level)> reachLevel;
   // IntroTour ending on half light; gives the tick count when it ended.
   std::function<uint32_t()> tourNextLevel;
   std::function<int()> popTypedKey;
@@ -77,3 +84,6 @@ void RunPlayFrame(PlayState& s, const PlayActions& a, uint32_t now);
 bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now);
 // What leaving writes back: the highest level reached.
 int32_t RaisedHighestLevel(int32_t highestLevel, int level);
+// The same for a whole session: a level that failed to load is not credited
+// (the win that led to it was kept by reachLevel already).
+int32_t HighestLevelOnLeaving(const PlayState& s, int32_t highestLevel);

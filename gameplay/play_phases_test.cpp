@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "gameplay/play_phases.h"
@@ -15,6 +17,8 @@ struct FakeLevel {
   int endStatus = 1;  // 1 won, 2 lost
   int steps = 0;
   std::vector<int> loads;
+  std::set<int> unreadable;  // levels whose files cannot be read
+  std::vector<std::string> events;  // reach, load and tour, in order
   std::vector<int> musicAsks;
   int tours = 0;
   int beeps = 0;
@@ -27,11 +31,20 @@ struct FakeLevel {
     PlayActions a;
     a.loadLevel = [this](int level) {
       loads.push_back(level), steps = 0, elapsed = 0, stepsToEnd = 1 << 30;
+      events.push_back("load " + std::to_string(level));
+      if (unreadable.count(level) == 0) return true;
+      stepsToEnd = 0;  // an empty board: nobody left on it
+      return false;
     };
+    a.reachLevel = [this](int level) { events.push_back("reach " + std::to_string(level)); };
     a.step = [this] { ++steps; };
     a.levelStatus = [this] { return steps >= stepsToEnd ? endStatus : 0; };
     a.pickMusic = [this](int level) { musicAsks.push_back(level); };
-    a.tourNextLevel = [this] { ++tours, now += 3000; return now; };
+    a.tourNextLevel = [this] {
+      ++tours, now += 3000;
+      events.push_back("tour");
+      return now;
+    };
     a.popTypedKey = [this] {
       if (typed.empty()) return 0;
       const int k = typed.front();
@@ -119,6 +132,8 @@ TEST(PlayPhases, WinningDarkensToBlackThenToursAndShowsTheNextCard) {
   EXPECT_EQ(g.s.wonLast, 1);
   g.Frames(60);  // darkening to black, then level 2's tour
   EXPECT_EQ(g.level.tours, 1);
+  // The win is kept before the tour, which a closed window may end.
+  EXPECT_EQ(g.level.events, (std::vector<std::string>{"load 1", "reach 2", "load 2", "tour"}));
   EXPECT_EQ(g.s.level, 2);
   EXPECT_EQ(g.level.loads.back(), 2);
   EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
@@ -258,4 +273,40 @@ TEST(PlayPhases, SlowFramesCatchUpEveryTick) {
   g.level.now += 500;  // a half-second stall
   g.Frame();
   EXPECT_EQ(g.level.steps - steps, 104);
+}
+
+TEST(PlayPhases, ALevelThatCannotBeReadIsNeitherWonNorCredited) {
+  // Reached by a win: the win is kept, the empty board is not played.
+  Session g(4);
+  g.level.unreadable = {5};
+  g.Confirm();
+  g.Frames(30);
+  g.EndAfter(10);
+  g.Frames(200);
+  EXPECT_EQ(g.s.phase, kPhaseLeaveNow);
+  EXPECT_TRUE(g.s.loadFailed);
+  EXPECT_EQ(g.level.tours, 0);
+  EXPECT_EQ(g.level.events, (std::vector<std::string>{"load 4", "reach 5", "load 5"}));
+  EXPECT_EQ(HighestLevelOnLeaving(g.s, 5), 5);
+
+  // Files gone between the card and play, or before a restart from the pause:
+  // back out at once, nothing stepped and no win.
+  Session h(12);
+  h.level.unreadable = {12};
+  h.Frames(60);
+  EXPECT_EQ(h.s.phase, kPhaseLeaveNow);
+  EXPECT_EQ(h.level.steps, 0);
+  EXPECT_EQ(h.s.outcome, kOutcomeNone);
+  EXPECT_EQ(HighestLevelOnLeaving(h.s, 3), 3);
+
+  Session r(6);
+  r.Confirm();
+  r.Frames(30);
+  r.Type(27);
+  r.Frames(30);
+  r.level.unreadable = {6};
+  r.Type(32);
+  EXPECT_EQ(r.s.phase, kPhaseLeaveNow);
+  EXPECT_EQ(r.s.outcome, kOutcomeNone);
+  EXPECT_EQ(HighestLevelOnLeaving(r.s, 2), 2);
 }

@@ -36,6 +36,13 @@ void BeginProgressGuard(PlayerProgress& progress, int level) {
 
 void UpdateProgressGuard(int level) { guardedLevel = level; }
 
+void StoreLevelReached(int level) {
+  guardedLevel = level;
+  if (guarded == nullptr) return;
+  guarded->highestLevel = RaisedHighestLevel(guarded->highestLevel, level);
+  StoreHighestLevel(*guarded);
+}
+
 void EndProgressGuard() {
   RemoveExitSaver(SaveProgressOnClose);
   guarded = nullptr;

@@ -15,6 +15,9 @@ bool StoreHighestLevel(const PlayerProgress& progress);
 // level being played and stores it.
 void BeginProgressGuard(PlayerProgress& progress, int level);
 void UpdateProgressGuard(int level);
+// A win has brought play to level: the guarded progress is raised to it and
+// stored at once (a later close, or a crash in the tour, keeps it).
+void StoreLevelReached(int level);
 void EndProgressGuard();
 // What the close path runs (exposed for tests).
 void SaveProgressOnClose();

@@ -74,9 +74,13 @@ TEST_F(ProgressSave, ClosingTheWindowDuringPlayKeepsTheLevelsWon) {
   EXPECT_EQ(p.highestLevel, 7);
   EXPECT_EQ(LevelOf(ReadBytes("profile.dat"), 1), 7);
 
+  // A win reaches the file at once, before the next level's tour.
+  StoreLevelReached(8);
+  EXPECT_EQ(LevelOf(ReadBytes("profile.dat"), 1), 8);
+
   // After leaving play, a close writes nothing more of it.
   EndProgressGuard();
   UpdateProgressGuard(9);
   RunExitSavers();
-  EXPECT_EQ(LevelOf(ReadBytes("profile.dat"), 1), 7);
+  EXPECT_EQ(LevelOf(ReadBytes("profile.dat"), 1), 8);
 }
