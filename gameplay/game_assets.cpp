@@ -7,7 +7,6 @@
 #include "gameplay/screen_view.h"
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
-#include "rules/rule_sounds.h"
 #include "sound/sound.h"
 
 GameAssets& GetGameAssets() {
@@ -75,7 +74,7 @@ void LoadGameAssets() {
   a.difficulty[2].Load("data/png/trudny.png");
   a.levelLabel.Load("data/png/etap.png");
   a.pausePicture.Load("data/png/pauza.png");
-  for (const RuleSoundFile& f : kRuleSoundFiles) *f.sound = LoadSound(f.fileName);
+  for (int s = 0; s < kRuleSoundCount; ++s) a.ruleSounds[s] = LoadSound(kRuleSoundFiles[s]);
   a.timeBeep = LoadSound("music/time_beep.ogg");
   char name[32];
   for (int n = 1; n <= 9; ++n) {

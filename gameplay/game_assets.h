@@ -4,6 +4,7 @@
 #include "graphics/image.h"
 #include "graphics/model.h"
 #include "rules/cell_kinds.h"
+#include "rules/step_input.h"
 #include "sound/sound_api.h"
 
 constexpr int kCardPictures = 11;  // poz1..poz9, poz45, poz
@@ -15,6 +16,7 @@ struct GameAssets {
   Model cells[kCellKindCount];
   Image difficulty[3];  // latwy, sredni, trudny
   Image levelLabel, pausePicture;
+  SoundData ruleSounds[kRuleSoundCount];  // what the steps ask for, by RuleSound
   SoundData timeBeep;
   Image cards[kCardPictures];
   Image digits[10];

@@ -10,6 +10,7 @@
 #include "gameplay/play_phases.h"
 #include "gameplay/progress_save.h"
 #include "gameplay/scripted_run.h"
+#include "gameplay/step_keys.h"
 #include "input/controllers.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
@@ -71,11 +72,14 @@ bool LoadPlayLevel(Board& board, int level) {
   return loaded;
 }
 
-PlayActions BindActions(Board& board) {
+PlayActions BindActions(Board& board, SoundLatches& latches) {
   PlayActions a;
-  a.loadLevel = [&board](int level) { return LoadPlayLevel(board, level); };
+  a.loadLevel = [&board, &latches](int level) {
+    latches = SoundLatches{};
+    return LoadPlayLevel(board, level);
+  };
   a.reachLevel = StoreLevelReached;
-  a.step = [&board] { board.Step(); };
+  a.step = [&board, &latches] { PlayStepSounds(board.Step(ReadStepInput(), latches)); };
   a.levelStatus = [&board] { return static_cast<int>(board.LevelStatus()); };
   a.pickMusic = PickLevelMusic;
   a.tourNextLevel = [&board] {
@@ -101,7 +105,8 @@ void PlayLevels(PlayerProgress& progress) {
   s.level = progress.currentLevel < 1 ? 1 : progress.currentLevel;
   if (s.level > kLastLevel) s.level = kLastLevel;
   CopyCameraIn(board, progress);
-  const PlayActions actions = BindActions(board);
+  SoundLatches latches;
+  const PlayActions actions = BindActions(board, latches);
   if (actions.loadLevel(s.level)) {
     PickLevelMusic(s.level);
     BeginProgressGuard(progress, s.level);

@@ -5,9 +5,36 @@
 #pragma once
 #include <cstdint>
 
+#include "rules/step_input.h"
+
 constexpr int32_t kBoardColumns = 18;
 constexpr int32_t kBoardRows = 12;
+constexpr int32_t kLastColumn = kBoardColumns - 1;
+constexpr int32_t kLastRow = kBoardRows - 1;
 constexpr int32_t kRobotCapacity = 800;
+
+// Board.GameState: a death plays its animation, then the level is lost.
+enum GameStateCode : int32_t {
+  kGamePlaying = 0,
+  kGameExploding = 1,
+  kGameLost = 2,
+  kGameElectrocuting = 3,
+  kGameExplodingAndElectrocuting = 5,
+};
+
+// What LevelStatus reports.
+enum LevelStatusCode : uint8_t {
+  kLevelPlaying = 0,
+  kLevelWon = 1,
+  kLevelLost = 2,
+};
+
+// RobotRecord.deathKind.
+enum DeathKind : uint8_t {
+  kAlive = 0,
+  kDeathExploded = 1,
+  kDeathElectrocuted = 2,
+};
 
 // One robot. Positions are in cell units; a robot stands on a cell when its
 // position is whole and is between two cells while it moves.
@@ -26,7 +53,7 @@ struct RobotRecord {
   uint8_t skidding = 0;          // this move started on oil and goes nowhere
   uint8_t active = 0;            // on the board; 0 once exited or taken by a cloner
   uint8_t heldBack = 0;          // scratch of each step: may not start its move now
-  uint8_t deathKind = 0;         // 0 alive, 1 exploded, 2 electrocuted
+  uint8_t deathKind = kAlive;    // DeathKind
   uint8_t clonedCopy = 0;        // a cloner's copy still playing its appearance
   uint8_t justArrived = 0;       // finished a move (or the level began): rollers carry it on
 };
@@ -44,7 +71,7 @@ struct Board {
   int32_t robotCount = 0;
   int32_t timeLimit = 0;     // milliseconds; 0 or less: no limit
   int32_t elapsed = 0;       // milliseconds, counted by the play loop
-  int32_t GameState = 0;     // 0 playing, 1 exploding, 3 electrocuted, 5 both, 2 lost
+  int32_t GameState = kGamePlaying;  // GameStateCode
   float eyeHeight = 0;       // overview camera eye y: sin(pitch) * 50
   float eyeDistance = 0;     // overview camera eye z: cos(pitch) * 50
   float spareCamera[2] = {};  // carried to and from the player record only
@@ -68,10 +95,11 @@ struct Board {
   // Returns true when all three parts were read.
   bool LoadLevel(int32_t levelNumber, const char* folder = "");
 
-  // One 5 ms tick: reads the keys and controllers, advances everything, plays
-  // effects through PlaySound.
-  void Step();
-  // 2 lost, 1 won (no robot left on the board), 0 still playing.
+  // One 5 ms tick with the player's input of that tick: advances everything
+  // and says which effects to play. The latches (kept by the caller, one set
+  // per board played) make a group of robots play one sound.
+  StepSounds Step(const StepInput& input, SoundLatches& latches);
+  // LevelStatusCode: lost, won (no robot left on the board) or still playing.
   uint8_t LevelStatus() const;
   // Whether a robot may drive into the cell at (x, y): on the board, no wall,
   // no closed or moving door, and any robot standing there can move on.

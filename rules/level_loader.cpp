@@ -108,7 +108,7 @@ bool LoadTimeLimit(Board& board, const char* folder, int32_t n) {
 }  // namespace
 
 bool Board::LoadLevel(int32_t levelNumber, const char* folder) {
-  GameState = 0;
+  GameState = kGamePlaying;
   electroAnim = 0;
   explosionAnim = 0;
   exitAnim = 0;

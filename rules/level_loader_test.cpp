@@ -205,7 +205,7 @@ TEST(LevelLoader, RandomFilesLoadSafelyAndPlay) {
       ASSERT_LT(board->robots[i].y, 12);
     }
     PlayCounter counter;
-    PlayMove(*board, 1 + round % 4, counter);
+    PlayMove(*board, static_cast<Direction>(1 + round % 4), counter);
     ASSERT_LE(board->robotCount, kRobotCapacity);
   }
 }

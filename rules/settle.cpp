@@ -2,31 +2,30 @@
 // to come to rest. The solver, the tests and the benchmark play through this.
 #include "rules/settle.h"
 
-#include "input/keyboard.h"
 #include "rules/cell_kinds.h"
 #include "rules/doors.h"
 
-int DirectionOfLetter(char letter) {
+Direction DirectionOfLetter(char letter) {
   switch (letter) {
-    case 'L': return 1;
-    case 'R': return 2;
-    case 'U': return 3;
-    case 'D': return 4;
-    default: return 0;
+    case 'L': return kDirectionLeft;
+    case 'R': return kDirectionRight;
+    case 'U': return kDirectionUp;
+    case 'D': return kDirectionDown;
+    default: return kNoDirection;
+  }
+}
+
+char LetterOfDirection(Direction direction) {
+  switch (direction) {
+    case kDirectionLeft: return 'L';
+    case kDirectionRight: return 'R';
+    case kDirectionUp: return 'U';
+    case kDirectionDown: return 'D';
+    default: return '?';
   }
 }
 
 namespace {
-
-int KeyOfDirection(int direction) {
-  switch (direction) {
-    case 1: return VK_LEFT;
-    case 2: return VK_RIGHT;
-    case 3: return VK_UP;
-    case 4: return VK_DOWN;
-    default: return 0;
-  }
-}
 
 // An active robot that the next tick would move, turn, carry or kill.
 bool RobotRestless(const Board& board, const RobotRecord& r) {
@@ -36,8 +35,9 @@ bool RobotRestless(const Board& board, const RobotRecord& r) {
   return IsMineKind(kind) || kind == kCellCables;
 }
 
-void Tick(Board& board, PlayCounter& counter) {
-  board.Step();
+void Tick(Board& board, PlayCounter& counter, const StepInput& input) {
+  StepSounds sounds = board.Step(input, counter.latches);
+  if (counter.heard != nullptr) counter.heard->Add(sounds);
   counter.ticks += 1;
   if (counter.observer != nullptr) counter.observer(board, counter.ticks, counter.context);
 }
@@ -45,8 +45,8 @@ void Tick(Board& board, PlayCounter& counter) {
 }  // namespace
 
 bool IsBoardSettled(const Board& board) {
-  if (board.GameState == 2) return true;
-  if (board.GameState != 0) return false;
+  if (board.GameState == kGameLost) return true;
+  if (board.GameState != kGamePlaying) return false;
   bool anyActive = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     const RobotRecord& r = board.robots[i];
@@ -69,10 +69,10 @@ bool IsBoardSettled(const Board& board) {
 namespace {
 
 bool SettleWithin(Board& board, PlayCounter& counter, int32_t tickLimit) {
-  ReleaseAllKeys();
+  const StepInput noKey;
   for (int32_t tick = 0; tick < tickLimit; ++tick) {
     if (IsBoardSettled(board)) return true;
-    Tick(board, counter);
+    Tick(board, counter, noKey);
   }
   return IsBoardSettled(board);
 }
@@ -81,12 +81,8 @@ bool SettleWithin(Board& board, PlayCounter& counter, int32_t tickLimit) {
 
 bool SettleBoard(Board& board, PlayCounter& counter) { return SettleWithin(board, counter, kSettleTickLimit); }
 
-bool PlayMove(Board& board, int direction, PlayCounter& counter) {
-  ReleaseAllKeys();
-  int key = KeyOfDirection(direction);
-  if (key != 0) SetKeyHeld(key, true);
-  Tick(board, counter);
-  if (key != 0) SetKeyHeld(key, false);
+bool PlayMove(Board& board, Direction direction, PlayCounter& counter) {
+  Tick(board, counter, CommandInput(direction));
   // The key's own tick counts towards the move's limit.
   return SettleWithin(board, counter, kSettleTickLimit - 1);
 }

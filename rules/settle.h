@@ -9,8 +9,10 @@
 
 constexpr int32_t kSettleTickLimit = 20000;
 
-// Direction letters of moves: L R U D, as the step's codes 1..4.
-int DirectionOfLetter(char letter);
+// Direction letters of moves: L R U D; anything else is no direction.
+Direction DirectionOfLetter(char letter);
+// The letter of a direction, '?' for none.
+char LetterOfDirection(Direction direction);
 
 // True when a tick with no key would leave every robot, door, the game state
 // and the failure animations as they are, or the level is won or lost.
@@ -23,11 +25,13 @@ struct PlayCounter {
   int64_t ticks = 0;  // ticks played so far, across moves
   TickObserver observer = nullptr;
   void* context = nullptr;
+  SoundLatches latches;
+  StepSounds* heard = nullptr;  // when set, the sounds asked for are added up here
 };
 
 // Steps with no key held until the board is settled. False when it is not
 // settled after kSettleTickLimit ticks.
 bool SettleBoard(Board& board, PlayCounter& counter);
-// One move: the direction (1..4) held for one tick, then no key until the
-// board is settled; false when it is not within kSettleTickLimit ticks in all.
-bool PlayMove(Board& board, int direction, PlayCounter& counter);
+// One move: the direction held for one tick, then no key until the board is
+// settled; false when it is not within kSettleTickLimit ticks in all.
+bool PlayMove(Board& board, Direction direction, PlayCounter& counter);

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <random>
 
-#include "input/keyboard.h"
 #include "rules/settle.h"
 #include "rules/test_levels.h"
 
@@ -58,8 +57,8 @@ TEST(Settle, IdleTicksChangeNothingExactlyWhenTheBoardIsSettled) {
   int settledSeen = 0, restlessSeen = 0;
   for (int move = 0; move < 150; ++move) {
     if (board->LevelStatus() != 0) *board = *start;
-    int key = move % 7 == 0 ? 0 : (VK_LEFT + static_cast<int>(random() % 4));
-    StepTicks(*board, 1, key);
+    Direction direction = move % 7 == 0 ? kNoDirection : static_cast<Direction>(1 + random() % 4);
+    StepTicks(*board, 1, direction);
     for (int tick = 0; tick < 2000 && board->LevelStatus() == 0; ++tick) {
       bool settled = IsBoardSettled(*board);
       ASSERT_EQ(settled, !IdleTickChangesBoard(*board)) << "move " << move << " tick " << tick;
@@ -81,7 +80,7 @@ TEST(Settle, AMoveThatNeverComesToRestIsReportedAsSuch) {
   EXPECT_EQ(counter.ticks, kSettleTickLimit);
   // A move's limit includes the tick its key is held.
   counter.ticks = 0;
-  EXPECT_FALSE(PlayMove(*board, 1, counter));
+  EXPECT_FALSE(PlayMove(*board, kDirectionLeft, counter));
   EXPECT_EQ(counter.ticks, kSettleTickLimit);
 }
 

@@ -4,27 +4,13 @@
 // random numbers; the same keys give the same play.
 #include <cmath>
 
-#include "input/controllers.h"
-#include "input/keyboard.h"
 #include "rules/board.h"
 #include "rules/cell_kinds.h"
 #include "rules/doors.h"
-#include "rules/rule_sounds.h"
 #include "rules/step_robots.h"
 
 namespace {
 
-// One sound for a whole group of robots: these stay set until the group is done.
-bool explosionLatch = false;
-bool electroLatch = false;
-bool teleportLatch = false;
-bool clonerLatch = false;
-bool exitLatch = false;
-
-enum Direction { kNoDirection = 0, kLeft = 1, kRight = 2, kUp = 3, kDown = 4 };
-
-constexpr int kControllerAxisX = 16;
-constexpr int kControllerAxisY = 17;
 constexpr float kDegreesToRadians = 3.1415f / 180.0f;
 
 using RobotGrid = int16_t[kBoardColumns][kBoardRows];
@@ -35,41 +21,29 @@ int32_t KindUnder(const Board& board, const RobotRecord& r) { return board.CellK
 
 bool OnBoard(int32_t x, int32_t y) { return x >= 0 && x < kBoardColumns && y >= 0 && y < kBoardRows; }
 
-// Ctrl+Up/Down tilts the overview; otherwise arrows (or controller 0's
-// stick) give the direction and digits pick the camera.
-int ReadDirectionAndCamera(Board& board) {
-  if (IsKeyDown(VK_CONTROL)) {
-    if (IsKeyDown(VK_DOWN)) board.pitch += 0.25f;
-    if (IsKeyDown(VK_UP)) board.pitch -= 0.25f;
+// Ctrl+Up/Down tilts the overview; otherwise digits pick the camera and,
+// looking through a robot, Left and Right turn the view.
+void ApplyCameraInput(Board& board, const StepInput& input) {
+  if (input.tilting) {
+    if (input.tiltDown) board.pitch += 0.25f;
+    if (input.tiltUp) board.pitch -= 0.25f;
     if (board.pitch < -45) board.pitch = -45;
     if (board.pitch > 0) board.pitch = 0;
     board.eyeHeight = std::sin(board.pitch * kDegreesToRadians) * 50;
     board.eyeDistance = std::cos(board.pitch * kDegreesToRadians) * 50;
-    return kNoDirection;
+    return;
   }
-  float axisX = 0, axisY = 0;
-  if (GetControllerCount() > 0) {
-    axisX = GetControllerAxis(0, kControllerAxisX);
-    axisY = GetControllerAxis(0, kControllerAxisY);
-  }
-  int direction = kNoDirection;
-  if (IsKeyDown(VK_LEFT) || axisX < -0.5f) direction = kLeft;
-  if (IsKeyDown(VK_RIGHT) || axisX > 0.5f) direction = kRight;
-  if (IsKeyDown(VK_UP) || axisY < -0.5f) direction = kUp;
-  if (IsKeyDown(VK_DOWN) || axisY > 0.5f) direction = kDown;
-
   for (int digit = 0; digit <= 9; ++digit) {
-    if (IsKeyDown('0' + digit) && digit != board.CameraMode) {
+    if ((input.digitsHeld >> digit & 1) != 0 && digit != board.CameraMode) {
       board.CameraMode = digit;
       board.robotViewYaw = 0;
     }
   }
   if (board.CameraMode > board.robotCount) board.CameraMode = 0;
   if (board.CameraMode > 0) {
-    if (IsKeyDown(VK_LEFT)) board.robotViewYaw += 1;
-    if (IsKeyDown(VK_RIGHT)) board.robotViewYaw -= 1;
+    if (input.viewLeft) board.robotViewYaw += 1;
+    if (input.viewRight) board.robotViewYaw -= 1;
   }
-  return direction;
 }
 
 void LookThroughRobot(Board& board) {
@@ -82,22 +56,23 @@ void LookThroughRobot(Board& board) {
   board.lookAt[2] = 1.425f;
 }
 
-void AdvanceFailureAnimations(Board& board) {
+void AdvanceFailureAnimations(Board& board, SoundLatches& latches, StepSounds& sounds) {
   const int32_t state = board.GameState;
-  const bool exploding = state == 1 || state == 5;
-  const bool electrocuted = state == 3 || state == 5;
-  if (exploding && !explosionLatch) PlaySound(explosionSound);
-  if (electrocuted && !electroLatch) PlaySound(electroSound);
-  explosionLatch = exploding;
-  electroLatch = electrocuted;
+  const bool exploding = state == kGameExploding || state == kGameExplodingAndElectrocuting;
+  const bool electrocuted = state == kGameElectrocuting || state == kGameExplodingAndElectrocuting;
+  if (exploding && !latches.explosion) sounds.Add(kSoundExplosion);
+  if (electrocuted && !latches.electro) sounds.Add(kSoundElectro);
+  latches.explosion = exploding;
+  latches.electro = electrocuted;
   if (exploding) board.explosionAnim += 0.05f;
   if (electrocuted) board.electroAnim += 0.075f;
   bool explosionDone = board.explosionAnim > 9;
   bool electroDone = board.electroAnim > 20;
   if (explosionDone && exploding) board.explosionAnim = 9;
   if (electroDone && electrocuted) board.electroAnim = 20;
-  if ((state == 1 && explosionDone) || (state == 3 && electroDone) || (state == 5 && explosionDone && electroDone)) {
-    board.GameState = 2;
+  if ((state == kGameExploding && explosionDone) || (state == kGameElectrocuting && electroDone) ||
+      (state == kGameExplodingAndElectrocuting && explosionDone && electroDone)) {
+    board.GameState = kGameLost;
   }
 }
 
@@ -109,12 +84,12 @@ bool AnyRobotDriving(const Board& board) {
   return false;
 }
 
-void KillRobotsExactlyAt(Board& board, float x, float y, uint8_t deathKind) {
+void CrushRobotsExactlyAt(Board& board, float x, float y) {
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.active && r.x == x && r.y == y) {
-      r.deathKind = deathKind;
-      board.GameState = 1;
+      r.deathKind = kDeathExploded;
+      board.GameState = kGameExploding;
     }
   }
 }
@@ -131,7 +106,7 @@ void AdvanceDoors(Board& board) {
         s += 0.25f;
         if (std::fabs(s) <= 0.01f) {
           s = 0;
-          KillRobotsExactlyAt(board, static_cast<float>(x), static_cast<float>(y), 1);
+          CrushRobotsExactlyAt(board, static_cast<float>(x), static_cast<float>(y));
         }
       }
       if (s >= 4 && s < 4.2f) s = 4;
@@ -139,20 +114,20 @@ void AdvanceDoors(Board& board) {
   }
 }
 
-bool AdvanceTeleports(Board& board) {
+bool AdvanceTeleports(Board& board, SoundLatches& latches, StepSounds& sounds) {
   bool busy = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.teleportAnim < 0) continue;
     r.teleportAnim += 0.04f;
-    if (r.teleportAnim < 5 && !teleportLatch) {
-      PlaySound(teleportInSound);
-      teleportLatch = true;
+    if (r.teleportAnim < 5 && !latches.teleport) {
+      sounds.Add(kSoundTeleportIn);
+      latches.teleport = true;
     }
     if (r.teleportAnim > 5) {
-      if (teleportLatch) {
-        PlaySound(teleportOutSound);
-        teleportLatch = false;
+      if (latches.teleport) {
+        sounds.Add(kSoundTeleportOut);
+        latches.teleport = false;
       }
       // The jump happens halfway for every teleporting robot, whoever played the sound.
       r.x = r.originX;
@@ -164,24 +139,24 @@ bool AdvanceTeleports(Board& board) {
   return busy;
 }
 
-bool AdvanceCloners(Board& board) {
+bool AdvanceCloners(Board& board, SoundLatches& latches, StepSounds& sounds) {
   bool busy = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.cloneAnim < 0) continue;
     r.cloneAnim += 0.06f;
-    if (r.cloneAnim < 5 && !clonerLatch) {
-      clonerLatch = true;
-      PlaySound(clonerInSound);
+    if (r.cloneAnim < 5 && !latches.cloner) {
+      latches.cloner = true;
+      sounds.Add(kSoundClonerIn);
     }
     if (r.cloneAnim > 10) {
       r.cloneAnim = -1;
       if (r.clonedCopy) {
         r.clonedCopy = 0;
       } else {
-        if (clonerLatch) PlaySound(clonerOutSound);
+        if (latches.cloner) sounds.Add(kSoundClonerOut);
         r.active = 0;  // the robot that went in is gone
-        clonerLatch = false;
+        latches.cloner = false;
       }
     }
     busy = true;
@@ -189,20 +164,20 @@ bool AdvanceCloners(Board& board) {
   return busy;
 }
 
-bool AdvanceExits(Board& board) {
+bool AdvanceExits(Board& board, SoundLatches& latches, StepSounds& sounds) {
   bool busy = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.exitAnim < 0) continue;
     r.exitAnim += 0.06f;
-    if (!exitLatch) {
-      PlaySound(exitSound);
-      exitLatch = true;
+    if (!latches.exit) {
+      sounds.Add(kSoundExit);
+      latches.exit = true;
     }
     if (r.exitAnim > 10) {
       r.exitAnim = -1;
       r.active = 0;
-      exitLatch = false;
+      latches.exit = false;
     }
     busy = true;
   }
@@ -248,9 +223,9 @@ bool DetectCollisions(Board& board) {
         if (!r.active) continue;
         bool truncatedHere = Truncate(r.x) == x && Truncate(r.y) == y;
         bool roundedHere = Truncate(r.x + 0.5f) == x && Truncate(r.y + 0.5f) == y;
-        if (truncatedHere || roundedHere) r.deathKind = 1;
+        if (truncatedHere || roundedHere) r.deathKind = kDeathExploded;
       }
-      board.GameState = 1;
+      board.GameState = kGameExploding;
     }
   }
   return true;
@@ -261,16 +236,18 @@ bool DetectDeadlyCells(Board& board) {
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (!r.active || !IsMineKind(KindUnder(board, r))) continue;
-    r.deathKind = 1;
+    r.deathKind = kDeathExploded;
     busy = true;
-    board.GameState = (board.GameState == 3 || board.GameState == 5) ? 5 : 1;
+    const bool electrocuting = board.GameState == kGameElectrocuting || board.GameState == kGameExplodingAndElectrocuting;
+    board.GameState = electrocuting ? kGameExplodingAndElectrocuting : kGameExploding;
   }
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (!r.active || KindUnder(board, r) != kCellCables) continue;
-    r.deathKind = 2;
+    r.deathKind = kDeathElectrocuted;
     busy = true;
-    board.GameState = (board.GameState == 1 || board.GameState == 5) ? 5 : 3;
+    const bool exploding = board.GameState == kGameExploding || board.GameState == kGameExplodingAndElectrocuting;
+    board.GameState = exploding ? kGameExplodingAndElectrocuting : kGameElectrocuting;
   }
   return busy;
 }
@@ -318,13 +295,13 @@ void HoldBackFollowers(Board& board, const RobotGrid& robotAt) {
     int32_t cx = Truncate(r.x), cy = Truncate(r.y);
     if (!OnBoard(cx, cy)) continue;
     if (r.dx == -1) {
-      for (int32_t col = 0; col <= 16; ++col) JudgeFollower(board, robotAt, col, cy, col + 1, cy);
+      for (int32_t col = 0; col < kLastColumn; ++col) JudgeFollower(board, robotAt, col, cy, col + 1, cy);
     } else if (r.dx == 1) {
-      for (int32_t col = 17; col >= 1; --col) JudgeFollower(board, robotAt, col, cy, col - 1, cy);
+      for (int32_t col = kLastColumn; col > 0; --col) JudgeFollower(board, robotAt, col, cy, col - 1, cy);
     } else if (r.dy == -1) {
-      for (int32_t row = 0; row <= 10; ++row) JudgeFollower(board, robotAt, cx, row, cx, row + 1);
+      for (int32_t row = 0; row < kLastRow; ++row) JudgeFollower(board, robotAt, cx, row, cx, row + 1);
     } else if (r.dy == 1) {
-      for (int32_t row = 11; row >= 1; --row) JudgeFollower(board, robotAt, cx, row, cx, row - 1);
+      for (int32_t row = kLastRow; row > 0; --row) JudgeFollower(board, robotAt, cx, row, cx, row - 1);
     }
   }
 }
@@ -342,19 +319,17 @@ void CarryOnRollers(Board& board) {
 
 }  // namespace
 
-void ClearSoundLatches() {
-  explosionLatch = electroLatch = teleportLatch = clonerLatch = exitLatch = false;
-}
-
-void Board::Step() {
-  int direction = ReadDirectionAndCamera(*this);
+StepSounds Board::Step(const StepInput& input, SoundLatches& latches) {
+  StepSounds sounds;
+  ApplyCameraInput(*this, input);
+  const Direction direction = input.tilting ? kNoDirection : input.direction;
   // Looking through a robot freezes the whole board, animations too.
   if (CameraMode >= 1) {
     LookThroughRobot(*this);
-    return;
+    return sounds;
   }
-  AdvanceFailureAnimations(*this);
-  if (GameState != 0) return;
+  AdvanceFailureAnimations(*this, latches, sounds);
+  if (GameState != kGamePlaying) return sounds;
 
   bool anyDriving = AnyRobotDriving(*this);
   AdvanceDoors(*this);
@@ -362,28 +337,29 @@ void Board::Step() {
   if (exitAnim > 10) exitAnim = 0;
 
   bool busy = false;
-  busy |= AdvanceTeleports(*this);
-  busy |= AdvanceCloners(*this);
-  busy |= AdvanceExits(*this);
+  busy |= AdvanceTeleports(*this, latches, sounds);
+  busy |= AdvanceCloners(*this, latches, sounds);
+  busy |= AdvanceExits(*this, latches, sounds);
   busy |= DetectCollisions(*this);
   if (!anyDriving) busy |= DetectDeadlyCells(*this);
 
   bool starting = ClearHeldBack(*this);
-  if (GameState != 0 || busy) return;
+  if (GameState != kGamePlaying || busy) return sounds;
   if (starting) {
     RobotGrid robotAt;
     BuildRobotGrid(*this, robotAt);
     HoldBackFollowers(*this, robotAt);
   }
   CarryOnRollers(*this);
-  MoveRobots(*this, direction, anyDriving);
+  MoveRobots(*this, direction, anyDriving, sounds);
+  return sounds;
 }
 
 uint8_t Board::LevelStatus() const {
-  if (GameState == 2) return 2;
+  if (GameState == kGameLost) return kLevelLost;
   for (int32_t i = 0; i < robotCount; ++i)
-    if (robots[i].active) return 0;
-  return 1;
+    if (robots[i].active) return kLevelPlaying;
+  return kLevelWon;
 }
 
 int32_t Board::CellKindAt(int32_t x, int32_t y) const {
@@ -397,7 +373,7 @@ CellVisualInfo Board::CellVisual(int32_t x, int32_t y) const {
 }
 
 bool Board::CanEnterIgnoringRobots(float x, float y, int32_t depth) const {
-  if (x < 0 || y < 0 || x > kBoardColumns - 1 || y > kBoardRows - 1) return false;
+  if (x < 0 || y < 0 || x > kLastColumn || y > kLastRow) return false;
   if (depth > 100) return true;
   int32_t cx = Truncate(x), cy = Truncate(y);
   int32_t kind = CellKindAt(cx, cy);

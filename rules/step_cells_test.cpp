@@ -2,76 +2,61 @@
 // a full robot table), exits, mines and cables, collisions.
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "input/keyboard.h"
-#include "rules/rule_sounds.h"
 #include "rules/settle.h"
 #include "rules/test_levels.h"
 
 namespace {
 
-constexpr int kRight = 2, kDown = 4;
+constexpr Direction kRight = kDirectionRight, kDown = kDirectionDown;
 
-std::map<const uint8_t*, int> playedSounds;
-uint8_t soundBytes[kRuleSoundCount];
-
-void CountSound(const SoundData& sound) { playedSounds[sound.samples] += 1; }
-
-// Gives every rule sound distinct bytes so the tests can tell them apart.
+// Every test hears the sounds its moves and ticks ask for.
 class StepCells : public testing::Test {
  protected:
-  void SetUp() override {
-    for (int i = 0; i < kRuleSoundCount; ++i) *kRuleSoundFiles[i].sound = SoundData{22050, 8, 1, 1, &soundBytes[i]};
-    playedSounds.clear();
-    ClearSoundLatches();
-    SetSoundPlayer(CountSound);
+  PlayCounter Move(Board& board, Direction direction) {
+    PlayCounter counter;
+    counter.heard = &heard;
+    EXPECT_TRUE(PlayMove(board, direction, counter));
+    return counter;
   }
-  void TearDown() override {
-    SetSoundPlayer(nullptr);
-    for (int i = 0; i < kRuleSoundCount; ++i) *kRuleSoundFiles[i].sound = SoundData{};
+  void Ticks(Board& board, int ticks, Direction direction = kNoDirection) {
+    heard.Add(StepTicks(board, ticks, direction));
   }
-  static int Played(const SoundData& sound) { return playedSounds[sound.samples]; }
+  int Played(RuleSound sound) const { return heard.plays[sound]; }
+  StepSounds heard;
 };
-
-PlayCounter Move(Board& board, int direction) {
-  PlayCounter counter;
-  EXPECT_TRUE(PlayMove(board, direction, counter));
-  return counter;
-}
 
 TEST_F(StepCells, ABlueSwitchTogglesEveryBlueDoorAndNoRedOne) {
   // Blue doors w, x and Q (on rollers); red door z.
   auto board = MakeTestBoard({"aaaaaaaaaaa", "a000wxQz00a", "ay00000000a", "aaaaaaaaaaa"}, {{1, 1}});
   EXPECT_FALSE(board->CanEnter(4, 1, 0));
   Move(*board, kDown);
-  EXPECT_EQ(Played(blueDoorCloseSound), 3);  // one per door, closed ones toggled
-  EXPECT_EQ(Played(blueDoorOpenSound), 0);
-  EXPECT_EQ(Played(redDoorCloseSound) + Played(redDoorOpenSound), 0);
+  EXPECT_EQ(Played(kSoundBlueDoorClose), 3);  // one per door, closed ones toggled
+  EXPECT_EQ(Played(kSoundBlueDoorOpen), 0);
+  EXPECT_EQ(Played(kSoundRedDoorClose) + Played(kSoundRedDoorOpen), 0);
   for (int x : {4, 5, 6}) EXPECT_EQ(board->cellState[x][1], 4);
   EXPECT_EQ(board->cellState[7][1], 0);
   EXPECT_TRUE(board->CanEnter(4, 1, 0));
   EXPECT_FALSE(board->CanEnter(7, 1, 0));
 
-  Move(*board, 3);  // up, off the switch, and back down onto it
+  Move(*board, kDirectionUp);  // up, off the switch, and back down onto it
   Move(*board, kDown);
-  EXPECT_EQ(Played(blueDoorOpenSound), 3);
+  EXPECT_EQ(Played(kSoundBlueDoorOpen), 3);
   for (int x : {4, 5, 6}) EXPECT_EQ(board->cellState[x][1], 0);
 }
 
 TEST_F(StepCells, DoorsOpenFromTheStepAfterTheSwitchInSixteenTicks) {
   auto board = MakeTestBoard({"aaaaaaaa", "a00000Aa", "aB00000a", "aaaaaaaa"}, {{1, 1}});
   float& door = board->cellState[6][1];
-  StepTicks(*board, 1, VK_DOWN);
-  StepTicks(*board, 62);
+  Ticks(*board, 1, kDirectionDown);
+  Ticks(*board, 62);
   EXPECT_EQ(door, -1000);           // switched while closed: passable already
   EXPECT_TRUE(board->CanEnter(6, 1, 0));
-  StepTicks(*board, 1);
+  Ticks(*board, 1);
   EXPECT_EQ(door, 0.25f);
   EXPECT_FALSE(board->CanEnter(6, 1, 0));
-  StepTicks(*board, 15);
+  Ticks(*board, 15);
   EXPECT_EQ(door, 4);
-  EXPECT_EQ(Played(redDoorCloseSound), 1);
+  EXPECT_EQ(Played(kSoundRedDoorClose), 1);
 }
 
 TEST_F(StepCells, AClosingDoorCrushesTheRobotInIt) {
@@ -83,7 +68,7 @@ TEST_F(StepCells, AClosingDoorCrushesTheRobotInIt) {
   EXPECT_EQ(board->robots[0].deathKind, 0);
   EXPECT_EQ(board->cellState[5][2], 0);
   EXPECT_EQ(board->explosionAnim, 9);
-  EXPECT_EQ(Played(explosionSound), 1);
+  EXPECT_EQ(Played(kSoundExplosion), 1);
 }
 
 TEST_F(StepCells, TeleportsSendToTheRightmostMarkerOfTheirColour) {
@@ -98,8 +83,8 @@ TEST_F(StepCells, TeleportsSendToTheRightmostMarkerOfTheirColour) {
   EXPECT_EQ(board->robots[1].x, 11);
   EXPECT_EQ(board->robots[1].y, 1);
   EXPECT_GE(counter.ticks, 63 + 250);
-  EXPECT_EQ(Played(teleportInSound), 1);  // one sound for the pair
-  EXPECT_EQ(Played(teleportOutSound), 1);
+  EXPECT_EQ(Played(kSoundTeleportIn), 1);  // one sound for the pair
+  EXPECT_EQ(Played(kSoundTeleportOut), 1);
 }
 
 TEST_F(StepCells, ATeleportWithoutMarkerLeavesTheRobotOnIt) {
@@ -130,8 +115,8 @@ TEST_F(StepCells, ACloneIsMadeOnEveryReceiverAndTheOriginalVanishes) {
     EXPECT_EQ(board->robots[i].dy, 1);
   }
   EXPECT_EQ(board->LevelStatus(), 0);
-  EXPECT_EQ(Played(clonerInSound), 1);
-  EXPECT_EQ(Played(clonerOutSound), 1);
+  EXPECT_EQ(Played(kSoundClonerIn), 1);
+  EXPECT_EQ(Played(kSoundClonerOut), 1);
   Move(*board, kDown);  // the copies obey like any robot
   EXPECT_EQ(board->robots[2].y, 5);
 }
@@ -190,7 +175,7 @@ TEST_F(StepCells, RobotsLeaveThroughExitsAndTheLastOneWins) {
   EXPECT_EQ(counter.ticks, 63 + 167);
   Move(*board, kDown);
   EXPECT_EQ(board->LevelStatus(), 1);
-  EXPECT_EQ(Played(exitSound), 2);
+  EXPECT_EQ(Played(kSoundExit), 2);
 }
 
 TEST_F(StepCells, MinesExplodeAndCablesElectrocuteThenTheLevelIsLost) {
@@ -201,10 +186,10 @@ TEST_F(StepCells, MinesExplodeAndCablesElectrocuteThenTheLevelIsLost) {
   };
   for (Case c : {Case{"aK00a", 1, 1}, Case{"aL00a", 3, 2}}) {
     auto board = MakeTestBoard({"aaaaa", "a000a", c.row, "aaaaa"}, {{1, 1}});
-    StepTicks(*board, 1, VK_DOWN);
-    StepTicks(*board, 62);
+    Ticks(*board, 1, kDirectionDown);
+    Ticks(*board, 62);
     EXPECT_EQ(board->GameState, 0);  // arrived; deadly cells act on the next tick
-    StepTicks(*board, 1);
+    Ticks(*board, 1);
     EXPECT_EQ(board->GameState, c.dyingState);
     EXPECT_EQ(board->robots[0].deathKind, c.deathKind);
     PlayCounter counter;
@@ -219,14 +204,14 @@ TEST_F(StepCells, MinesExplodeAndCablesElectrocuteThenTheLevelIsLost) {
 TEST_F(StepCells, DeadlyCellsWaitUntilNoRobotDrives) {
   auto board = MakeTestBoard({"aaaaaa", "a0000a", "aK000a", "a0000a", "aaaaaa"}, {{1, 1}, {3, 2}});
   board->robots[1].dy = -1, board->robots[1].angle = 270;  // must turn round before driving down
-  StepTicks(*board, 1, VK_DOWN);
-  StepTicks(*board, 62);
+  Ticks(*board, 1, kDirectionDown);
+  Ticks(*board, 62);
   ASSERT_EQ(board->robots[0].y, 2);  // on the mine
   ASSERT_EQ(board->robots[1].moving, 1);
-  StepTicks(*board, 60);
+  Ticks(*board, 60);
   EXPECT_EQ(board->GameState, 0);
   EXPECT_EQ(board->robots[1].y, 3);
-  StepTicks(*board, 1);
+  Ticks(*board, 1);
   EXPECT_EQ(board->GameState, 1);
   EXPECT_EQ(board->robots[0].deathKind, 1);
 }
@@ -239,8 +224,8 @@ TEST_F(StepCells, AMineAndCablesTogetherFinishWhenBothAnimationsHave) {
   EXPECT_EQ(board->robots[1].deathKind, 2);
   EXPECT_EQ(board->explosionAnim, 9);
   EXPECT_EQ(board->electroAnim, 20);
-  EXPECT_EQ(Played(explosionSound), 1);
-  EXPECT_EQ(Played(electroSound), 1);
+  EXPECT_EQ(Played(kSoundExplosion), 1);
+  EXPECT_EQ(Played(kSoundElectro), 1);
 }
 
 // Two robots facing each other, each able to move "into" the other's cell:
@@ -256,12 +241,12 @@ TEST_F(StepCells, RobotsDrivingIntoEachOtherExplode) {
     a.dx = 1, a.dy = 0, a.moving = 1;
     b.dx = -1, b.dy = 0, b.moving = 1;
     EXPECT_TRUE(board->CanEnter(2, 1, 0));
-    StepTicks(*board, 1);
+    Ticks(*board, 1);
     EXPECT_EQ(a.moveCountdown, 60);
     EXPECT_EQ(b.moveCountdown, 60);
-    StepTicks(*board, 2);  // the first tick of a move leaves both in place
+    Ticks(*board, 2);  // the first tick of a move leaves both in place
     EXPECT_EQ(board->GameState, 0);
-    StepTicks(*board, 1);  // now both are within cell 1
+    Ticks(*board, 1);  // now both are within cell 1
     EXPECT_EQ(board->GameState, 1) << bystanders;
     EXPECT_EQ(a.deathKind, 1);
     EXPECT_EQ(b.deathKind, 1);

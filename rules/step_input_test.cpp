@@ -5,20 +5,26 @@
 
 #include <cmath>
 
-#include "input/keyboard.h"
 #include "rules/settle.h"
 #include "rules/test_levels.h"
 
 namespace {
 
+StepInput Digit(int digit, Direction direction = kNoDirection) {
+  StepInput input = CommandInput(direction);
+  input.digitsHeld = static_cast<uint16_t>(1 << digit);
+  input.viewLeft = direction == kDirectionLeft;
+  return input;
+}
+
 const std::vector<std::string> kRoom = {"aaaaaaaa", "a000000a", "a000000a", "a000000a", "aaaaaaaa"};
 
 TEST(StepInput, LookingThroughARobotFreezesTheWholeBoard) {
   auto board = MakeTestBoard(kRoom, {{1, 1}, {3, 1}, {5, 2}});
-  StepTicks(*board, 1, VK_DOWN);
+  StepTicks(*board, 1, kDirectionDown);
   StepTicks(*board, 20);
   auto before = std::make_unique<Board>(*board);
-  StepTicks(*board, 50, '2');
+  StepTicks(*board, 50, Digit(2));
   EXPECT_EQ(board->CameraMode, 2);
   EXPECT_EQ(board->exitAnim, before->exitAnim);
   EXPECT_EQ(board->robots[0].y, before->robots[0].y);
@@ -27,15 +33,15 @@ TEST(StepInput, LookingThroughARobotFreezesTheWholeBoard) {
   EXPECT_FLOAT_EQ(board->lookAt[0], 3 + 2 * board->robots[1].x - 18);
   EXPECT_FLOAT_EQ(board->lookAt[1], 12 - 2 * board->robots[1].y);
   EXPECT_FLOAT_EQ(board->lookAt[2], 1.425f);
-  StepTicks(*board, 90, VK_LEFT);
+  StepTicks(*board, 90, Digit(2, kDirectionLeft));
   EXPECT_EQ(board->robotViewYaw, 90);
   EXPECT_NEAR(board->lookAt[1], 3 + 12 - 2 * board->robots[1].y, 1e-3);
   EXPECT_EQ(board->robots[0].dx, 0);  // arrows turn the view, not the robots
-  StepTicks(*board, 1, '3');  // another robot's view starts looking straight ahead
+  StepTicks(*board, 1, Digit(3));  // another robot's view starts looking straight ahead
   EXPECT_EQ(board->CameraMode, 3);
   EXPECT_EQ(board->robotViewYaw, 0);
 
-  StepTicks(*board, 1, '0');
+  StepTicks(*board, 1, Digit(0));
   EXPECT_EQ(board->CameraMode, 0);
   PlayCounter counter;
   ASSERT_TRUE(SettleBoard(*board, counter));
@@ -44,31 +50,32 @@ TEST(StepInput, LookingThroughARobotFreezesTheWholeBoard) {
 
 TEST(StepInput, ADigitBeyondTheRobotCountFallsBackToTheOverview) {
   auto board = MakeTestBoard(kRoom, {{1, 1}, {3, 1}, {5, 2}});
-  StepTicks(*board, 1, '5');
+  StepTicks(*board, 1, Digit(5));
   EXPECT_EQ(board->CameraMode, 0);
-  StepTicks(*board, 1, '3');
+  StepTicks(*board, 1, Digit(3));
   EXPECT_EQ(board->CameraMode, 3);
 }
 
+// Ctrl held: Up and Down tilt, and the direction and digits that come with
+// them are not obeyed.
 TEST(StepInput, CtrlTiltsTheOverviewWithinItsRangeAndGivesNoDirection) {
   auto board = MakeTestBoard(kRoom, {{1, 1}});
-  SetKeyHeld(VK_CONTROL, true);
-  StepTicks(*board, 1);
-  SetKeyHeld(VK_CONTROL, true);
-  SetKeyHeld(VK_UP, true);
-  for (int i = 0; i < 40; ++i) board->Step();
+  StepInput tilt = Digit(1, kDirectionDown);
+  tilt.tilting = true;
+  tilt.tiltUp = true;
+  StepTicks(*board, 40, tilt);
   EXPECT_EQ(board->pitch, -10);
+  EXPECT_EQ(board->CameraMode, 0);
   EXPECT_NEAR(board->eyeHeight, std::sin(-10 * 3.1415f / 180) * 50, 1e-4);
   EXPECT_NEAR(board->eyeDistance, std::cos(-10 * 3.1415f / 180) * 50, 1e-4);
-  for (int i = 0; i < 400; ++i) board->Step();
+  StepTicks(*board, 400, tilt);
   EXPECT_EQ(board->pitch, -45);
-  SetKeyHeld(VK_UP, false);
-  SetKeyHeld(VK_DOWN, true);
-  for (int i = 0; i < 20; ++i) board->Step();
+  tilt.tiltUp = false;
+  tilt.tiltDown = true;
+  StepTicks(*board, 20, tilt);
   EXPECT_EQ(board->pitch, -40);
-  for (int i = 0; i < 400; ++i) board->Step();
+  StepTicks(*board, 400, tilt);
   EXPECT_EQ(board->pitch, 0);
-  ReleaseAllKeys();
   EXPECT_EQ(board->robots[0].y, 1);  // Ctrl+Down moved nobody
   EXPECT_EQ(board->robots[0].moving, 0);
 }

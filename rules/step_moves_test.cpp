@@ -2,13 +2,12 @@
 // chains, oil skids with a follower waiting, rollers.
 #include <gtest/gtest.h>
 
-#include "input/keyboard.h"
 #include "rules/settle.h"
 #include "rules/test_levels.h"
 
 namespace {
 
-constexpr int kLeft = 1, kRight = 2, kUp = 3, kDown = 4;
+constexpr Direction kLeft = kDirectionLeft, kRight = kDirectionRight, kUp = kDirectionUp, kDown = kDirectionDown;
 
 const std::vector<std::string> kRoom = {"aaaaaaaaaa", "a00000000a", "a00000000a", "a00000000a", "a00000000a",
                                         "aaaaaaaaaa"};
@@ -16,7 +15,7 @@ const std::vector<std::string> kRoom = {"aaaaaaaaaa", "a00000000a", "a00000000a"
 const std::vector<std::string> kRollerColumn = {"aaaaaaaa", "a0m0000a", "a0m0000a", "a0m0000a", "a000000a",
                                                 "aaaaaaaa"};
 
-int64_t Move(Board& board, int direction) {
+int64_t Move(Board& board, Direction direction) {
   PlayCounter counter;
   EXPECT_TRUE(PlayMove(board, direction, counter));
   return counter.ticks;
@@ -38,7 +37,7 @@ TEST(StepMoves, MovesTakeSixtyTwoTicksAfterTheCommandAndTurnsThreeDegreesATick) 
   EXPECT_EQ(r.angle, 270);
   EXPECT_EQ(r.y, 1);
   // Facing up and commanded right: turns back from 270 to 180, then drives on its own.
-  StepTicks(*board, 1, VK_RIGHT);
+  StepTicks(*board, 1, kDirectionRight);
   StepTicks(*board, 15);
   EXPECT_EQ(r.angle, 225);
   EXPECT_EQ(r.dx, 1);
@@ -60,7 +59,7 @@ TEST(StepMoves, MovesTakeSixtyTwoTicksAfterTheCommandAndTurnsThreeDegreesATick) 
 // turn 90, in the sense the turn table gives.
 TEST(StepMoves, TurnsGoTheWayTheTurnTableSays) {
   struct Turn {
-    int from, to;
+    Direction from, to;
     float halfWay;  // angle after 15 ticks (quarter) or 30 ticks (half)
   };
   // Facing angles: left 0, down 90, right 180, up 270.
@@ -68,13 +67,12 @@ TEST(StepMoves, TurnsGoTheWayTheTurnTableSays) {
                         {kLeft, kRight, -90}, {kDown, kRight, 135}, {kUp, kRight, 225},
                         {kRight, kUp, 225},   {kDown, kUp, 180},    {kLeft, kUp, -45},
                         {kRight, kDown, 135}, {kUp, kDown, 180},    {kLeft, kDown, 45}};
-  const int keys[] = {0, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
   for (const Turn& t : turns) {
     auto board = MakeTestBoard({"aaa", "a0a", "aaa"}, {{1, 1}});  // walled in: turns, never drives
     Move(*board, t.from);
     const RobotRecord& r = board->robots[0];
     bool half = t.from + t.to == kLeft + kRight || t.from + t.to == kUp + kDown;
-    StepTicks(*board, 1, keys[t.to]);
+    StepTicks(*board, 1, t.to);
     StepTicks(*board, half ? 30 : 15);
     EXPECT_FLOAT_EQ(r.angle, t.halfWay) << t.from << " to " << t.to;
   }
@@ -82,8 +80,8 @@ TEST(StepMoves, TurnsGoTheWayTheTurnTableSays) {
 
 TEST(StepMoves, AnglesStayWithinOneTurnAfterManyTurns) {
   auto board = MakeTestBoard(kRoom, {{4, 2}});
-  const int turns[] = {kLeft, kUp, kRight, kDown, kLeft, kUp, kRight, kDown, kLeft, kUp};
-  for (int direction : turns) {
+  const Direction turns[] = {kLeft, kUp, kRight, kDown, kLeft, kUp, kRight, kDown, kLeft, kUp};
+  for (Direction direction : turns) {
     Move(*board, direction);
     EXPECT_GE(board->robots[0].angle, -360);
     EXPECT_LE(board->robots[0].angle, 360);
@@ -120,9 +118,9 @@ TEST(StepMoves, ChainsMoveTogetherThroughFreeSpace) {
 
 TEST(StepMoves, NoNewCommandWhileARobotDrives) {
   auto board = MakeTestBoard(kRoom, {{1, 1}});
-  StepTicks(*board, 1, VK_DOWN);
+  StepTicks(*board, 1, kDirectionDown);
   StepTicks(*board, 10);
-  StepTicks(*board, 5, VK_RIGHT);
+  StepTicks(*board, 5, kDirectionRight);
   PlayCounter counter;
   ASSERT_TRUE(SettleBoard(*board, counter));
   EXPECT_EQ(board->robots[0].y, 2);
@@ -136,11 +134,11 @@ TEST(StepMoves, CommandsWaitForDrivingRobotsButNotForRobotsOnRollers) {
   auto board = MakeTestBoard(kRoom, {{1, 1}, {3, 4}});
   const RobotRecord& driver = board->robots[0];
   const RobotRecord& blocked = board->robots[1];  // against the bottom wall
-  StepTicks(*board, 1, VK_DOWN);
+  StepTicks(*board, 1, kDirectionDown);
   StepTicks(*board, 20);
   ASSERT_EQ(driver.moving, 1);
   EXPECT_EQ(blocked.moving, 0);
-  StepTicks(*board, 5, VK_RIGHT);
+  StepTicks(*board, 5, kDirectionRight);
   EXPECT_EQ(blocked.turnRemaining, 0);
   PlayCounter counter;
   ASSERT_TRUE(SettleBoard(*board, counter));
@@ -151,7 +149,7 @@ TEST(StepMoves, CommandsWaitForDrivingRobotsButNotForRobotsOnRollers) {
   auto rollers = MakeTestBoard(kRollerColumn, {{2, 1}, {4, 1}});
   StepTicks(*rollers, 20);  // the first robot rides the rollers
   ASSERT_EQ(rollers->robots[0].moving, 1);
-  StepTicks(*rollers, 1, VK_DOWN);
+  StepTicks(*rollers, 1, kDirectionDown);
   EXPECT_EQ(rollers->robots[1].moving, 1);
   ASSERT_TRUE(SettleBoard(*rollers, counter));
   EXPECT_EQ(rollers->robots[1].y, 2);
@@ -194,7 +192,7 @@ TEST(StepMoves, FollowerWaitsOnTheLeadersSkidNotItsOwn) {
 // the two behind it both wait, whichever way the line faces.
 TEST(StepMoves, AWholeLineWaitsBehindASkid) {
   struct Line {
-    int direction;
+    Direction direction;
     CellList robots;  // the last one stands on the oil at (4, 4)
   };
   const Line lines[] = {{kRight, {{2, 4}, {3, 4}, {4, 4}}},

@@ -4,11 +4,12 @@
 #include "rules/step_robots.h"
 
 #include "rules/cell_kinds.h"
-#include "rules/rule_sounds.h"
 
 namespace {
 
+// The rollers and the engine sound once a step, however many robots start.
 struct MoveSounds {
+  StepSounds& wanted;
   bool rollersPlayed = false;
   bool enginePlayed = false;
 };
@@ -33,7 +34,7 @@ void StartMove(Board& board, RobotRecord& r, MoveSounds& sounds) {
     return;
   }
   if (onRollers && !sounds.rollersPlayed) {
-    PlaySound(rollerSound);
+    sounds.wanted.Add(kSoundRollers);
     sounds.rollersPlayed = true;
   }
   r.moveCountdown = 60;
@@ -46,7 +47,7 @@ void StartMove(Board& board, RobotRecord& r, MoveSounds& sounds) {
   }
   r.skidding = 0;
   if (!onRollers && !sounds.enginePlayed) {
-    PlaySound(engineSound);
+    sounds.wanted.Add(kSoundEngine);
     sounds.enginePlayed = true;
   }
 }
@@ -62,7 +63,7 @@ bool RobotStandsExactlyAt(const Board& board, float x, float y) {
 void KillRobotsExactlyAt(Board& board, float x, float y) {
   for (int32_t j = 0; j < board.robotCount; ++j) {
     RobotRecord& r = board.robots[j];
-    if (r.active && r.x == x && r.y == y) r.deathKind = 1;
+    if (r.active && r.x == x && r.y == y) r.deathKind = kDeathExploded;
   }
 }
 
@@ -81,15 +82,15 @@ void EnterCloner(Board& board, int32_t entering) {
       copy.active = 1;
       copy.x = fx;
       copy.y = fy;
-      copy.deathKind = occupied ? 1 : 0;
+      copy.deathKind = occupied ? kDeathExploded : kAlive;
       copy.cloneAnim = 0;
       copy.teleportAnim = -1;
       copy.clonedCopy = 1;
       copy.justArrived = 0;
       board.robots[board.robotCount++] = copy;
       if (occupied) {
-        board.robots[entering].deathKind = 1;
-        board.GameState = 1;
+        board.robots[entering].deathKind = kDeathExploded;
+        board.GameState = kGameExploding;
       } else {
         board.robots[entering].cloneAnim = 0;
       }
@@ -118,26 +119,26 @@ void EnterTeleport(Board& board, RobotRecord& r, int32_t teleportKind) {
 }
 
 // A switch toggles every door of its colour that is not already moving.
-void ToggleDoors(Board& board, bool blue) {
-  const SoundData& openSound = blue ? blueDoorOpenSound : redDoorOpenSound;
-  const SoundData& closeSound = blue ? blueDoorCloseSound : redDoorCloseSound;
+void ToggleDoors(Board& board, bool blue, StepSounds& sounds) {
+  const RuleSound openSound = blue ? kSoundBlueDoorOpen : kSoundRedDoorOpen;
+  const RuleSound closeSound = blue ? kSoundBlueDoorClose : kSoundRedDoorClose;
   for (int32_t x = 0; x < kBoardColumns; ++x) {
     for (int32_t y = 0; y < kBoardRows; ++y) {
       int32_t kind = board.CellKindAt(x, y);
       if (blue ? !IsBlueDoorKind(kind) : !IsRedDoorKind(kind)) continue;
       float& s = board.cellState[x][y];
       if (s == 4) {
-        PlaySound(openSound);
+        sounds.Add(openSound);
         s = -4;
       } else if (s == 0) {
-        PlaySound(closeSound);
+        sounds.Add(closeSound);
         s = -1000;
       }
     }
   }
 }
 
-void Arrive(Board& board, int32_t i) {
+void Arrive(Board& board, int32_t i, StepSounds& sounds) {
   RobotRecord& r = board.robots[i];
   r.justArrived = 1;
   r.moving = 0;
@@ -150,11 +151,11 @@ void Arrive(Board& board, int32_t i) {
   } else if (IsTeleportKind(kind)) {
     EnterTeleport(board, r, kind);
   } else if (kind == kCellBlueSwitch || kind == kCellRedSwitch) {
-    ToggleDoors(board, kind == kCellBlueSwitch);
+    ToggleDoors(board, kind == kCellBlueSwitch, sounds);
   }
 }
 
-void ContinueMove(Board& board, int32_t i) {
+void ContinueMove(Board& board, int32_t i, StepSounds& sounds) {
   RobotRecord& r = board.robots[i];
   // The first tick leaves the robot in place, the 61st puts it exactly on the next cell.
   if (!r.skidding) {
@@ -162,7 +163,7 @@ void ContinueMove(Board& board, int32_t i) {
     r.y = r.originY + (60 - r.moveCountdown) * r.dy / 60;
   }
   r.moveCountdown -= 1;
-  if (r.moveCountdown < 0) Arrive(board, i);
+  if (r.moveCountdown < 0) Arrive(board, i, sounds);
 }
 
 void SetTurn(RobotRecord& r, float sign, float degrees) {
@@ -171,32 +172,32 @@ void SetTurn(RobotRecord& r, float sign, float degrees) {
 }
 
 // Turns towards the direction, or, already facing it, starts a move.
-void ObeyDirection(RobotRecord& r, int direction) {
+void ObeyDirection(RobotRecord& r, Direction direction) {
   float ndx = 0, ndy = 0;
   bool facing = false;
   switch (direction) {
-    case 1:  // left
+    case kDirectionLeft:
       ndx = -1;
       facing = r.dx == -1;
       if (!facing && r.dx == 1) SetTurn(r, +1, 180);
       else if (!facing && r.dy == 1) SetTurn(r, -1, 90);
       else if (!facing && r.dy == -1) SetTurn(r, +1, 90);
       break;
-    case 2:  // right
+    case kDirectionRight:
       ndx = 1;
       facing = r.dx == 1;
       if (!facing && r.dx == -1) SetTurn(r, -1, 180);
       else if (!facing && r.dy == 1) SetTurn(r, +1, 90);
       else if (!facing && r.dy == -1) SetTurn(r, -1, 90);
       break;
-    case 3:  // up
+    case kDirectionUp:
       ndy = -1;
       facing = r.dy == -1;
       if (!facing && r.dx == 1) SetTurn(r, +1, 90);
       else if (!facing && r.dy == 1) SetTurn(r, +1, 180);
       else if (!facing && r.dx == -1) SetTurn(r, -1, 90);
       break;
-    case 4:  // down
+    case kDirectionDown:
       ndy = 1;
       facing = r.dy == 1;
       if (!facing && r.dx == 1) SetTurn(r, -1, 90);
@@ -217,7 +218,7 @@ void ObeyDirection(RobotRecord& r, int direction) {
   }
 }
 
-void StandOrTurn(Board& board, RobotRecord& r, int direction, bool anyDriving) {
+void StandOrTurn(Board& board, RobotRecord& r, Direction direction, bool anyDriving) {
   int32_t kind = KindUnder(board, r);
   // Plain rollers carry a robot that has just arrived; it obeys nobody.
   if (kind >= kCellRollers1 && kind <= kCellRollers2c && r.justArrived) return;
@@ -237,8 +238,8 @@ void StandOrTurn(Board& board, RobotRecord& r, int direction, bool anyDriving) {
 
 }  // namespace
 
-void MoveRobots(Board& board, int direction, bool anyDriving) {
-  MoveSounds sounds;
+void MoveRobots(Board& board, Direction direction, bool anyDriving, StepSounds& wanted) {
+  MoveSounds sounds{wanted};
   // Copies made by a cloner during this loop are visited too.
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
@@ -246,7 +247,7 @@ void MoveRobots(Board& board, int direction, bool anyDriving) {
     if (r.moving && r.moveCountdown == -1) {
       StartMove(board, r, sounds);
     } else if (r.moving && r.moveCountdown >= 0) {
-      ContinueMove(board, i);
+      ContinueMove(board, i, wanted);
     } else if (!r.moving) {
       StandOrTurn(board, r, direction, anyDriving);
     }

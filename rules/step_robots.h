@@ -3,6 +3,6 @@
 #pragma once
 #include "rules/board.h"
 
-// direction: 0 none, 1 left, 2 right, 3 up, 4 down. anyDriving: some robot
-// drives under its own power (not carried by rollers), so no new command.
-void MoveRobots(Board& board, int direction, bool anyDriving);
+// anyDriving: some robot drives under its own power (not carried by
+// rollers), so no new command. Adds the sounds of starts and arrivals.
+void MoveRobots(Board& board, Direction direction, bool anyDriving, StepSounds& sounds);

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "input/keyboard.h"
 
 namespace fs = std::filesystem;
 
@@ -90,9 +89,13 @@ std::unique_ptr<Board> MakeTestBoard(const std::vector<std::string>& cells, cons
   return board;
 }
 
-void StepTicks(Board& board, int ticks, int heldKey) {
-  ReleaseAllKeys();
-  if (heldKey != 0) SetKeyHeld(heldKey, true);
-  for (int i = 0; i < ticks; ++i) board.Step();
-  ReleaseAllKeys();
+StepSounds StepTicks(Board& board, int ticks, const StepInput& input) {
+  static SoundLatches latches;  // one run of play across calls, as in the game
+  StepSounds all;
+  for (int i = 0; i < ticks; ++i) all.Add(board.Step(input, latches));
+  return all;
+}
+
+StepSounds StepTicks(Board& board, int ticks, Direction direction) {
+  return StepTicks(board, ticks, CommandInput(direction));
 }

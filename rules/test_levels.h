@@ -39,5 +39,6 @@ std::string RobotLayoutBytes(const CellList& robots);
 // A fresh board holding level 1 made of these rows (loaded through LoadLevel).
 std::unique_ptr<Board> MakeTestBoard(const std::vector<std::string>& cells, const CellList& robots);
 
-// Steps with the given virtual key held (0: none) for ticks ticks.
-void StepTicks(Board& board, int ticks, int heldKey = 0);
+// Steps ticks times with the same input; the sounds asked for, summed.
+StepSounds StepTicks(Board& board, int ticks, const StepInput& input = {});
+StepSounds StepTicks(Board& board, int ticks, Direction direction);

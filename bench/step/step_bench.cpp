@@ -2,7 +2,6 @@
 // opening and closing, rollers), and the solver on a medium level.
 #include <benchmark/benchmark.h>
 
-#include "input/keyboard.h"
 #include "rules/test_levels.h"
 #include "tools/solve/solver.h"
 
@@ -36,14 +35,16 @@ void BM_StepBusyBoard(benchmark::State& state) {
   auto start = MakeTestBoard(kBusyCells, BusyRobots());
   auto board = std::make_unique<Board>(*start);
   int64_t ticks = 0, restarts = 0, doorTicks = 0;
+  SoundLatches latches;
+  StepInput input;
   for (auto _ : state) {
     // Change direction every 150 ticks: left, right, up, down, in turn.
     if (ticks % 150 == 0) {
-      ReleaseAllKeys();
-      static const int kKeys[] = {VK_LEFT, VK_RIGHT, VK_RIGHT, VK_LEFT, VK_UP, VK_DOWN};
-      SetKeyHeld(kKeys[(ticks / 150) % 6], true);
+      static const Direction kTurns[] = {kDirectionLeft, kDirectionRight, kDirectionRight,
+                                         kDirectionLeft, kDirectionUp,    kDirectionDown};
+      input.direction = kTurns[(ticks / 150) % 6];
     }
-    board->Step();
+    benchmark::DoNotOptimize(board->Step(input, latches));
     ++ticks;
     if (board->LevelStatus() != 0) {
       *board = *start;
@@ -51,7 +52,6 @@ void BM_StepBusyBoard(benchmark::State& state) {
     }
     if (board->cellState[1][2] != 0 && board->cellState[1][2] != 4) ++doorTicks;
   }
-  ReleaseAllKeys();
   state.counters["restarts"] = static_cast<double>(restarts);
   state.counters["doorMovingShare"] = ticks > 0 ? static_cast<double>(doorTicks) / static_cast<double>(ticks) : 0;
 }

@@ -111,7 +111,7 @@ TEST(Solver, DecodedKeysPlayLikeTheBoardsTheyCameFrom) {
     }
     ASSERT_TRUE(EncodeSettledBoard(*board, shape, key));
     DecodeSettledBoard(key.data(), key.size(), shape, *decoded);
-    int direction = 1 + static_cast<int>(random() % 4);
+    Direction direction = static_cast<Direction>(1 + random() % 4);
     bool settled = PlayMove(*board, direction, counter);
     ASSERT_EQ(PlayMove(*decoded, direction, counter), settled);
     ASSERT_EQ(decoded->LevelStatus(), board->LevelStatus());

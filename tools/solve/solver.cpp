@@ -94,23 +94,23 @@ SolveResult SolveLevel(const Board& start, int64_t maxStates) {
   auto board = std::make_unique<Board>(start);
   PlayCounter counter;
   bool settled = SettleBoard(*board, counter);
-  if (settled && board->LevelStatus() == 1) {
+  if (settled && board->LevelStatus() == kLevelWon) {
     result.outcome = kSolved;
     return result;
   }
   LevelShape shape = FindLevelShape(*board);
   std::vector<uint8_t> key;
-  if (!settled || board->LevelStatus() == 2 || !EncodeSettledBoard(*board, shape, key)) return result;
+  if (!settled || board->LevelStatus() == kLevelLost || !EncodeSettledBoard(*board, shape, key)) return result;
 
   StateStore store;
   store.Add(key, 0, 0);
   for (int64_t current = 0; current < store.Count(); ++current) {
     for (int direction = 1; direction <= 4; ++direction) {
       DecodeSettledBoard(store.Key(current), store.KeySize(current), shape, *board);
-      if (!PlayMove(*board, direction, counter)) continue;  // never comes to rest: a dead end
+      if (!PlayMove(*board, static_cast<Direction>(direction), counter)) continue;  // never comes to rest: a dead end
       uint8_t status = board->LevelStatus();
-      if (status == 2) continue;
-      if (status == 1) {
+      if (status == kLevelLost) continue;
+      if (status == kLevelWon) {
         result.outcome = kSolved;
         result.moves = PathTo(store, current, direction);
         result.states = store.Count();
@@ -150,12 +150,12 @@ PlayResult PlayMoveLetters(Board& board, const std::string& letters, FILE* trace
     counter.context = trace;
   }
   bool settled = SettleBoard(board, counter);
-  for (size_t i = 0; i < letters.size() && settled && board.LevelStatus() == 0; ++i) {
+  for (size_t i = 0; i < letters.size() && settled && board.LevelStatus() == kLevelPlaying; ++i) {
     settled = PlayMove(board, DirectionOfLetter(letters[i]), counter);
   }
   PlayResult result;
   result.ticks = counter.ticks;
   uint8_t status = board.LevelStatus();
-  result.outcome = status == 1 ? kPlayWon : status == 2 ? kPlayLost : kPlayNotFinished;
+  result.outcome = status == kLevelWon ? kPlayWon : status == kLevelLost ? kPlayLost : kPlayNotFinished;
   return result;
 }
