@@ -1,7 +1,6 @@
 // Laying out menu-font text.
 #include "frontend/font_layout.h"
 
-#include <cstdio>
 #include <cstring>
 
 int MenuFontGlyph(char c) {
@@ -12,19 +11,18 @@ int MenuFontGlyph(char c) {
   return -1;
 }
 
+GlyphPlace PlaceFontGlyph(char c, int index, float x, float y, float size, float stretch) {
+  // The whole text is n * 0.5 * size * stretch / 13 wide, shared equally.
+  const float w = 0.5f * size * stretch / 13.0f;
+  return {MenuFontGlyph(c), x + static_cast<float>(index) * w, y, w, size * 0.05f};
+}
+
 std::vector<GlyphPlace> LayOutFontText(const char* text, float x, float y, float size, float stretch) {
   std::vector<GlyphPlace> places;
   if (text == nullptr) return places;
-  const size_t n = std::strlen(text);
-  if (n == 0) return places;
-  // The whole text is n * 0.5 * size * stretch / 13 wide, shared equally.
-  const float total = static_cast<float>(n) * 0.5f * size * stretch / 13.0f;
-  const float w = total / static_cast<float>(n);
-  const float h = size * 0.05f;
-  for (size_t i = 0; i < n; ++i) {
-    const int glyph = MenuFontGlyph(text[i]);
-    if (glyph < 0) continue;
-    places.push_back({glyph, x + static_cast<float>(i) * w, y, w, h});
+  for (int i = 0; text[i] != 0; ++i) {
+    const GlyphPlace place = PlaceFontGlyph(text[i], i, x, y, size, stretch);
+    if (place.glyph >= 0) places.push_back(place);
   }
   return places;
 }

@@ -14,8 +14,11 @@ struct GlyphPlace {
   float x = 0, y = 0, width = 0, height = 0;
 };
 
-// The cells of a text at (x, y): each size * stretch / 26 wide and
-// size * 0.05 high, left to right.
+// The cell of character index i of a text at (x, y): each cell is
+// size * stretch / 26 wide and size * 0.05 high, left to right; the glyph is
+// -1 for a character the font does not have. Allocates nothing, for drawing.
+GlyphPlace PlaceFontGlyph(char c, int index, float x, float y, float size, float stretch);
+// The drawn cells of a whole text (empty cells left out).
 std::vector<GlyphPlace> LayOutFontText(const char* text, float x, float y, float size, float stretch);
 
 // The file of a glyph: "data/font1/Q0.png" with the Q replaced.

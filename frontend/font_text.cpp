@@ -26,7 +26,11 @@ void LoadMenuFont() {
 
 void DrawFontText(const char* text, float x, float y, float size, float stretch, float r, float g, float b,
                   float a) {
-  for (const GlyphPlace& p : LayOutFontText(text, x, y, size, stretch)) {
+  if (text == nullptr) return;
+  // Cell by cell, so the menus' text costs no allocation per frame.
+  for (int i = 0; text[i] != 0; ++i) {
+    const GlyphPlace p = PlaceFontGlyph(text[i], i, x, y, size, stretch);
+    if (p.glyph < 0) continue;
     QueueImage(&MenuFont()[p.glyph], p.x, p.y, p.width, p.height, 0.0f, 1.0f, r, g, b, a, 0, 0, 0, 1, 5, 6);
   }
 }

@@ -1,10 +1,7 @@
 // Storing the highest level reached.
 #include "gameplay/progress_save.h"
 
-#include <cstring>
-
 #include "gameplay/play_phases.h"
-#include "shell/save_file.h"
 #include "shell/shutdown.h"
 
 namespace {
@@ -19,13 +16,7 @@ bool StoreHighestLevel(const PlayerProgress& progress) {
   if (index < 0 || index >= kProfileCount) index = 0;
   if (table[index].highestLevel >= progress.highestLevel) return true;
   table[index].highestLevel = progress.highestLevel;
-  uint8_t bytes[sizeof(ProfileRecord) * kProfileCount];
-  for (int i = 0; i < kProfileCount; ++i) {
-    uint8_t* record = bytes + i * sizeof(ProfileRecord);
-    std::memcpy(record, table[i].name, sizeof table[i].name);
-    WriteInt32Le(record + 32, table[i].highestLevel);
-  }
-  return WriteSmallFile(kProfileTableFile, bytes, sizeof bytes);
+  return WriteProfileTable(table);
 }
 
 void BeginProgressGuard(PlayerProgress& progress, int level) {

@@ -22,15 +22,34 @@ bool WriteProfileIndex(int32_t index) {
   return WriteSmallFile(kProfileIndexFile, bytes, sizeof(bytes));
 }
 
+namespace {
+// The one place the bytes of "profile.dat" are laid out: ten records of a
+// 32-byte name and a little-endian highest level at offset 32.
+constexpr size_t kRecordBytes = 36;
+constexpr size_t kLevelOffset = 32;
+constexpr size_t kTableBytes = kProfileCount * kRecordBytes;
+}  // namespace
+
 void ReadProfileTable(ProfileRecord table[kProfileCount]) {
-  uint8_t bytes[kProfileCount * sizeof(ProfileRecord)] = {};
+  uint8_t bytes[kTableBytes] = {};
   ReadSmallFile(kProfileTableFile, bytes, sizeof(bytes));
   for (int i = 0; i < kProfileCount; ++i) {
-    const uint8_t* record = bytes + i * sizeof(ProfileRecord);
+    const uint8_t* record = bytes + i * kRecordBytes;
     std::memcpy(table[i].name, record, sizeof(table[i].name));
-    table[i].name[sizeof(table[i].name) - 1] = 0;
-    table[i].highestLevel = ReadInt32Le(record + 32);
+    // A record without its NUL must not run the name past 12 characters.
+    table[i].name[kProfileNameLimit] = 0;
+    table[i].highestLevel = ReadInt32Le(record + kLevelOffset);
   }
+}
+
+bool WriteProfileTable(const ProfileRecord table[kProfileCount]) {
+  uint8_t bytes[kTableBytes];
+  for (int i = 0; i < kProfileCount; ++i) {
+    uint8_t* record = bytes + i * kRecordBytes;
+    std::memcpy(record, table[i].name, sizeof(table[i].name));
+    WriteInt32Le(record + kLevelOffset, table[i].highestLevel);
+  }
+  return WriteSmallFile(kProfileTableFile, bytes, sizeof(bytes));
 }
 
 void LoadPlayerProgress() {

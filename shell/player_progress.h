@@ -20,6 +20,7 @@ static_assert(sizeof(PlayerProgress) == 36);
 
 // One 36-byte record of "profile.dat": a NUL-terminated name of at most 12
 // characters in 32 bytes, then the highest level reached (little-endian).
+constexpr int kProfileNameLimit = 12;
 struct ProfileRecord {
   char name[32] = {};
   int32_t highestLevel = 0;
@@ -37,8 +38,12 @@ extern PlayerProgress playerProgress;
 int32_t ReadProfileIndex();
 // Writes the 4 bytes of "profile.da0". False when it cannot be written.
 bool WriteProfileIndex(int32_t index);
-// Reads "profile.dat" into ten records; missing bytes read as zero records.
+// Reads "profile.dat" into ten records; missing bytes read as zero records,
+// and a name without its NUL ends after 12 characters.
 void ReadProfileTable(ProfileRecord table[kProfileCount]);
+// Replaces "profile.dat" with the ten records (the old file is kept when the
+// write fails). False when it cannot be written.
+bool WriteProfileTable(const ProfileRecord table[kProfileCount]);
 
 // Start-up's fill of the global record: camera defaults, the stored profile
 // index, currentLevel 0 and that profile's highest level. From then on a

@@ -66,12 +66,22 @@ TEST_F(ProfileFiles, ShortTableLeavesTheMissingRecordsEmpty) {
   EXPECT_STREQ(table[9].name, "");
 }
 
-TEST_F(ProfileFiles, NamesWithoutTheirEndAreEndedInMemory) {
+TEST_F(ProfileFiles, NamesWithoutTheirEndAreCutAtTwelveAndTheTableWritesBackInPlace) {
   std::vector<unsigned char> bytes(360, 'Z');
   WriteBytes("profile.dat", bytes);
   ProfileRecord table[kProfileCount];
   ReadProfileTable(table);
-  EXPECT_EQ(std::strlen(table[0].name), 31u);
+  EXPECT_EQ(std::strlen(table[0].name), 12u);
+  std::strcpy(table[3].name, "ANNA");
+  table[3].highestLevel = 0x0102;
+  ASSERT_TRUE(WriteProfileTable(table));
+  const std::vector<unsigned char> written = ReadBytes("profile.dat");
+  ASSERT_EQ(written.size(), 360u);
+  EXPECT_EQ(std::memcmp(&written[3 * 36], "ANNA", 5), 0);
+  EXPECT_EQ(written[3 * 36 + 32], 0x02);
+  EXPECT_EQ(written[3 * 36 + 33], 0x01);
+  EXPECT_EQ(written[9 * 36], 'Z');  // the other records are kept
+  EXPECT_FALSE(std::filesystem::exists("profile.dat.new"));
 }
 
 TEST_F(ProfileFiles, SavingWritesExactlyTheFourIndexBytes) {

@@ -3,6 +3,9 @@
 
 #include <cstdio>
 
+#include "frontend/main_menu.h"
+#include "frontend/menu_assets.h"
+#include "gameplay/game_assets.h"
 #include "gameplay/run_options.h"
 #include "graphics/render_device.h"
 #include "input/mouse.h"
@@ -41,8 +44,11 @@ void RunIntroAndGame() {
   RunIntro(intro);
 
   ApplyDrawOption();
-  // Until the main menu exists: loading, then play until the player leaves.
-  RunGameAfterIntro();
+  // One loading bar for both: the menus fill it to 4, the play screen to 10.
+  LoadMenuAssets();
+  LoadGameAssets();
+  RunCommandLineLevel();
+  RunMainMenu();
   FadeMusicOnQuit();
   SetMouseMode(1);
   SaveProfileIndex();

@@ -101,9 +101,8 @@ void DrawIntroFrame(float sceneFrame) {
 
 void SilenceLogoMusic() { PlayMusic("music/blank.ogg", 0.0f, 0); }
 
-void RunGameAfterIntro() {
-  LoadPlayScreen();
-  RunPlayFromStart(runOptions);
+void RunCommandLineLevel() {
+  if (runOptions.level > 0) RunPlayFromStart(runOptions);
 }
 
 void FadeMusicOnQuit() { PlayMusic("music/blank.ogg", 0.5f, 0); }

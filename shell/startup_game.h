@@ -1,6 +1,5 @@
 // The parts of start-up that bring in the graphics and sound devices, the
-// intro scene, the loading screen and play. Until the main menu exists, the
-// game goes from loading straight to play, and leaving play ends the game.
+// intro scene, the loading screen and the level asked for on the command line.
 #pragma once
 
 // Reads the run options (--level, --window, the scripted-run options).
@@ -21,8 +20,9 @@ void StartLogoMusic();
 void DrawIntroFrame(float sceneFrame);
 void SilenceLogoMusic();
 
-// Loading behind the bar, then play from --level N or the profile's level.
-void RunGameAfterIntro();
+// With --level N: plays level N right after loading (leaving it goes on into
+// the main menu). Without it, nothing.
+void RunCommandLineLevel();
 // The music fades out as the game ends.
 void FadeMusicOnQuit();
 // After the last step of a normal quit: the process ends at once, as it does

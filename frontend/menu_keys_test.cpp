@@ -1,0 +1,44 @@
+// Held menu keys into intents: edges, keys held on entry, repeat.
+#include <gtest/gtest.h>
+
+#include "frontend/menu_keys.h"
+
+namespace {
+MenuKeysHeld Held(uint32_t bits) { return MenuKeysHeld{bits}; }
+}  // namespace
+
+TEST(MenuKeys, APressGivesOneIntentAndAKeyHeldAtEntryNone) {
+  MenuKeys keys;
+  keys.Start(Held(kIntentPress));
+  EXPECT_EQ(keys.TakeIntents(Held(kIntentPress), 0), 0u) << "the Enter that opened the screen";
+  EXPECT_EQ(keys.TakeIntents(Held(0), 10), 0u);
+  EXPECT_EQ(keys.TakeIntents(Held(kIntentPress | kIntentBack), 20), kIntentPress | kIntentBack);
+  for (uint32_t t = 30; t < 2000; t += 10) EXPECT_EQ(keys.TakeIntents(Held(kIntentPress), t), 0u) << t;
+}
+
+TEST(MenuKeys, HeldArrowsRepeatAfterADelay) {
+  MenuKeys keys;
+  int downs = 0;
+  for (uint32_t t = 0; t < 1000; t += 10) {
+    if (keys.TakeIntents(Held(kIntentDown), t) & kIntentDown) ++downs;
+  }
+  // The press, then repeats at 400, 520, 640, 760 and 880 ms.
+  EXPECT_EQ(downs, 1 + 5);
+  EXPECT_EQ(keys.TakeIntents(Held(0), 1010), 0u);
+  EXPECT_EQ(keys.TakeIntents(Held(kIntentUp), 1020), kIntentUp);
+}
+
+TEST(MenuKeys, PadAndKeyboardShareTheIntents) {
+  MenuKeysHeld held = Held(kIntentLeft);
+  held |= Held(kIntentPress);
+  MenuKeys keys;
+  EXPECT_EQ(keys.TakeIntents(held, 0), kIntentLeft | kIntentPress);
+}
+
+TEST(MenuKeys, HighlightWrapsAndStartsFromEitherEnd) {
+  EXPECT_EQ(WrapMenuHighlight(-1, 1, 5), 0);
+  EXPECT_EQ(WrapMenuHighlight(-1, -1, 5), 4);
+  EXPECT_EQ(WrapMenuHighlight(4, 1, 5), 0);
+  EXPECT_EQ(WrapMenuHighlight(0, -1, 5), 4);
+  EXPECT_EQ(WrapMenuHighlight(2, 1, 0), -1);
+}

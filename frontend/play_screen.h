@@ -1,0 +1,6 @@
+// The play screen: the three difficulties, their level strips, and the play
+// loop started from a chosen level. The main menu's first button opens it.
+#pragma once
+
+// Returns to the main menu when the player leaves with back or Escape.
+void RunPlayScreen();
