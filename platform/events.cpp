@@ -14,6 +14,7 @@ ResizeRepaint resizeRepaint = nullptr;
 bool leftControlHeld = false;
 bool rightControlHeld = false;
 uint32_t pushedButtons = 0;  // buttons held by pushed events, in the game's numbering
+bool keypadHeldAsArrow[SDL_NUM_SCANCODES];
 
 // The Windows virtual-key code of an SDL key, 0 for keys the game never asks for.
 int VirtualKeyFromSdl(SDL_Keycode key) {
@@ -41,6 +42,38 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
     case SDLK_DELETE: return VK_DELETE;
     default: return 0;
   }
+}
+
+// With Num Lock off the number pad is a second set of arrows and paging keys,
+// as on other systems; with it on, its keys type digits through text input.
+int KeypadNavigationKey(SDL_Scancode scancode) {
+  switch (scancode) {
+    case SDL_SCANCODE_KP_8: return VK_UP;
+    case SDL_SCANCODE_KP_2: return VK_DOWN;
+    case SDL_SCANCODE_KP_4: return VK_LEFT;
+    case SDL_SCANCODE_KP_6: return VK_RIGHT;
+    case SDL_SCANCODE_KP_7: return VK_HOME;
+    case SDL_SCANCODE_KP_1: return VK_END;
+    case SDL_SCANCODE_KP_9: return VK_PRIOR;
+    case SDL_SCANCODE_KP_3: return VK_NEXT;
+    case SDL_SCANCODE_KP_PERIOD: return VK_DELETE;
+    default: return 0;
+  }
+}
+
+// The virtual key an event stands for. A number-pad key let go after Num Lock
+// changed still lets go of what it held, so no arrow stays held for ever.
+int VirtualKeyOf(const SDL_KeyboardEvent& event) {
+  const SDL_Scancode scancode = event.keysym.scancode;
+  const int keypad = scancode >= 0 && scancode < SDL_NUM_SCANCODES ? KeypadNavigationKey(scancode) : 0;
+  if (keypad == 0) return VirtualKeyFromSdl(event.keysym.sym);
+  if (event.type == SDL_KEYDOWN) {
+    keypadHeldAsArrow[scancode] = (event.keysym.mod & KMOD_NUM) == 0;
+    return keypadHeldAsArrow[scancode] ? keypad : 0;
+  }
+  const bool held = keypadHeldAsArrow[scancode];
+  keypadHeldAsArrow[scancode] = false;
+  return held ? keypad : 0;
 }
 
 // Keys that type a control character without a text-input event.
@@ -73,7 +106,7 @@ void Queue(int32_t kind, int32_t code = 0, int32_t x = 0, int32_t y = 0) {
 
 void TranslateKey(const SDL_KeyboardEvent& event) {
   bool down = event.type == SDL_KEYDOWN;
-  int virtualKey = VirtualKeyFromSdl(event.keysym.sym);
+  int virtualKey = VirtualKeyOf(event);
   if (virtualKey == 0) return;
   if (virtualKey == VK_CONTROL) {
     TrackControl(event.keysym.sym, down);
@@ -134,6 +167,7 @@ void TranslateWindowEvent(const SDL_WindowEvent& event) {
       SetInputFocus(false);
       ReleaseAllKeys();
       leftControlHeld = rightControlHeld = false;
+      for (bool& held : keypadHeldAsArrow) held = false;
       break;
     default: break;
   }

@@ -120,6 +120,32 @@ TEST_F(WindowMessages, EitherControlKeyHoldsControl) {
   EXPECT_EQ(IsKeyDown(VK_CONTROL), 0);
 }
 
+TEST_F(WindowMessages, NumberPadIsArrowsWithNumLockOffAndItsEnterIsEnter) {
+  Open(false);
+  auto push = [](Uint32 type, SDL_Scancode scancode, Uint16 mod) {
+    SDL_Event event = {};
+    event.type = type;
+    event.key.keysym.scancode = scancode;
+    event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+    event.key.keysym.mod = mod;
+    SDL_PushEvent(&event);
+  };
+  push(SDL_KEYDOWN, SDL_SCANCODE_KP_4, KMOD_NONE);
+  push(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER, KMOD_NONE);
+  push(SDL_KEYDOWN, SDL_SCANCODE_KP_8, KMOD_NUM);  // Num Lock on: a digit, typed as text
+  std::vector<WindowMessage> messages = Take();
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0].code, VK_LEFT);
+  EXPECT_EQ(messages[1].code, VK_RETURN);
+  EXPECT_EQ(messages[2].code, 13);
+  EXPECT_NE(IsKeyDown(VK_LEFT), 0);
+  EXPECT_EQ(IsKeyDown(VK_UP), 0);
+  // Num Lock switched on while the arrow is held: letting go still lets go.
+  push(SDL_KEYUP, SDL_SCANCODE_KP_4, KMOD_NUM);
+  Take();
+  EXPECT_EQ(IsKeyDown(VK_LEFT), 0);
+}
+
 TEST_F(WindowMessages, IgnoredEventsCountAsTakenButCarryNothing) {
   Open(false);
   SDL_Event event = {};
