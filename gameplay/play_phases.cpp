@@ -3,6 +3,7 @@
 
 #include "gameplay/level_card.h"
 #include "gameplay/level_timer.h"
+#include "input/typed_keys.h"
 
 namespace {
 constexpr int kKeyEnter = 13, kKeySpace = 32, kKeyEsc = 27;
@@ -101,6 +102,8 @@ void ApplyCardDecision(PlayState& s) {
 }
 
 bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now) {
+  // A pad's Start opens the pause as Esc does, and closes it as Enter does.
+  if (key == kKeyPadStart) key = s.phase == kPhasePaused ? kKeyEnter : kKeyEsc;
   if (s.endStage == 1 || s.endStage == 2) {
     if (key == kKeyEnter || key == kKeySpace || key == kKeyEsc) s.phase = kPhaseLeaveNow;
     return true;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gameplay/play_phases.h"
+#include "input/typed_keys.h"
 
 namespace {
 // A level that is won or lost after a given number of simulation steps.
@@ -221,6 +222,18 @@ TEST(PlayPhases, PauseResumesRestartsAndLeaves) {
   EXPECT_FLOAT_EQ(g.s.fade, 0.0f);
   EXPECT_EQ(RaisedHighestLevel(3, g.s.level), 5);
   EXPECT_EQ(RaisedHighestLevel(9, g.s.level), 9);
+}
+
+TEST(PlayPhases, PadStartOpensThePauseAndClosesItAgain) {
+  Session g(5);
+  g.Confirm();
+  g.Frames(30);
+  g.Type(kKeyPadStart);
+  g.Frames(30);
+  ASSERT_EQ(g.s.phase, kPhasePaused);
+  g.Type(kKeyPadStart);  // back to play, not out of the level as Esc would
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
 }
 
 TEST(PlayPhases, ThirtySecondLimitLosesTheLevelByTime) {

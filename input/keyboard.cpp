@@ -18,3 +18,5 @@ void ReleaseAllKeys() {
 }
 
 void SetInputFocus(bool active) { hasFocus = active; }
+
+bool HasInputFocus() { return hasFocus; }

@@ -31,3 +31,4 @@ void SetKeyHeld(int virtualKey, bool held);
 void ReleaseAllKeys();
 // Whether our window is the active one; keys read as up while it is not.
 void SetInputFocus(bool active);
+bool HasInputFocus();

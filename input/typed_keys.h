@@ -15,6 +15,8 @@ enum TypedKeyCode : int32_t {
   kKeyRight = 0x40F,
   kKeyDown = 0x410,
   kKeyDelete = 0x416,
+  // A pad's Start button: opens the pause in play, and closes it again.
+  kKeyPadStart = 0x420,
 };
 
 // Appends a code. The queue keeps at most 81: once 80 are waiting, a new code

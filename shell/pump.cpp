@@ -3,8 +3,10 @@
 
 #include "input/keyboard.h"
 #include "input/mouse.h"
+#include "input/pad_keys.h"
 #include "input/typed_keys.h"
 #include "shell/main_window.h"
+#include "platform/window.h"
 #include "shell/shutdown.h"
 
 namespace {
@@ -54,6 +56,8 @@ void PumpMessages() {
     ClampCursor();
     WindowProc(message);
   }
+  // The pad is read here, not through messages: it never takes a message's turn.
+  PushPadKeys(PlatformTickCount());
 }
 
 void WindowProc(const WindowMessage& message) {

@@ -13,9 +13,11 @@
 #include "graphics/model.h"
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
+#include "input/controllers.h"
 #include "input/mouse.h"
 #include "platform/events.h"
 #include "platform/gpu_device.h"
+#include "platform/pads.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "sound/sound.h"
@@ -80,6 +82,7 @@ bool StartGameDevices() {
   if (ScriptedRunActive()) SetFrameShownHook(AdvanceScriptedRun);
   InitSound();
   InitInput(PlatformMouseDevice());
+  InitControllers(PlatformControllerDevice());
   CreateRenderQueue();
   return true;
 }
