@@ -243,3 +243,50 @@ TEST(PlayEndToEnd, ThirtySecondLevelIsLostByTime) {
   EXPECT_NEAR(lost - started, 31000, 200) << run.output;
   EXPECT_TRUE(IsPictureWithContent(run.folder / "countdown.png"));
 }
+
+// A tap of a pad button: down now, up 40 ms later.
+std::string PadTap(long t, const char* button) {
+  return std::to_string(t) + " pad button " + button + " down\n" + std::to_string(t + 40) + " pad button " + button +
+         " up\n";
+}
+
+TEST(PlayEndToEnd, PadAloneWinsLevelOneAndLeavesThroughThePause) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  const std::string solution = ParSolution(1);
+  ASSERT_FALSE(solution.empty());
+  // Plugged in once the window shows; the south button skips the intro, ends
+  // the tour and starts the level from its card.
+  std::string script = "0 pad attach\n";
+  for (long t : {0, 1000, 1300, 2200}) script += PadTap(t, "a");
+  // The par moves, the stick and the D-pad taking turns.
+  long end = 0;
+  const std::string keys = Moves(1, solution, 3500, &end);
+  std::istringstream moves(keys);
+  long t = 0;
+  std::string tap, key;
+  for (int i = 0; moves >> t >> tap >> key; ++i) {
+    const bool horizontal = key == "Left" || key == "Right";
+    const bool negative = key == "Left" || key == "Up";
+    if (i % 2 == 0) {
+      const std::string axis = horizontal ? " pad axis leftx " : " pad axis lefty ";
+      script += std::to_string(t) + axis + (negative ? "-1" : "1") + "\n" + std::to_string(t + 40) + axis + "0\n";
+    } else {
+      const char* button = key == "Left" ? "dpleft" : key == "Right" ? "dpright" : key == "Up" ? "dpup" : "dpdown";
+      script += PadTap(t, button);
+    }
+  }
+  // Level 2: its tour and card, then Start pauses and the east button leaves.
+  for (long at : {end + 1000, end + 1300, end + 2500}) script += PadTap(at, "a");
+  script += PadTap(end + 4000, "start") + PadTap(end + 5000, "b");
+  const GameRun run = RunGame("pad", "--virtual-clock 40 --level 1 --quit-after " + std::to_string(end + 20000), script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("Urzadzenie podlaczone: Virtual pad"), std::string::npos) << run.output;
+  const long won = TimeOf(run.output, "level 1 won");
+  ASSERT_GT(won, TimeOf(run.output, "level 1 started")) << run.output;
+  EXPECT_LT(won, end) << run.output;
+  const long paused = TimeOf(run.output, "paused at level 2");
+  ASSERT_GT(paused, end + 4000) << run.output;
+  const long left = TimeOf(run.output, "left at level 2, highest level 2");
+  EXPECT_GT(left, end + 5000) << run.output;
+  EXPECT_LT(left, end + 8000) << run.output;
+}

@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "input/controllers.h"
+#include "platform/virtual_pad.h"
+
 namespace {
 constexpr size_t kMaxEvents = 100000;
 constexpr unsigned long kMaxTime = 24UL * 3600 * 1000;
@@ -20,6 +23,17 @@ constexpr KeyName kKeyNames[] = {
     {"left", 37},     {"up", 38},     {"right", 39},    {"down", 40},    {"backspace", 8},
     {"tab", 9},       {"shift", 16},  {"ctrl", 17},     {"pageup", 33},  {"pagedown", 34},
     {"end", 35},      {"home", 36},   {"delete", 46},
+};
+
+constexpr KeyName kPadButtonNames[] = {
+    {"a", kPadSouth},          {"b", kPadEast},        {"x", kPadWest},        {"y", kPadNorth},
+    {"back", kPadBack},        {"start", kPadStart},   {"leftshoulder", kPadLeftShoulder},
+    {"rightshoulder", kPadRightShoulder},              {"dpup", kPadUp},       {"dpdown", kPadDown},
+    {"dpleft", kPadLeft},      {"dpright", kPadRight},
+};
+constexpr KeyName kPadAxisNames[] = {
+    {"leftx", kPadLeftX},        {"lefty", kPadLeftY},           {"rightx", kPadRightX},
+    {"righty", kPadRightY},      {"lefttrigger", kPadLeftTrigger}, {"righttrigger", kPadRightTrigger},
 };
 
 bool SameWord(std::string_view a, const char* b) {
@@ -61,6 +75,49 @@ bool ReadFraction(std::string_view word, float* value) {
   if (*end != '\0' || !(v >= 0.0f && v <= 1.0f)) return false;
   *value = v;
   return true;
+}
+
+template <size_t N>
+int CodeOfName(std::string_view name, const KeyName (&names)[N]) {
+  for (const KeyName& k : names) {
+    if (SameWord(name, k.name)) return k.code;
+  }
+  return -1;
+}
+
+bool ReadAxisValue(std::string_view word, float* value) {
+  if (word.empty() || word.size() > 31) return false;
+  std::string text(word);
+  char* end = nullptr;
+  const float v = std::strtof(text.c_str(), &end);
+  if (*end != '\0' || !(v >= -1.0f && v <= 1.0f)) return false;
+  *value = v;
+  return true;
+}
+
+// "pad attach", "pad detach", "pad button NAME down|up", "pad axis NAME VALUE".
+const char* ParsePad(std::string_view& rest, ScriptEvent& e) {
+  const std::string_view what = NextWord(rest);
+  if (SameWord(what, "attach")) {
+    e.action = kScriptPadAttach;
+  } else if (SameWord(what, "detach")) {
+    e.action = kScriptPadDetach;
+  } else if (SameWord(what, "button")) {
+    e.code = CodeOfName(NextWord(rest), kPadButtonNames);
+    if (e.code < 0) return "unknown pad button";
+    const std::string_view state = NextWord(rest);
+    if (SameWord(state, "down")) e.action = kScriptPadButtonDown;
+    else if (SameWord(state, "up")) e.action = kScriptPadButtonUp;
+    else return "pad button needs down or up";
+  } else if (SameWord(what, "axis")) {
+    e.code = CodeOfName(NextWord(rest), kPadAxisNames);
+    if (e.code < 0) return "unknown pad axis";
+    if (!ReadAxisValue(NextWord(rest), &e.x)) return "pad axis needs a value from -1 to 1";
+    e.action = kScriptPadAxis;
+  } else {
+    return "pad needs attach, detach, button or axis";
+  }
+  return nullptr;
 }
 
 // One line into zero, one or two events; an error text when it is bad.
@@ -114,6 +171,9 @@ const char* ParseLine(std::string_view line, std::vector<ScriptEvent>& out) {
     if (rest.empty() || rest.size() > 100) return "mark needs 1 to 100 characters";
     e.action = kScriptMark;
     e.text = std::string(rest);
+    out.push_back(e);
+  } else if (SameWord(action, "pad")) {
+    if (const char* why = ParsePad(rest, e)) return why;
     out.push_back(e);
   } else if (SameWord(action, "quit")) {
     e.action = kScriptQuit;
@@ -182,22 +242,32 @@ const ScriptEvent* TakeDueEvent(ScriptCursor& cursor, uint32_t gameTime) {
   return &e;
 }
 
+namespace {
+// Whether e takes back what p did earlier in the same frame (a release after
+// its press, a second setting of one pad axis, pulling out a pad just used),
+// so that the frame would never show p.
+bool TakesBack(const ScriptEvent& e, const ScriptEvent& p) {
+  switch (e.action) {
+    case kScriptKeyUp: return p.action == kScriptKeyDown && p.code == e.code;
+    case kScriptButtonUp: return p.action == kScriptButtonDown && p.code == e.code;
+    case kScriptPadButtonUp: return p.action == kScriptPadButtonDown && p.code == e.code;
+    case kScriptPadAxis: return p.action == kScriptPadAxis && p.code == e.code;
+    case kScriptPadDetach:
+      return p.action == kScriptPadAttach || p.action == kScriptPadButtonDown || p.action == kScriptPadAxis;
+    default: return false;
+  }
+}
+}  // namespace
+
 std::vector<const ScriptEvent*> TakeFrameEvents(ScriptCursor& cursor, uint32_t gameTime) {
   std::vector<const ScriptEvent*> taken;
-  auto isKey = [](const ScriptEvent& e) { return e.action == kScriptKeyDown || e.action == kScriptKeyUp; };
   for (;;) {
     const size_t next = cursor.next;
     const ScriptEvent* e = TakeDueEvent(cursor, gameTime);
     if (e == nullptr) break;
-    if (e->action == kScriptKeyUp || e->action == kScriptButtonUp) {
-      const bool pressedNow = std::any_of(taken.begin(), taken.end(), [&](const ScriptEvent* p) {
-        const bool press = p->action == kScriptKeyDown || p->action == kScriptButtonDown;
-        return press && isKey(*p) == isKey(*e) && p->code == e->code;
-      });
-      if (pressedNow) {
-        cursor.next = next;
-        break;
-      }
+    if (std::any_of(taken.begin(), taken.end(), [&](const ScriptEvent* p) { return TakesBack(*e, *p); })) {
+      cursor.next = next;
+      break;
     }
     taken.push_back(e);
   }

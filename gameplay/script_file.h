@@ -16,13 +16,18 @@ enum ScriptAction : int {
   kScriptShot,
   kScriptQuit,
   kScriptMark,  // a line in the run log
+  kScriptPadAttach,      // the virtual pad plugged in
+  kScriptPadDetach,      // ... and pulled out
+  kScriptPadButtonDown,  // code: a PadButton
+  kScriptPadButtonUp,
+  kScriptPadAxis,        // code: a PadAxis, x: its value
 };
 
 struct ScriptEvent {
   uint32_t time = 0;  // game milliseconds
   ScriptAction action = kScriptQuit;
-  int code = 0;       // virtual key or mouse button
-  float x = 0, y = 0; // cursor as fractions of the window
+  int code = 0;       // virtual key, mouse button, pad button or pad axis
+  float x = 0, y = 0; // cursor as fractions of the window; x: a pad axis's value
   std::string text;   // typed text, the shot's file or the mark
 };
 

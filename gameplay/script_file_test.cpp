@@ -92,6 +92,13 @@ TEST(ScriptFile, BadLinesAreReportedWithTheirNumberAndNothingRuns) {
   EXPECT_NE(ErrorOf("100 mouse nan 0\n").find("fractions"), std::string::npos);
   EXPECT_NE(ErrorOf("100 button 9 down\n").find("0..7"), std::string::npos);
   EXPECT_NE(ErrorOf("100 jump\n").find("unknown action"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad button z down\n").find("unknown pad button"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad button a held\n").find("down or up"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad axis leftx 1.5\n").find("-1 to 1"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad axis leftx nan\n").find("-1 to 1"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad axis lefttrigger\n").find("-1 to 1"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad shake\n").find("attach"), std::string::npos);
+  EXPECT_NE(ErrorOf("100 pad attach now\n").find("unexpected"), std::string::npos);
   EXPECT_NE(ErrorOf("100 quit now\n").find("unexpected"), std::string::npos);
   EXPECT_NE(ErrorOf("99999999999 quit\n").find("time"), std::string::npos);
   EXPECT_NE(ErrorOf("100 type \n").find("type"), std::string::npos);
@@ -127,6 +134,16 @@ TEST(ScriptFile, APressAndItsReleaseNeverShareAFrame) {
   EXPECT_EQ(actions(TakeFrameEvents(cursor, 300)), "5:0 0:32 1:13 ");
   EXPECT_EQ(actions(TakeFrameEvents(cursor, 400)), "1:32 ");
   EXPECT_TRUE(TakeFrameEvents(cursor, 500).empty());
+  // A pad's press and release, or two settings of one axis, never share a
+  // frame either; nor does pulling the pad out with what it just did.
+  const auto p = Parse(
+      "0 pad attach\n0 pad button A down\n0 pad axis LeftX -0.5\n0 pad button a up\n"
+      "100 pad axis leftx 0\n100 pad axis lefty 1\n100 pad detach\n");
+  ScriptCursor pad{&p, 0};
+  EXPECT_EQ(actions(TakeFrameEvents(pad, 100)), "9:0 11:0 13:0 ");
+  EXPECT_EQ(actions(TakeFrameEvents(pad, 200)), "12:0 13:0 13:1 ");
+  EXPECT_EQ(actions(TakeFrameEvents(pad, 300)), "10:0 ");
+  EXPECT_FLOAT_EQ(p[2].x, -0.5f);
   // A key and a button with the same number are different things.
   const auto f = Parse("10 down A\n10 button 0 down\n10 up Left\n");
   ScriptCursor other{&f, 0};

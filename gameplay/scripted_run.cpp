@@ -15,6 +15,7 @@
 #include "graphics/render_device.h"
 #include "platform/events_inject.h"
 #include "platform/virtual_clock.h"
+#include "platform/virtual_pad.h"
 #include "platform/window.h"
 #include "shell/main_window.h"
 #include "shell/shutdown.h"
@@ -85,6 +86,15 @@ void Apply(const ScriptEvent& e) {
     case kScriptShot: SaveShot(e.text); break;
     case kScriptQuit: EndRun(); break;
     case kScriptMark: LogRunEvent("mark %s", e.text.c_str()); break;
+    case kScriptPadAttach:
+      if (PlatformAttachVirtualPad()) LogRunEvent("pad attached");
+      break;
+    case kScriptPadDetach:
+      if (PlatformDetachVirtualPad()) LogRunEvent("pad detached");
+      break;
+    case kScriptPadButtonDown: PlatformSetVirtualPadButton(e.code, true); break;
+    case kScriptPadButtonUp: PlatformSetVirtualPadButton(e.code, false); break;
+    case kScriptPadAxis: PlatformSetVirtualPadAxis(e.code, e.x); break;
   }
 }
 }  // namespace
