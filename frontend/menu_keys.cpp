@@ -1,6 +1,9 @@
 // Held menu keys into intents.
 #include "frontend/menu_keys.h"
 
+#include <cmath>
+
+#include "input/controllers.h"
 #include "input/keyboard.h"
 
 uint32_t MenuKeys::TakeIntents(const MenuKeysHeld& now, uint32_t time) {
@@ -27,9 +30,30 @@ MenuKeysHeld ReadMenuKeyboard() {
       {VK_RETURN, kIntentPress}, {VK_SPACE, kIntentPress},  {VK_ESCAPE, kIntentBack}, {VK_DELETE, kIntentDelete},
       {VK_TAB, kIntentEdit},
   };
-  MenuKeysHeld held;
+  MenuKeysHeld held = ReadMenuPad();
   for (const Binding& b : kBindings) {
     if (IsKeyDown(b.key) != 0) held.bits |= b.intent;
+  }
+  return held;
+}
+
+MenuKeysHeld ReadMenuPad() {
+  MenuKeysHeld held;
+  if (GetControllerCount() == 0) return held;
+  // Past half way on the stronger axis, so a diagonal moves one way only.
+  const float x = GetControllerAxis(0, kControlX);
+  const float y = GetControllerAxis(0, kControlY);
+  if (std::fabs(x) >= std::fabs(y)) {
+    if (x <= -0.5f) held.bits |= kIntentLeft;
+    if (x >= 0.5f) held.bits |= kIntentRight;
+  } else {
+    if (y <= -0.5f) held.bits |= kIntentUp;
+    if (y >= 0.5f) held.bits |= kIntentDown;
+  }
+  if (GetControllerAxis(0, kPadSouth) != 0.0f) held.bits |= kIntentPress;
+  if (IsStandardPad(0)) {
+    if (GetControllerAxis(0, kPadStart) != 0.0f) held.bits |= kIntentPress;
+    if (GetControllerAxis(0, kPadEast) != 0.0f) held.bits |= kIntentBack;
   }
   return held;
 }

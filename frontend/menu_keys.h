@@ -42,8 +42,12 @@ struct MenuKeys {
   uint32_t TakeIntents(const MenuKeysHeld& now, uint32_t time);
 };
 
-// The keyboard's share (arrows, Enter, Space, Escape, Delete, Tab).
+// The keyboard's share (arrows, Enter, Space, Escape, Delete, Tab) and the
+// first pad's (ReadMenuPad), so every screen answers both alike.
 MenuKeysHeld ReadMenuKeyboard();
+// The first controller: stick, D-pad or hat as arrows, its first button as
+// press; a standard pad's Start presses too and its east button is back.
+MenuKeysHeld ReadMenuPad();
 // Moves a highlight over count places with wrap-round: from none (-1), a step
 // forward goes to the first and a step back to the last.
 int WrapMenuHighlight(int highlight, int step, int count);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "frontend/menu_keys.h"
+#include "input/controllers.h"
+#include "input/keyboard.h"
 
 namespace {
 MenuKeysHeld Held(uint32_t bits) { return MenuKeysHeld{bits}; }
@@ -28,11 +30,41 @@ TEST(MenuKeys, HeldArrowsRepeatAfterADelay) {
   EXPECT_EQ(keys.TakeIntents(Held(kIntentUp), 1020), kIntentUp);
 }
 
-TEST(MenuKeys, PadAndKeyboardShareTheIntents) {
-  MenuKeysHeld held = Held(kIntentLeft);
-  held |= Held(kIntentPress);
-  MenuKeys keys;
-  EXPECT_EQ(keys.TakeIntents(held, 0), kIntentLeft | kIntentPress);
+namespace {
+ControllerReading pad;
+int PollPad(ControllerReading* readings, int) {
+  readings[0] = pad;
+  return 1;
+}
+}  // namespace
+
+TEST(MenuKeys, PadMovesPressesAndBacksOutLikeTheKeyboard) {
+  pad = ControllerReading{};
+  pad.id = 1;
+  pad.standardPad = true;
+  ControllerDevice device;
+  device.poll = PollPad;
+  InitControllers(device);
+  ReleaseAllKeys();
+  SetKeyHeld(VK_RETURN, true);
+  pad.values[kControlX] = 0.6f;  // a diagonal goes the stronger way only
+  pad.values[kControlY] = -0.9f;
+  pad.values[kPadEast] = 1.0f;
+  EXPECT_EQ(ReadMenuKeyboard().bits, kIntentUp | kIntentBack | kIntentPress);
+  ReleaseAllKeys();
+  pad.values[kControlY] = 0.0f;
+  pad.values[kPadEast] = 0.0f;
+  pad.values[kPadStart] = 1.0f;
+  EXPECT_EQ(ReadMenuKeyboard().bits, kIntentRight | kIntentPress);
+  // A joystick without the pad layout: its first button presses, nothing else is known.
+  pad.standardPad = false;
+  pad.values[kControlX] = 0.0f;
+  pad.values[kPadSouth] = 1.0f;
+  pad.values[kPadEast] = 1.0f;
+  EXPECT_EQ(ReadMenuPad().bits, kIntentPress);
+  pad.values[kPadSouth] = 0.0f;
+  EXPECT_EQ(ReadMenuPad().bits, 0u);
+  InitControllers(ControllerDevice{});
 }
 
 TEST(MenuKeys, HighlightWrapsAndStartsFromEitherEnd) {

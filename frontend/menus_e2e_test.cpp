@@ -74,3 +74,33 @@ TEST(MenusEndToEnd, OptionsChangedWithTheKeyboardAloneAreStored) {
   EXPECT_EQ(ReadAll(run.folder / "profile.da0").size(), 4u);
   EXPECT_TRUE(IsPictureWithContent(run.folder / "options.png"));
 }
+
+namespace {
+std::string PadTap(long t, const char* button) {
+  return std::to_string(t) + " pad button " + button + " down\n" + std::to_string(t + 60) + " pad button " + button +
+         " up\n";
+}
+}  // namespace
+
+TEST(MenusEndToEnd, PadAloneVisitsPlayersAndOptionsThenExits) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  // Plugged in as the window shows; its south button skips the intro.
+  std::string script = "0 pad attach\n" + PadTap(0, "a");
+  // D-pad down twice: players; south opens it, east leaves it.
+  script += PadTap(2000, "dpdown") + PadTap(2200, "dpdown") + PadTap(2400, "a") + PadTap(4100, "b");
+  // The stick down once more: options; there effects off with the stick right.
+  script += "5400 pad axis lefty 1\n5460 pad axis lefty 0\n" + PadTap(5600, "a");
+  script += PadTap(7300, "dpdown") + "7500 pad axis leftx 0.9\n7560 pad axis leftx 0\n" + PadTap(7800, "b");
+  // East on the main menu moves to exit, south presses it.
+  script += PadTap(9100, "b") + PadTap(9400, "a") + "14000 quit\n";
+  const GameRun run = RunGame("menu_pad", "--virtual-clock 20", script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const long players = TimeOf(run.output, "] menu players");
+  const long options = TimeOf(run.output, "] menu options");
+  EXPECT_GT(players, 2400) << run.output;
+  EXPECT_GT(options, players) << run.output;
+  EXPECT_GT(TimeOf(run.output, "] exit"), 9400) << run.output;
+  const std::string settings = ReadAll(run.folder / "options.dat");
+  ASSERT_EQ(settings.size(), 12u);
+  EXPECT_EQ(Int32At(settings, 4), 0) << "effects";
+}

@@ -36,7 +36,7 @@ void DrawOptions(const OptionsState& s) {
 }
 
 bool ArrowHeld() {
-  return IsKeyDown(VK_DOWN) != 0 || IsKeyDown(VK_UP) != 0 || IsKeyDown(VK_RIGHT) != 0 || IsKeyDown(VK_LEFT) != 0;
+  return (ReadMenuKeyboard().bits & kIntentArrows) != 0;
 }
 
 void ApplyStep(const OptionsState& s, const OptionsStep& step) {
@@ -62,7 +62,7 @@ void RunOptionsScreen() {
       in.mouseX = GetMouseX();
       in.mouseY = GetMouseY();
       in.buttons = GetMouseButtons();
-      in.escapeDown = IsKeyDown(VK_ESCAPE) != 0;
+      in.escapeDown = (ReadMenuKeyboard().bits & kIntentBack) != 0;
       in.arrowHeld = ArrowHeld();
       in.intents = keys.TakeIntents(ReadMenuKeyboard(), PlatformTickCount());
       ApplyStep(s, StepOptions(s, in));

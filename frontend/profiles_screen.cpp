@@ -99,7 +99,7 @@ void RunProfilesScreen() {
       in.mouseX = GetMouseX();
       in.mouseY = GetMouseY();
       in.buttons = GetMouseButtons();
-      in.escapeDown = IsKeyDown(VK_ESCAPE) != 0;
+      in.escapeDown = (ReadMenuKeyboard().bits & kIntentBack) != 0;
       in.intents = keys.TakeIntents(ReadMenuKeyboard(), in.now) & ~kIntentBack;
       const ProfilesStep step = StepProfiles(s, in);
       if (step.playClick) PlayMenuSound(kMenuClick);
