@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "rules/cell_kinds.h"
 #include "rules/step_input.h"
 
 constexpr int32_t kBoardColumns = 18;
@@ -82,6 +83,10 @@ struct Board {
   float electroAnim = 0;     // 0..20, robots with deathKind 2
   float lookAt[3] = {};      // camera target when looking through a robot
   int32_t CameraMode = 0;    // 0 overview; 1..9 through robot 0..8; -1 set by the caller
+  // Some door may be opening or closing: a switch sets it, the door pass of
+  // a step clears it once every door is at rest, and most steps skip that
+  // pass. Whoever writes a moving door state by hand sets it too.
+  uint8_t doorsMoving = 1;
 
   // Door cell state: 0 closed, 4 open, 0..4 opening, -4..0 closing, and -1000
   // for "switched while closed, starts opening next step". |state| is the
@@ -109,5 +114,8 @@ struct Board {
   // x, y must lie on the board.
   CellVisualInfo CellVisual(int32_t x, int32_t y) const;
   // -1 off the board.
-  int32_t CellKindAt(int32_t x, int32_t y) const;
+  int32_t CellKindAt(int32_t x, int32_t y) const {
+    if (x < 0 || x >= kBoardColumns || y < 0 || y >= kBoardRows) return -1;
+    return CellKindOfChar(cellChars[x][y]);
+  }
 };

@@ -84,7 +84,13 @@ constexpr const char* kModelFiles[kCellKindCount] = {
 
 }  // namespace
 
-int32_t CellKindOfChar(uint8_t c) { return kCharTable[c].kind; }
+constexpr std::array<int8_t, 256> MakeKindTable() {
+  std::array<int8_t, 256> kinds{};
+  for (int c = 0; c < 256; ++c) kinds[c] = kCharTable[c].kind;
+  return kinds;
+}
+
+const std::array<int8_t, 256> kCellKindOfChar = MakeKindTable();
 
 float CellAngleOfChar(uint8_t c) { return static_cast<float>(kCharTable[c].angle); }
 

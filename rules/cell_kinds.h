@@ -1,6 +1,7 @@
 // The vocabulary of cells: which level-file character is which kind of cell,
 // the angle its model is turned by, and the groups the rules test for.
 #pragma once
+#include <array>
 #include <cstdint>
 
 enum CellKind : int32_t {
@@ -40,7 +41,9 @@ enum CellKind : int32_t {
 constexpr int32_t kCellKindCount = 33;
 
 // Kind and model angle of a level-file character; unknown characters are floor.
-int32_t CellKindOfChar(uint8_t c);
+// The kind is asked for several times a step for every robot: kept inline.
+extern const std::array<int8_t, 256> kCellKindOfChar;
+inline int32_t CellKindOfChar(uint8_t c) { return kCellKindOfChar[c]; }
 float CellAngleOfChar(uint8_t c);
 // The model drawn for a kind ("data/..."), or null for kinds 19 and 20 and
 // anything out of range.

@@ -109,6 +109,7 @@ bool LoadTimeLimit(Board& board, const char* folder, int32_t n) {
 
 bool Board::LoadLevel(int32_t levelNumber, const char* folder) {
   GameState = kGamePlaying;
+  doorsMoving = 1;  // let the first step look at every door
   electroAnim = 0;
   explosionAnim = 0;
   exitAnim = 0;

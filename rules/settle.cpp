@@ -72,6 +72,7 @@ bool SettleWithin(Board& board, PlayCounter& counter, int32_t tickLimit) {
   const StepInput noKey;
   for (int32_t tick = 0; tick < tickLimit; ++tick) {
     if (IsBoardSettled(board)) return true;
+    if (counter.stopAtDeath && board.GameState != kGamePlaying) return true;
     Tick(board, counter, noKey);
   }
   return IsBoardSettled(board);

@@ -27,6 +27,9 @@ struct PlayCounter {
   void* context = nullptr;
   SoundLatches latches;
   StepSounds* heard = nullptr;  // when set, the sounds asked for are added up here
+  // A death always ends in a loss: when set, a move stops as soon as a robot
+  // dies instead of playing the failure animation out (the solver's way).
+  bool stopAtDeath = false;
 };
 
 // Steps with no key held until the board is settled. False when it is not

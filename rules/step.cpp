@@ -97,7 +97,11 @@ void CrushRobotsExactlyAt(Board& board, float x, float y) {
 // A door opens from 0 to 4 and closes from -4 to 0 in 16 ticks; reaching 0
 // crushes a robot standing in the doorway.
 void AdvanceDoors(Board& board) {
-  if (DoorsAtRest(board)) return;
+  if (!board.doorsMoving) return;
+  if (DoorsAtRest(board)) {
+    board.doorsMoving = 0;
+    return;
+  }
   for (int32_t x = 0; x < kBoardColumns; ++x) {
     for (int32_t y = 0; y < kBoardRows; ++y) {
       float& s = board.cellState[x][y];
@@ -269,7 +273,8 @@ bool ClearHeldBack(Board& board) {
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (!r.active) continue;
-    r.heldBack = 0;
+    // Written only when set: a store on every tick stalls the reads just after it.
+    if (r.heldBack) r.heldBack = 0;
     if (r.moving && r.moveCountdown == -1) starting = true;
   }
   return starting;
@@ -360,11 +365,6 @@ uint8_t Board::LevelStatus() const {
   for (int32_t i = 0; i < robotCount; ++i)
     if (robots[i].active) return kLevelPlaying;
   return kLevelWon;
-}
-
-int32_t Board::CellKindAt(int32_t x, int32_t y) const {
-  if (!OnBoard(x, y)) return -1;
-  return CellKindOfChar(cellChars[x][y]);
 }
 
 CellVisualInfo Board::CellVisual(int32_t x, int32_t y) const {

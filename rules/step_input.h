@@ -53,12 +53,10 @@ extern const char* const kRuleSoundFiles[kRuleSoundCount];
 // How many times each effect is wanted in one tick (a switch plays one door
 // sound per door it toggles).
 struct StepSounds {
-  uint8_t plays[kRuleSoundCount] = {};
-  void Add(RuleSound sound) {
-    if (plays[sound] < 255) ++plays[sound];
-  }
+  uint16_t plays[kRuleSoundCount] = {};
+  void Add(RuleSound sound) { ++plays[sound]; }
   void Add(const StepSounds& more) {
-    for (int s = 0; s < kRuleSoundCount; ++s) plays[s] = static_cast<uint8_t>(plays[s] + more.plays[s] > 255 ? 255 : plays[s] + more.plays[s]);
+    for (int s = 0; s < kRuleSoundCount; ++s) plays[s] = static_cast<uint16_t>(plays[s] + more.plays[s]);
   }
 };
 

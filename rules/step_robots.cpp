@@ -127,6 +127,7 @@ void ToggleDoors(Board& board, bool blue, StepSounds& sounds) {
       int32_t kind = board.CellKindAt(x, y);
       if (blue ? !IsBlueDoorKind(kind) : !IsRedDoorKind(kind)) continue;
       float& s = board.cellState[x][y];
+      if (s == 4 || s == 0) board.doorsMoving = 1;
       if (s == 4) {
         sounds.Add(openSound);
         s = -4;

@@ -94,6 +94,7 @@ SolveResult SolveLevel(const Board& start, int64_t maxStates) {
   auto board = std::make_unique<Board>(start);
   PlayCounter counter;
   bool settled = SettleBoard(*board, counter);
+  counter.stopAtDeath = true;
   if (settled && board->LevelStatus() == kLevelWon) {
     result.outcome = kSolved;
     return result;
@@ -109,7 +110,7 @@ SolveResult SolveLevel(const Board& start, int64_t maxStates) {
       DecodeSettledBoard(store.Key(current), store.KeySize(current), shape, *board);
       if (!PlayMove(*board, static_cast<Direction>(direction), counter)) continue;  // never comes to rest: a dead end
       uint8_t status = board->LevelStatus();
-      if (status == kLevelLost) continue;
+      if (status == kLevelLost || board->GameState != kGamePlaying) continue;
       if (status == kLevelWon) {
         result.outcome = kSolved;
         result.moves = PathTo(store, current, direction);

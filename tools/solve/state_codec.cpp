@@ -96,7 +96,8 @@ void DecodeSettledBoard(const uint8_t* key, size_t size, const LevelShape& shape
     bool open = (bits >> (d % 8)) & 1;
     board.cellState[cell / kBoardRows][cell % kBoardRows] = open ? 4.0f : 0.0f;
   }
-  board.GameState = 0;
+  board.GameState = kGamePlaying;
+  board.doorsMoving = 0;
   board.explosionAnim = 0;
   board.electroAnim = 0;
   board.CameraMode = 0;
