@@ -74,6 +74,10 @@ void LoadGameAssets() {
   a.difficulty[2].Load("data/png/trudny.png");
   a.levelLabel.Load("data/png/etap.png");
   a.pausePicture.Load("data/png/pauza.png");
+  a.hintArrows[kDirectionLeft].Load("data/png/hint_l.png");
+  a.hintArrows[kDirectionRight].Load("data/png/hint_r.png");
+  a.hintArrows[kDirectionUp].Load("data/png/hint_u.png");
+  a.hintArrows[kDirectionDown].Load("data/png/hint_d.png");
   for (int s = 0; s < kRuleSoundCount; ++s) a.ruleSounds[s] = LoadSound(kRuleSoundFiles[s]);
   a.timeBeep = LoadSound("music/time_beep.ogg");
   char name[32];

@@ -16,6 +16,7 @@ struct GameAssets {
   Model cells[kCellKindCount];
   Image difficulty[3];  // latwy, sredni, trudny
   Image levelLabel, pausePicture;
+  Image hintArrows[5];  // by Direction: none (empty), left, right, up, down
   SoundData ruleSounds[kRuleSoundCount];  // what the steps ask for, by RuleSound
   SoundData timeBeep;
   Image cards[kCardPictures];

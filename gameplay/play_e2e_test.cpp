@@ -187,6 +187,37 @@ TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
   EXPECT_TRUE(IsPictureWithContent(run.folder / "restarted.png"));
 }
 
+// The fatal move taken back from the loss card, a hint asked for, then the
+// level's par solution from there wins in par.
+TEST(PlayEndToEnd, AFatalMoveIsUndoneFromTheLossCardAndParThenWins) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  const auto [level, move] = OneMoveLoss();
+  ASSERT_NE(level, 0) << "no level is lost in one move";
+  const std::string n = std::to_string(level);
+  const std::string solution = ParSolution(level);
+  ASSERT_FALSE(solution.empty());
+  const char* key = move == 'L' ? "Left" : move == 'R' ? "Right" : move == 'U' ? "Up" : "Down";
+  std::string script = kSkipIntroAndTour;
+  script += std::string("3000 tap ") + key + "\n5500 shot lostcard.png\n6000 tap U\n7000 tap H\n8500 shot hint.png\n";
+  long end = 0;
+  script += Moves(level, solution, 9000, &end);
+  script += std::to_string(end + 500) + " quit\n";
+  const GameRun run = RunGame("undo", "--virtual-clock 40 --level " + n, script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const long lost = TimeOf(run.output, "level " + n + " lost");
+  const long undone = TimeOf(run.output, "fatal move undone, 0 moves");
+  ASSERT_GT(lost, 3000) << run.output;
+  ASSERT_GT(undone, lost) << run.output;
+  EXPECT_GT(TimeOf(run.output, "hint "), undone) << run.output;
+  // Undo goes on playing: the level is not loaded again.
+  EXPECT_EQ(TimeOf(run.output, "level " + n + " loaded", run.output.find("level " + n + " lost")), -1) << run.output;
+  const long won = TimeOf(run.output, "won in " + std::to_string(solution.size()) + " moves");
+  EXPECT_GT(won, undone) << run.output;
+  EXPECT_GT(TimeOf(run.output, "level " + n + " won"), undone) << run.output;
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "lostcard.png"));
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "hint.png"));
+}
+
 TEST(PlayEndToEnd, PauseThenLeaveGoesToTheMainMenuAndItsExitSavesProgress) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   // The mouse this time: a click skips the intro, two end the tour, one starts the level.

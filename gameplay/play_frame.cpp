@@ -6,6 +6,8 @@
 #include "gameplay/game_assets.h"
 #include "gameplay/level_card.h"
 #include "gameplay/screen_view.h"
+
+#include <cstdio>
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
 #include "sound/sound.h"
@@ -36,6 +38,40 @@ void QueueCard(const GameAssets& a, PlayState& s) {
   QueueImage(&a.cards[CardPictureIndex(card)], 0, 0, 1, 1, 0.0f, CardOpacity(s.fade), 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
 }
 
+void QueueText(const char* text, float x, float y) { DrawFontText(text, x, y, 0.75f, 1.0f, 1, 1, 1, 1); }
+
+// Moves and par at the top right; the hint's arrow or what the search said.
+void QueueMoves(const GameAssets& a, const MovesShown& shown) {
+  char text[48];
+  if (shown.par > 0) {
+    std::snprintf(text, sizeof text, "RUCHY %d PAR %d", shown.moves, shown.par);
+  } else {
+    std::snprintf(text, sizeof text, "RUCHY %d", shown.moves);
+  }
+  QueueText(text, 0.52f, 0.1f);
+  if (shown.hint == kHintArrow) QueuePicture(a.hintArrows[shown.arrow], 0.455f, 0.14f, 0.09f, 0.12f, 1);
+  if (shown.hint == kHintSearching) QueueText("SZUKAM PODPOWIEDZI", 0.24f, 0.16f);
+  if (shown.hint == kHintNoSolution) QueueText("BRAK ROZWIAZANIA  U COFA RUCH", 0.1f, 0.16f);
+  if (shown.hint == kHintGaveUp) QueueText("PODPOWIEDZ ZA TRUDNA", 0.2f, 0.16f);
+}
+
+// Over the loss card: the fatal move can be taken back (not after a loss by time).
+void QueueLossUndo(const PlayState& s, const MovesShown& shown) {
+  if (s.outcome != kOutcomeCard || s.wonLast != 0 || s.lostByTime || !shown.canUndo) return;
+  QueueText("U COFA RUCH  ENTER OD NOWA", 0.14f, 0.72f);
+}
+
+// While a won level fades out: its moves, and whether par was met.
+void QueueWin(const PlayState& s, const MovesShown& shown) {
+  if (s.phase != kPhaseWinDarkening && s.phase != kPhaseAfterWin) return;
+  char text[48];
+  std::snprintf(text, sizeof text, "WYGRANA W %d RUCHACH", shown.moves);
+  QueueText(text, 0.2f, 0.4f);
+  if (shown.par <= 0) return;
+  std::snprintf(text, sizeof text, shown.moves <= shown.par ? "PAR %d OSIAGNIETY" : "PAR %d NIEOSIAGNIETY", shown.par);
+  QueueText(text, 0.24f, 0.5f);
+}
+
 void ComposeEndScene(GameAssets& a, PlayState& s) {
   SetWindowViewRect();
   if (s.endStage == 1) {
@@ -60,7 +96,7 @@ LevelDigits LevelDigitsOf(int level) {
   return d;
 }
 
-void ComposePlayFrame(const Board& board, PlayState& s) {
+void ComposePlayFrame(const Board& board, PlayState& s, const MovesShown& shown) {
   GameAssets& a = GetGameAssets();
   if (s.endStage == 1 || s.endStage == 2) {
     ComposeEndScene(a, s);
@@ -68,8 +104,11 @@ void ComposePlayFrame(const Board& board, PlayState& s) {
     SetWindowViewRect();
     DrawBoard(board);
     QueueHeadsUp(a, s.level);
+    QueueMoves(a, shown);
     QueueFadeOverlay(s.fade);
     QueueCard(a, s);
+    QueueLossUndo(s, shown);
+    QueueWin(s, shown);
     if (s.phase == kPhasePaused) QueuePicture(a.pausePicture, 0.25f, 0.25f, 0.5f, 0.375f, 1);
   }
   RenderFrame(1, 1, 1, 1);

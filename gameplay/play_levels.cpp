@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "gameplay/board_play.h"
 #include "gameplay/game_assets.h"
 #include "gameplay/intro_tour.h"
 #include "gameplay/level_music.h"
@@ -10,7 +11,6 @@
 #include "gameplay/play_phases.h"
 #include "gameplay/progress_save.h"
 #include "gameplay/scripted_run.h"
-#include "gameplay/step_keys.h"
 #include "input/controllers.h"
 #include "input/keyboard.h"
 #include "input/mouse.h"
@@ -72,14 +72,10 @@ bool LoadPlayLevel(Board& board, int level) {
   return loaded;
 }
 
-PlayActions BindActions(Board& board, SoundLatches& latches) {
+PlayActions BindActions(Board& board, BoardPlay& play) {
   PlayActions a;
-  a.loadLevel = [&board, &latches](int level) {
-    latches = SoundLatches{};
-    return LoadPlayLevel(board, level);
-  };
+  a.loadLevel = [&board](int level) { return LoadPlayLevel(board, level); };
   a.reachLevel = StoreLevelReached;
-  a.step = [&board, &latches] { PlayStepSounds(board.Step(ReadStepInput(), latches)); };
   a.levelStatus = [&board] { return static_cast<int>(board.LevelStatus()); };
   a.pickMusic = PickLevelMusic;
   a.tourNextLevel = [&board] {
@@ -92,6 +88,7 @@ PlayActions BindActions(Board& board, SoundLatches& latches) {
   a.timeLimit = &board.timeLimit;
   a.elapsed = &board.elapsed;
   a.cameraMode = &board.CameraMode;
+  BindBoardPlay(play, a);  // steps, undo, redo, hints
   return a;
 }
 }  // namespace
@@ -105,8 +102,8 @@ void PlayLevels(PlayerProgress& progress) {
   s.level = progress.currentLevel < 1 ? 1 : progress.currentLevel;
   if (s.level > kLastLevel) s.level = kLastLevel;
   CopyCameraIn(board, progress);
-  SoundLatches latches;
-  const PlayActions actions = BindActions(board, latches);
+  BoardPlay play(board);
+  const PlayActions actions = BindActions(board, play);
   if (actions.loadLevel(s.level)) {
     PickLevelMusic(s.level);
     BeginProgressGuard(progress, s.level);
@@ -117,7 +114,7 @@ void PlayLevels(PlayerProgress& progress) {
     s.phase = kPhaseLeaveNow;
   }
   while (s.phase != kPhaseLeaveNow) {
-    ComposePlayFrame(board, s);
+    ComposePlayFrame(board, s, ShowMoves(play, s.level));
     const PlayState before = s;
     RunPlayFrame(s, actions, PlatformTickCount());
     LogChanges(before, s);

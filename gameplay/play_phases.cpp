@@ -101,6 +101,8 @@ void ApplyCardDecision(PlayState& s) {
   s.brightening = 1;
 }
 
+bool IsUndoKey(int key) { return key == 8 || key == 'u' || key == 'U'; }
+
 bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now) {
   // A pad's Start opens the pause as Esc does, and closes it as Enter does.
   if (key == kKeyPadStart) key = s.phase == kPhasePaused ? kKeyEnter : kKeyEsc;
@@ -110,6 +112,17 @@ bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now) {
   }
   if (s.brightening) {
     Brighten(s, a, now);
+    return true;
+  }
+  // The card after a loss also takes back the fatal move: play goes on from
+  // the board before it, brightening as after the pause.
+  if (IsUndoKey(key) && s.outcome == kOutcomeCard && s.wonLast == 0 && !s.lostByTime && s.cardStage == 2 &&
+      a.undoLoss && a.undoLoss()) {
+    s.outcome = kOutcomeNone;
+    s.cardStage = 0;
+    s.brightening = 1;
+    s.phase = kPhaseResuming;
+    s.lastSecond = now;
     return true;
   }
   if (s.cardStage != 0) return true;
@@ -132,10 +145,13 @@ bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now) {
     s.phase = kPhaseResuming;
   }
   if (s.outcome == kOutcomeNone) {
-    if (s.phase == kPhasePlaying) a.step();
+    if (s.phase == kPhasePlaying) {
+      if (key != 0 && a.playKey) a.playKey(key);
+      a.step();
+    }
     const int status = a.levelStatus();
     if (status == 1) s.outcome = kOutcomeWon;
-    if (status == 2) s.outcome = kOutcomeLost;
+    if (status == 2) s.outcome = kOutcomeLost, s.lostByTime = false;
     if (status == 1 || status == 2) return false;
   }
   return true;
@@ -159,7 +175,7 @@ void RunPlayFrame(PlayState& s, const PlayActions& a, uint32_t now) {
       LevelTimerRuns(s.phase, s.outcome, *a.cameraMode, *a.timeLimit)) {
     const LevelTimerTick t = AdvanceLevelTimer(*a.timeLimit, *a.elapsed, s.lastSecond, now);
     if (t.beep) a.playTimeBeep();
-    if (t.timedOut) s.outcome = kOutcomeLost;
+    if (t.timedOut) s.outcome = kOutcomeLost, s.lostByTime = true;
   }
   switch (s.outcome) {
     case kOutcomeWon:

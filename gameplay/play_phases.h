@@ -47,6 +47,8 @@ struct PlayState {
   // A level whose files could not be read ends the session: it is neither
   // played nor won, and leaving credits nothing for it.
   bool loadFailed = false;
+  // The last loss was by time: its card offers no undo.
+  bool lostByTime = false;
 };
 
 // What the phase machine asks of the board and the devices. The real loop
@@ -65,6 +67,10 @@ struct PlayActions {
   std::function<int()> popTypedKey;
   std::function<bool()> confirmHeld;             // Enter, controller button or mouse
   std::function<void()> playTimeBeep;
+  // A typed key during play that the phases do not use (undo, redo, hint).
+  std::function<void(int key)> playKey;
+  // Undo of the fatal move from the loss card; false when there is none.
+  std::function<bool()> undoLoss;
   // The board's clock fields, read and written by the level timer.
   int32_t* timeLimit = nullptr;
   int32_t* elapsed = nullptr;
@@ -79,6 +85,9 @@ void ApplyCardDecision(PlayState& s);
 // Runs every due 5 ms tick (full catch-up), then the level timer, the
 // outcome and the confirm latch: steps b to e of one frame.
 void RunPlayFrame(PlayState& s, const PlayActions& a, uint32_t now);
+// Backspace or U: undo (during play, and on the card after a loss that was
+// not by time).
+bool IsUndoKey(int key);
 // One tick with the typed key it took; exposed for tests.
 // Returns false when the tick loop must stop (a level just ended).
 bool RunPlayTick(PlayState& s, const PlayActions& a, int key, uint32_t now);

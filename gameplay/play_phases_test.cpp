@@ -186,6 +186,43 @@ TEST(PlayPhases, LosingShowsTheGenericCardAndRestartsTheSameLevel) {
   EXPECT_EQ(g.level.loads.back(), 20);
 }
 
+// The loss card takes back the fatal move with U or Backspace and play goes
+// on in full light without a reload; a loss by time offers no undo.
+TEST(PlayPhases, TheLossCardUndoesTheFatalMoveUnlessTimeRanOut) {
+  Session g(20);
+  int undos = 0;
+  g.actions.undoLoss = [&] {
+    ++undos;
+    g.level.stepsToEnd = 1 << 30;  // the board before the fatal move plays on
+    return true;
+  };
+  g.level.endStatus = 2;
+  g.Frames(60);
+  const size_t loads = g.level.loads.size();
+  g.EndAfter(40);
+  g.Frames(40);
+  ASSERT_EQ(g.s.outcome, kOutcomeCard);
+  g.Type('u');
+  g.Frames(30);
+  EXPECT_EQ(undos, 1);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_FLOAT_EQ(g.s.fade, 1.0f);
+  EXPECT_EQ(g.level.loads.size(), loads);
+  const int steps = g.level.steps;
+  g.Frames(5);
+  EXPECT_GT(g.level.steps, steps);
+
+  g.level.timeLimit = 1000;
+  g.level.elapsed = 0;
+  int frames = 0;
+  while (g.s.outcome != kOutcomeCard && frames++ < 500) g.Frame();
+  ASSERT_TRUE(g.s.lostByTime);
+  g.Type(8);  // Backspace
+  g.Frames(30);
+  EXPECT_EQ(undos, 1);
+  EXPECT_EQ(g.s.outcome, kOutcomeCard);
+}
+
 TEST(PlayPhases, PauseResumesRestartsAndLeaves) {
   Session g(5);
   g.Confirm();

@@ -6,8 +6,8 @@
 #include "input/keyboard.h"
 
 namespace {
-constexpr int kControllerAxisX = 16;
-constexpr int kControllerAxisY = 17;
+constexpr int kControllerAxisX = kControlX;
+constexpr int kControllerAxisY = kControlY;
 }  // namespace
 
 StepInput ReadStepInput() {
@@ -36,7 +36,7 @@ StepInput ReadStepInput() {
   return input;
 }
 
-void PlayStepSounds(const StepSounds& sounds) {
+void PlayStepSounds(const StepReport& sounds) {
   const GameAssets& a = GetGameAssets();
   for (int s = 0; s < kRuleSoundCount; ++s) {
     for (int n = 0; n < sounds.plays[s]; ++n) PlaySound(a.ruleSounds[s]);

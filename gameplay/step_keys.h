@@ -8,4 +8,4 @@
 // right, up, down), digits pick the camera and Left/Right turn its view.
 StepInput ReadStepInput();
 
-void PlayStepSounds(const StepSounds& sounds);
+void PlayStepSounds(const StepReport& sounds);

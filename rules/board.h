@@ -100,10 +100,10 @@ struct Board {
   // Returns true when all three parts were read.
   bool LoadLevel(int32_t levelNumber, const char* folder = "");
 
-  // One 5 ms tick with the player's input of that tick: advances everything
-  // and says which effects to play. The latches (kept by the caller, one set
+  // One 5 ms tick with the player's input of that tick: advances everything,
+  // says which effects to play and whether a move was taken. The latches (kept by the caller, one set
   // per board played) make a group of robots play one sound.
-  StepSounds Step(const StepInput& input, SoundLatches& latches);
+  StepReport Step(const StepInput& input, SoundLatches& latches);
   // LevelStatusCode: lost, won (no robot left on the board) or still playing.
   uint8_t LevelStatus() const;
   // Whether a robot may drive into the cell at (x, y): on the board, no wall,

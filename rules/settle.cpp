@@ -36,7 +36,7 @@ bool RobotRestless(const Board& board, const RobotRecord& r) {
 }
 
 void Tick(Board& board, PlayCounter& counter, const StepInput& input) {
-  StepSounds sounds = board.Step(input, counter.latches);
+  StepReport sounds = board.Step(input, counter.latches);
   if (counter.heard != nullptr) counter.heard->Add(sounds);
   counter.ticks += 1;
   if (counter.observer != nullptr) counter.observer(board, counter.ticks, counter.context);

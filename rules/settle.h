@@ -26,7 +26,7 @@ struct PlayCounter {
   TickObserver observer = nullptr;
   void* context = nullptr;
   SoundLatches latches;
-  StepSounds* heard = nullptr;  // when set, the sounds asked for are added up here
+  StepReport* heard = nullptr;  // when set, the sounds asked for are added up here
   // A death always ends in a loss: when set, a move stops as soon as a robot
   // dies instead of playing the failure animation out (the solver's way).
   bool stopAtDeath = false;

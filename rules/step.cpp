@@ -56,7 +56,7 @@ void LookThroughRobot(Board& board) {
   board.lookAt[2] = 1.425f;
 }
 
-void AdvanceFailureAnimations(Board& board, SoundLatches& latches, StepSounds& sounds) {
+void AdvanceFailureAnimations(Board& board, SoundLatches& latches, StepReport& sounds) {
   const int32_t state = board.GameState;
   const bool exploding = state == kGameExploding || state == kGameExplodingAndElectrocuting;
   const bool electrocuted = state == kGameElectrocuting || state == kGameExplodingAndElectrocuting;
@@ -118,7 +118,7 @@ void AdvanceDoors(Board& board) {
   }
 }
 
-bool AdvanceTeleports(Board& board, SoundLatches& latches, StepSounds& sounds) {
+bool AdvanceTeleports(Board& board, SoundLatches& latches, StepReport& sounds) {
   bool busy = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
@@ -143,7 +143,7 @@ bool AdvanceTeleports(Board& board, SoundLatches& latches, StepSounds& sounds) {
   return busy;
 }
 
-bool AdvanceCloners(Board& board, SoundLatches& latches, StepSounds& sounds) {
+bool AdvanceCloners(Board& board, SoundLatches& latches, StepReport& sounds) {
   bool busy = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
@@ -168,7 +168,7 @@ bool AdvanceCloners(Board& board, SoundLatches& latches, StepSounds& sounds) {
   return busy;
 }
 
-bool AdvanceExits(Board& board, SoundLatches& latches, StepSounds& sounds) {
+bool AdvanceExits(Board& board, SoundLatches& latches, StepReport& sounds) {
   bool busy = false;
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
@@ -324,8 +324,8 @@ void CarryOnRollers(Board& board) {
 
 }  // namespace
 
-StepSounds Board::Step(const StepInput& input, SoundLatches& latches) {
-  StepSounds sounds;
+StepReport Board::Step(const StepInput& input, SoundLatches& latches) {
+  StepReport sounds;
   ApplyCameraInput(*this, input);
   const Direction direction = input.tilting ? kNoDirection : input.direction;
   // Looking through a robot freezes the whole board, animations too.

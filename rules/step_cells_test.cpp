@@ -22,7 +22,7 @@ class StepCells : public testing::Test {
     heard.Add(StepTicks(board, ticks, direction));
   }
   int Played(RuleSound sound) const { return heard.plays[sound]; }
-  StepSounds heard;
+  StepReport heard;
 };
 
 TEST_F(StepCells, ABlueSwitchTogglesEveryBlueDoorAndNoRedOne) {

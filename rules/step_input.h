@@ -50,13 +50,16 @@ enum RuleSound : int32_t {
 // The file each effect is loaded from ("music/...").
 extern const char* const kRuleSoundFiles[kRuleSoundCount];
 
-// How many times each effect is wanted in one tick (a switch plays one door
-// sound per door it toggles).
-struct StepSounds {
+// What a step reports besides the board: how many times each effect is
+// wanted (a switch plays one door sound per door it toggles), and whether the
+// robots took the tick's direction as a new move.
+struct StepReport {
   uint16_t plays[kRuleSoundCount] = {};
+  bool commandTaken = false;
   void Add(RuleSound sound) { ++plays[sound]; }
-  void Add(const StepSounds& more) {
+  void Add(const StepReport& more) {
     for (int s = 0; s < kRuleSoundCount; ++s) plays[s] = static_cast<uint16_t>(plays[s] + more.plays[s]);
+    commandTaken = commandTaken || more.commandTaken;
   }
 };
 

@@ -9,7 +9,7 @@ namespace {
 
 // The rollers and the engine sound once a step, however many robots start.
 struct MoveSounds {
-  StepSounds& wanted;
+  StepReport& wanted;
   bool rollersPlayed = false;
   bool enginePlayed = false;
 };
@@ -119,7 +119,7 @@ void EnterTeleport(Board& board, RobotRecord& r, int32_t teleportKind) {
 }
 
 // A switch toggles every door of its colour that is not already moving.
-void ToggleDoors(Board& board, bool blue, StepSounds& sounds) {
+void ToggleDoors(Board& board, bool blue, StepReport& sounds) {
   const RuleSound openSound = blue ? kSoundBlueDoorOpen : kSoundRedDoorOpen;
   const RuleSound closeSound = blue ? kSoundBlueDoorClose : kSoundRedDoorClose;
   for (int32_t x = 0; x < kBoardColumns; ++x) {
@@ -139,7 +139,7 @@ void ToggleDoors(Board& board, bool blue, StepSounds& sounds) {
   }
 }
 
-void Arrive(Board& board, int32_t i, StepSounds& sounds) {
+void Arrive(Board& board, int32_t i, StepReport& sounds) {
   RobotRecord& r = board.robots[i];
   r.justArrived = 1;
   r.moving = 0;
@@ -156,7 +156,7 @@ void Arrive(Board& board, int32_t i, StepSounds& sounds) {
   }
 }
 
-void ContinueMove(Board& board, int32_t i, StepSounds& sounds) {
+void ContinueMove(Board& board, int32_t i, StepReport& sounds) {
   RobotRecord& r = board.robots[i];
   // The first tick leaves the robot in place, the 61st puts it exactly on the next cell.
   if (!r.skidding) {
@@ -172,8 +172,9 @@ void SetTurn(RobotRecord& r, float sign, float degrees) {
   r.turnRemaining = degrees;
 }
 
-// Turns towards the direction, or, already facing it, starts a move.
-void ObeyDirection(RobotRecord& r, Direction direction) {
+// Turns towards the direction, or, already facing it, starts a move; false
+// when it does neither.
+bool ObeyDirection(RobotRecord& r, Direction direction) {
   float ndx = 0, ndy = 0;
   bool facing = false;
   switch (direction) {
@@ -206,20 +207,22 @@ void ObeyDirection(RobotRecord& r, Direction direction) {
       else if (!facing && r.dx == -1) SetTurn(r, +1, 90);
       break;
     default:
-      return;
+      return false;
   }
   if (!facing) {
     r.dx = ndx;
     r.dy = ndy;
-  } else if (r.turnRemaining == 0) {
-    r.dx = ndx;
-    r.dy = ndy;
-    r.moveCountdown = -1;
-    r.moving = 1;
+    return true;
   }
+  if (r.turnRemaining != 0) return false;
+  r.dx = ndx;
+  r.dy = ndy;
+  r.moveCountdown = -1;
+  r.moving = 1;
+  return true;
 }
 
-void StandOrTurn(Board& board, RobotRecord& r, Direction direction, bool anyDriving) {
+void StandOrTurn(Board& board, RobotRecord& r, Direction direction, bool anyDriving, StepReport& report) {
   int32_t kind = KindUnder(board, r);
   // Plain rollers carry a robot that has just arrived; it obeys nobody.
   if (kind >= kCellRollers1 && kind <= kCellRollers2c && r.justArrived) return;
@@ -234,12 +237,12 @@ void StandOrTurn(Board& board, RobotRecord& r, Direction direction, bool anyDriv
     }
     return;
   }
-  if (!anyDriving) ObeyDirection(r, direction);
+  if (!anyDriving && ObeyDirection(r, direction)) report.commandTaken = true;
 }
 
 }  // namespace
 
-void MoveRobots(Board& board, Direction direction, bool anyDriving, StepSounds& wanted) {
+void MoveRobots(Board& board, Direction direction, bool anyDriving, StepReport& wanted) {
   MoveSounds sounds{wanted};
   // Copies made by a cloner during this loop are visited too.
   for (int32_t i = 0; i < board.robotCount; ++i) {
@@ -250,7 +253,7 @@ void MoveRobots(Board& board, Direction direction, bool anyDriving, StepSounds& 
     } else if (r.moving && r.moveCountdown >= 0) {
       ContinueMove(board, i, wanted);
     } else if (!r.moving) {
-      StandOrTurn(board, r, direction, anyDriving);
+      StandOrTurn(board, r, direction, anyDriving, wanted);
     }
   }
 }

@@ -5,4 +5,4 @@
 
 // anyDriving: some robot drives under its own power (not carried by
 // rollers), so no new command. Adds the sounds of starts and arrivals.
-void MoveRobots(Board& board, Direction direction, bool anyDriving, StepSounds& sounds);
+void MoveRobots(Board& board, Direction direction, bool anyDriving, StepReport& sounds);

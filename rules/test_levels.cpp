@@ -89,13 +89,13 @@ std::unique_ptr<Board> MakeTestBoard(const std::vector<std::string>& cells, cons
   return board;
 }
 
-StepSounds StepTicks(Board& board, int ticks, const StepInput& input) {
+StepReport StepTicks(Board& board, int ticks, const StepInput& input) {
   static SoundLatches latches;  // one run of play across calls, as in the game
-  StepSounds all;
+  StepReport all;
   for (int i = 0; i < ticks; ++i) all.Add(board.Step(input, latches));
   return all;
 }
 
-StepSounds StepTicks(Board& board, int ticks, Direction direction) {
+StepReport StepTicks(Board& board, int ticks, Direction direction) {
   return StepTicks(board, ticks, CommandInput(direction));
 }

@@ -40,5 +40,5 @@ std::string RobotLayoutBytes(const CellList& robots);
 std::unique_ptr<Board> MakeTestBoard(const std::vector<std::string>& cells, const CellList& robots);
 
 // Steps ticks times with the same input; the sounds asked for, summed.
-StepSounds StepTicks(Board& board, int ticks, const StepInput& input = {});
-StepSounds StepTicks(Board& board, int ticks, Direction direction);
+StepReport StepTicks(Board& board, int ticks, const StepInput& input = {});
+StepReport StepTicks(Board& board, int ticks, Direction direction);

@@ -1,6 +1,7 @@
 // Pictures of the loading screen and the play screen: the loading label and
 // bar, the frame over the play screen with its bottom bar, the difficulty and
 // level labels, the level-number digits, the pause panel, the black overlay.
+#include <algorithm>
 #include <cmath>
 
 #include "tools/datagen/picture_jobs.h"
@@ -95,6 +96,23 @@ Canvas PausePanel() {
 
 }  // namespace
 
+// The hint's arrow, pointing right, left, up or down (quarter turns of one shape).
+Canvas HintArrow(int quarterTurns) {
+  Canvas c = ScreenCanvas(0.09f, 0.12f);
+  float w = float(c.Width()), h = float(c.Height());
+  float s = std::min(w, h);
+  glm::vec2 centre(w * 0.5f, h * 0.5f);
+  std::vector<glm::vec2> shape = {{-0.42f, -0.14f}, {0.05f, -0.14f}, {0.05f, -0.36f}, {0.44f, 0.0f},
+                                  {0.05f, 0.36f},   {0.05f, 0.14f},  {-0.42f, 0.14f}};
+  for (glm::vec2& p : shape) {
+    for (int q = 0; q < quarterTurns; ++q) p = glm::vec2(-p.y, p.x);
+    p = centre + p * s;
+  }
+  c.Fill(Outlined(PolygonShape(shape), 3.0f), Rgb(20, 24, 30));
+  c.Fill(PolygonShape(shape), ui::kAccentLight);
+  return c;
+}
+
 std::vector<PictureJob> HudPictureJobs() {
   std::vector<PictureJob> jobs = {
       {"data/png/loading.png", LoadingLabel},
@@ -108,6 +126,9 @@ std::vector<PictureJob> HudPictureJobs() {
       {"data/png/pauza.png", PausePanel},
       {"data/png/blank.png", [] { return Canvas(16, 16, Colour(0.0f, 0.0f, 0.0f, 1.0f)); }},
   };
+  // Right, down, left, up: turned a quarter clockwise on screen each time.
+  const char* arrows[] = {"data/png/hint_r.png", "data/png/hint_d.png", "data/png/hint_l.png", "data/png/hint_u.png"};
+  for (int q = 0; q < 4; ++q) jobs.push_back({arrows[q], [q] { return HintArrow(q); }});
   for (int d = 0; d < 10; ++d) jobs.push_back({"data/png/g" + std::to_string(d) + ".png", [d] { return LevelDigit(d); }});
   return jobs;
 }

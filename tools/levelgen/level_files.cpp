@@ -81,7 +81,9 @@ bool WriteLevelFiles(const std::vector<LevelSource>& levels, const std::string& 
     return false;
   }
   std::vector<std::string> robotNames, boardNames, timeNames;
+  std::string pars;
   for (size_t i = 0; i < levels.size(); ++i) {
+    pars += std::to_string(levels[i].par) + "\n";
     LevelFileNames names = NameLevelFiles(static_cast<int>(i) + 1);
     if (!WriteBytes(runDir + "/" + names.robots, MakeRobotLayout(levels[i]), error) ||
         !WriteBytes(runDir + "/" + names.board, MakeBoardLayout(levels[i]), error) ||
@@ -94,5 +96,6 @@ bool WriteLevelFiles(const std::vector<LevelSource>& levels, const std::string& 
   }
   return WriteBytes(runDir + "/levels/gracze.gra", MakeIndexFile(robotNames), error) &&
          WriteBytes(runDir + "/levels/etapy.gra", MakeIndexFile(boardNames), error) &&
-         WriteBytes(runDir + "/levels/reszta.gra", MakeIndexFile(timeNames), error);
+         WriteBytes(runDir + "/levels/reszta.gra", MakeIndexFile(timeNames), error) &&
+         WriteBytes(runDir + "/levels/par.txt", pars, error);
 }

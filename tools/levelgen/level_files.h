@@ -30,7 +30,9 @@ std::string MakeTimeFile(const LevelSource& level);
 // Record 0 is never read and holds no name. Names longer than 14 bytes give "".
 std::string MakeIndexFile(const std::vector<std::string>& names);
 
-// Writes the index files and every level's data files under runDir/levels.
+// Writes the index files and every level's data files under runDir/levels,
+// and levels/par.txt: line n holds level n's par (the moves of its shortest
+// solution), which the play screen shows.
 // levels[0] is level 1. Returns false with a message on the first failure.
 bool WriteLevelFiles(const std::vector<LevelSource>& levels, const std::string& runDir,
                      std::string* error);

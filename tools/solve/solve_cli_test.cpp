@@ -73,6 +73,13 @@ TEST_F(SolverCommand, PlayEndsWithTheOutcomeAndEveryTickCounted) {
   EXPECT_NE(run.out.find("\nlost after 181 ticks\n"), std::string::npos);
 }
 
+TEST_F(SolverCommand, HintPrintsOneOfItsThreeLines) {
+  EXPECT_EQ(RunSolver(Data() + "--hint RR 1").out, "hint: R, 2 moves left\n");
+  EXPECT_EQ(RunSolver(Data() + "--hint '' 2").out, "hint: none, no solution\n");
+  EXPECT_EQ(RunSolver(Data() + "--max-states 2 --hint '' 3").out, "hint: gave up after 2 states\n");
+  EXPECT_EQ(RunSolver(Data() + "--hint R 1 2").status, 2);
+}
+
 TEST_F(SolverCommand, BadArgumentsAndUnreadableLevelsExitWithTwo) {
   const char* bad[] = {"", "0", "46", "x1", "--play RX 1", "--play R 1 2", "--trace 1", "--max-states 0 1",
                        "--max-states", "--data", "--play", "--bogus 1"};

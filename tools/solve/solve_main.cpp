@@ -1,6 +1,7 @@
 // rivet-solve: finds shortest solutions of levels, or plays given moves.
 //   rivet-solve [--data DIR] [--max-states N] LEVEL...
 //   rivet-solve [--data DIR] --play MOVES [--trace] LEVEL
+//   rivet-solve [--data DIR] [--max-states N] --hint MOVES LEVEL
 // A move is one direction key (L R U D) held for one tick, then no key until
 // the board comes to rest (won, lost, or nothing but the exit cells would
 // change). A level first runs with no key until it comes to rest, so robots
@@ -25,6 +26,7 @@ struct Options {
   int64_t maxStates = kDefaultMaxStates;
   bool play = false;
   bool trace = false;
+  bool hint = false;
   std::string moves;
   std::vector<int32_t> levels;
 };
@@ -32,11 +34,15 @@ struct Options {
 constexpr char kUsage[] =
     "usage: rivet-solve [--data DIR] [--max-states N] LEVEL...\n"
     "       rivet-solve [--data DIR] --play MOVES [--trace] LEVEL\n"
+    "       rivet-solve [--data DIR] [--max-states N] --hint MOVES LEVEL\n"
     "Finds a shortest solution of each level (1..45) read from DIR/levels\n"
     "(default: the current folder), or plays MOVES, letters L R U D, one move\n"
     "each: the key held for one tick, then no key until the board is at rest.\n"
     "--max-states N  give up after N distinct states (default 2000000)\n"
-    "--trace         print each tick: T GameState x,y,angle,active,deathKind...\n";
+    "--trace         print each tick: T GameState x,y,angle,active,deathKind...\n"
+    "--hint MOVES    play MOVES, then print the first move of a shortest solution\n"
+    "                from there: \"hint: X, N moves left\", \"hint: none, no solution\"\n"
+    "                or \"hint: gave up after S states\"\n";
 
 int Usage(const char* problem) {
   std::fprintf(stderr, "rivet-solve: %s\n%s", problem, kUsage);
@@ -74,6 +80,11 @@ std::string ParseOptions(int argc, char** argv, Options& options) {
       options.play = true;
       options.moves = argv[++i];
       if (!ValidMoves(options.moves)) return "moves may only be the letters L R U D";
+    } else if (arg == "--hint") {
+      if (!hasValue) return "--hint needs moves";
+      options.hint = true;
+      options.moves = argv[++i];
+      if (!ValidMoves(options.moves)) return "moves may only be the letters L R U D";
     } else if (arg == "--trace") {
       options.trace = true;
     } else {
@@ -84,7 +95,8 @@ std::string ParseOptions(int argc, char** argv, Options& options) {
   }
   if (options.levels.empty()) return "no level given";
   if (options.trace && !options.play) return "--trace goes with --play";
-  if (options.play && options.levels.size() != 1) return "--play takes exactly one level";
+  if (options.play && options.hint) return "--play and --hint go alone";
+  if ((options.play || options.hint) && options.levels.size() != 1) return "--play and --hint take exactly one level";
   return "";
 }
 
@@ -100,6 +112,14 @@ int Play(const Options& options) {
   PlayResult result = PlayMoveLetters(*board, options.moves, options.trace ? stdout : nullptr);
   const char* outcome = result.outcome == kPlayWon ? "won" : result.outcome == kPlayLost ? "lost" : "not finished";
   std::printf("%s after %lld ticks\n", outcome, static_cast<long long>(result.ticks));
+  return 0;
+}
+
+int PrintHint(const Options& options) {
+  auto board = std::make_unique<Board>();
+  if (!LoadOrComplain(*board, options.levels[0], options)) return kBadArguments;
+  PlayMoveLetters(*board, options.moves, nullptr);
+  std::printf("%s\n", DescribeHint(FindHint(*board, options.maxStates)).c_str());
   return 0;
 }
 
@@ -134,5 +154,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!problem.empty()) return Usage(problem.c_str());
+  if (options.hint) return PrintHint(options);
   return options.play ? Play(options) : Solve(options);
 }

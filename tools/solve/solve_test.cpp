@@ -62,6 +62,33 @@ TEST(Solver, FindsWinningSolutionsThatNoShorterSequenceBeats) {
   }
 }
 
+// Along a solution, from every board and in the middle of a move, the hint's
+// move is one from which the rest is exactly one move shorter.
+TEST(Solver, TheHintedMoveStartsAShortestSolution) {
+  for (const KnownLevel* level : {&kMaze, &kTwoRobots, &kSwitch}) {
+    auto board = MakeTestBoard(level->cells, level->robots);
+    const std::string solution = SolveLevel(*board, kDefaultMaxStates).moves;
+    PlayCounter counter;
+    for (size_t i = 0; i < solution.size(); ++i) {
+      Hint hint = FindHint(*board, kDefaultMaxStates);
+      ASSERT_EQ(hint.outcome, kSolved);
+      ASSERT_EQ(hint.movesLeft, static_cast<int32_t>(solution.size() - i));
+      auto next = std::make_unique<Board>(*board);
+      ASSERT_TRUE(PlayMove(*next, hint.first, counter));
+      const SolveResult rest = SolveLevel(*next, kDefaultMaxStates);
+      if (next->LevelStatus() != kLevelWon) EXPECT_EQ(rest.moves.size() + 1, solution.size() - i);
+      // Asked in the middle of a move, the move is first played out.
+      board->Step(CommandInput(DirectionOfLetter(solution[i])), counter.latches);
+      for (int t = 0; t < 20; ++t) board->Step(StepInput{}, counter.latches);
+      if (i + 1 < solution.size()) EXPECT_EQ(FindHint(*board, kDefaultMaxStates).movesLeft, hint.movesLeft - 1);
+      ASSERT_TRUE(SettleBoard(*board, counter));
+    }
+  }
+  std::atomic<bool> stop{true};
+  auto maze = MakeTestBoard(kMaze.cells, kMaze.robots);
+  EXPECT_EQ(FindHint(*maze, kDefaultMaxStates, &stop).outcome, kGaveUp);
+}
+
 TEST(Solver, ReportsUnsolvableAndGivesUpAtTheStateLimit) {
   auto boxed = MakeTestBoard({"aaaaaa", "a000aD", "aaaaaa"}, {{1, 1}});
   SolveResult result = SolveLevel(*boxed, kDefaultMaxStates);

@@ -89,7 +89,7 @@ std::string PathTo(const StateStore& store, int64_t index, int lastDirection) {
 
 }  // namespace
 
-SolveResult SolveLevel(const Board& start, int64_t maxStates) {
+SolveResult SolveLevel(const Board& start, int64_t maxStates, const std::atomic<bool>* stop) {
   SolveResult result;
   auto board = std::make_unique<Board>(start);
   PlayCounter counter;
@@ -106,6 +106,11 @@ SolveResult SolveLevel(const Board& start, int64_t maxStates) {
   StateStore store;
   store.Add(key, 0, 0);
   for (int64_t current = 0; current < store.Count(); ++current) {
+    if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+      result.outcome = kGaveUp;
+      result.states = store.Count();
+      return result;
+    }
     for (int direction = 1; direction <= 4; ++direction) {
       DecodeSettledBoard(store.Key(current), store.KeySize(current), shape, *board);
       if (!PlayMove(*board, static_cast<Direction>(direction), counter)) continue;  // never comes to rest: a dead end
@@ -128,6 +133,32 @@ SolveResult SolveLevel(const Board& start, int64_t maxStates) {
   }
   result.states = store.Count();
   return result;
+}
+
+Hint FindHint(const Board& board, int64_t maxStates, const std::atomic<bool>* stop) {
+  SolveResult solved = SolveLevel(board, maxStates, stop);
+  Hint hint;
+  hint.outcome = solved.outcome;
+  hint.states = solved.states;
+  if (solved.outcome == kSolved && !solved.moves.empty()) {
+    hint.first = DirectionOfLetter(solved.moves[0]);
+    hint.movesLeft = static_cast<int32_t>(solved.moves.size());
+  }
+  return hint;
+}
+
+std::string DescribeHint(const Hint& hint) {
+  char line[80];
+  if (hint.outcome == kGaveUp) {
+    std::snprintf(line, sizeof line, "hint: gave up after %lld states", static_cast<long long>(hint.states));
+  } else if (hint.outcome == kUnsolvable) {
+    std::snprintf(line, sizeof line, "hint: none, no solution");
+  } else if (hint.first == kNoDirection) {
+    std::snprintf(line, sizeof line, "hint: none, 0 moves left");  // already won
+  } else {
+    std::snprintf(line, sizeof line, "hint: %c, %d moves left", LetterOfDirection(hint.first), hint.movesLeft);
+  }
+  return line;
 }
 
 namespace {
