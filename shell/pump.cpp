@@ -6,7 +6,6 @@
 #include "input/pad_keys.h"
 #include "input/typed_keys.h"
 #include "shell/main_window.h"
-#include "platform/window.h"
 #include "shell/shutdown.h"
 
 namespace {
@@ -57,7 +56,7 @@ void PumpMessages() {
     WindowProc(message);
   }
   // The pad is read here, not through messages: it never takes a message's turn.
-  PushPadKeys(PlatformTickCount());
+  PushPadKeys();
 }
 
 void WindowProc(const WindowMessage& message) {
