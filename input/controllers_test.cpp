@@ -120,10 +120,10 @@ std::vector<int32_t> TakeKeys() {
 TEST_F(Controllers, ButtonsTypeTheirKeyOncePerPress) {
   float* v = Attach(1).values;
   Start();
-  v[kPadSouth] = v[kPadEast] = v[kPadBack] = v[kPadStart] = 1.0f;
+  v[kPadSouth] = v[kPadEast] = v[kPadBack] = v[kPadStart] = v[kPadLeftShoulder] = 1.0f;
   PushPadKeys();
   PushPadKeys();
-  EXPECT_EQ(TakeKeys(), (std::vector<int32_t>{13, 27, ' ', kKeyPadStart}));
+  EXPECT_EQ(TakeKeys(), (std::vector<int32_t>{13, 27, ' ', kKeyPadStart, 'u'}));
   // Pulled out while held and plugged in again still held: a fresh press.
   Detach(1);
   PushPadKeys();

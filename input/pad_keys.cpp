@@ -17,6 +17,9 @@ constexpr ButtonKey kButtonKeys[] = {
     {kPadEast, 27, true},
     {kPadBack, ' ', true},
     {kPadStart, kKeyPadStart, true},
+    {kPadLeftShoulder, 'u', true},   // undo
+    {kPadRightShoulder, 'r', true},  // redo
+    {kPadNorth, 'h', true},          // hint
 };
 constexpr int kButtonKeyCount = sizeof kButtonKeys / sizeof kButtonKeys[0];
 

@@ -1,7 +1,8 @@
 // A pad's buttons type what the keys they stand for type, for the screens
 // that read the typed-key queue (the pause, the end scene, name editing): the
 // first button Enter; a standard pad's east button Esc, its Back button Space
-// (a restart from the pause) and its Start button kKeyPadStart. Menus read
+// (a restart from the pause), its Start button kKeyPadStart, its shoulders
+// u and r (undo, redo) and its north button h (a hint). Menus read
 // the pad's held state instead, and the robots its stick.
 #pragma once
 
