@@ -4,11 +4,13 @@
 #include <memory>
 
 #include "gameplay/level_par.h"
+#include "gameplay/records_file.h"
 #include "gameplay/scripted_run.h"
 #include "gameplay/step_keys.h"
 #include "input/controllers.h"
 #include "input/keyboard.h"
 #include "rules/settle.h"
+#include "shell/player_progress.h"
 
 void BoardPlay::Reset() {
   lastHint = kHintHidden;
@@ -97,6 +99,7 @@ void BindBoardPlay(BoardPlay& play, PlayActions& a) {
   auto load = a.loadLevel;
   a.loadLevel = [&play, load](int level) {
     play.Reset();
+    play.level = level;
     return load(level);
   };
   auto undoPad = std::make_shared<PadPress>(PadPress{kPadWest});
@@ -108,6 +111,7 @@ void BindBoardPlay(BoardPlay& play, PlayActions& a) {
     if (play.board.LevelStatus() == kLevelWon && !play.winLogged) {
       play.winLogged = true;
       LogRunEvent("won in %d moves", play.history.MovesMade());
+      RecordWin(playerProgress.profileIndex, play.level, play.history.MovesMade());
     }
   };
   a.playKey = [&play](int key) {

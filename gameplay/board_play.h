@@ -28,8 +28,9 @@ struct BoardPlay {
   bool Redo();
   void AskHint() { hint.Ask(board); }
 
+  int level = 0;                     // the level loaded
   HintShown lastHint = kHintHidden;  // for the run log
-  bool winLogged = false;
+  bool winLogged = false;            // the win is logged and recorded
 };
 
 // What the play screen shows of the player's moves besides the board.
@@ -46,5 +47,6 @@ MovesShown ShowMoves(BoardPlay& play, int level);
 // The play loop's actions for the board: a level load starts a fresh
 // history; each tick reads the keys and the pad (Tab: fast forward); typed
 // keys undo (Backspace, U), redo (R) and ask for a hint (H), and so do the
-// pad's West (undo) and North (hint) buttons; the loss card's undo.
+// pad's West (undo) and North (hint) buttons; the loss card's undo. A win's
+// moves go into the current player's records.
 void BindBoardPlay(BoardPlay& play, PlayActions& a);

@@ -214,6 +214,10 @@ TEST(PlayEndToEnd, AFatalMoveIsUndoneFromTheLossCardAndParThenWins) {
   const long won = TimeOf(run.output, "won in " + std::to_string(solution.size()) + " moves");
   EXPECT_GT(won, undone) << run.output;
   EXPECT_GT(TimeOf(run.output, "level " + n + " won"), undone) << run.output;
+  // The win is the player's record: profile 0, this level.
+  const std::string records = ReadAll(run.folder / "records.dat");
+  ASSERT_EQ(records.size(), 908u);
+  EXPECT_EQ(static_cast<unsigned char>(records[8 + (level - 1) * 2]), solution.size());
   EXPECT_TRUE(IsPictureWithContent(run.folder / "lostcard.png"));
   EXPECT_TRUE(IsPictureWithContent(run.folder / "hint.png"));
 }
