@@ -85,7 +85,13 @@ void Apply(const ScriptEvent& e) {
     case kScriptButtonUp: PlatformPushMouseButton(e.code, false); break;
     case kScriptShot: SaveShot(e.text); break;
     case kScriptQuit: EndRun(); break;
-    case kScriptMark: LogRunEvent("mark %s", e.text.c_str()); break;
+    case kScriptMark: {
+      // What the frame just shown cost the device, beside the times.
+      const FrameCost cost = LastFrameCost();
+      LogRunEvent("mark %s (draws %d, uploads %d, binds %d)", e.text.c_str(), cost.drawCalls, cost.bufferUploads,
+                  cost.textureBinds);
+      break;
+    }
     case kScriptPadAttach:
       if (PlatformAttachVirtualPad()) LogRunEvent("pad attached");
       break;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "graphics/engine_state.h"
 #include "graphics/image.h"
@@ -41,7 +42,7 @@ std::array<uint8_t, 4> ImageVertexColour(const ImageDrawItem& item) {
   return {ColourByte(item.r), ColourByte(item.g), ColourByte(item.b), ScaledByte(item.a * 255.0f * opacity)};
 }
 
-void DrawImageItem(const ImageDrawItem& item) {
+void DrawImageItems(const ImageDrawItem* items, int32_t count) {
   EngineState& engine = Engine();
   GpuDrawState& s = engine.device;
   s.material = GpuMaterial{glm::vec4(1), glm::vec4(1), glm::vec4(0), glm::vec4(0), 0};
@@ -55,17 +56,29 @@ void DrawImageItem(const ImageDrawItem& item) {
   s.stageColour = kStageTextureDiffuse;
   s.stageAlphaModulate = true;
   s.texCoordSource = kTexCoordVertex;
-  s.texture = item.image != nullptr ? item.image->Texture() : 0;
-  const std::array<ScreenPoint, 4> corners = ImageCorners(item);
-  const std::array<uint8_t, 4> colour = ImageVertexColour(item);
+  static std::vector<GpuScreenVertex> run;
+  run.clear();
+  auto flush = [&]() {
+    if (!run.empty()) GpuDrawScreenTriangles(s, run.data(), int32_t(run.size()));
+    run.clear();
+  };
   const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
-  GpuScreenVertex v[4];
-  for (int i = 0; i < 4; ++i) {
-    v[i] = GpuScreenVertex{2 * corners[i].x - 1, 1 - 2 * corners[i].y, 1, colour[0], colour[1], colour[2], colour[3],
-                           uv[i][0], uv[i][1]};
+  for (int32_t i = 0; i < count; ++i) {
+    const ImageDrawItem& item = items[i];
+    const std::array<uint8_t, 4> colour = ImageVertexColour(item);
+    if (colour[3] == 0) continue;
+    const GpuTextureId texture = item.image != nullptr ? item.image->Texture() : 0;
+    if (texture != s.texture) flush();
+    s.texture = texture;
+    const std::array<ScreenPoint, 4> corners = ImageCorners(item);
+    GpuScreenVertex v[4];
+    for (int k = 0; k < 4; ++k) {
+      v[k] = GpuScreenVertex{2 * corners[k].x - 1, 1 - 2 * corners[k].y, 1, colour[0], colour[1], colour[2],
+                             colour[3], uv[k][0], uv[k][1]};
+    }
+    run.insert(run.end(), {v[0], v[1], v[2], v[1], v[2], v[3]});
   }
-  const GpuScreenVertex triangles[6] = {v[0], v[1], v[2], v[1], v[2], v[3]};
-  GpuDrawScreenTriangles(s, triangles, 6);
+  flush();
   s.texture = 0;
   s.depthTest = true;
 }

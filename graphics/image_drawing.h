@@ -17,4 +17,6 @@ std::array<ScreenPoint, 4> ImageCorners(const ImageDrawItem& item);
 // Colour bytes of the image's vertices: opacity clamped to 0..1 and folded into alpha.
 std::array<uint8_t, 4> ImageVertexColour(const ImageDrawItem& item);
 
-void DrawImageItem(const ImageDrawItem& item);
+// Draws the images in order; neighbours with the same texture go in one call,
+// and fully faded ones (alpha 0 leaves the frame as it was) are skipped.
+void DrawImageItems(const ImageDrawItem* items, int32_t count);

@@ -1,5 +1,6 @@
-// Mesh drawing with the layered materials of the engine. Each layer is one
-// draw of the whole mesh; animated meshes blend their two frames on the GPU.
+// Mesh drawing with the layered materials of the engine: instances of a run
+// drawn together, the layers folded into one draw where the device can;
+// animated meshes blend their two frames on the GPU.
 #include "graphics/mesh_drawing.h"
 
 #include <algorithm>
@@ -12,25 +13,6 @@
 namespace {
 
 constexpr float kDegree = 3.1415927f / 180.0f;
-
-struct MeshStreams {
-  int32_t firstA = 0;
-  int32_t firstB = 0;
-  float weight = 0;
-  int32_t vertexCount = 0;
-};
-
-MeshStreams StreamsOf(const GpuMesh& mesh) {
-  MeshStreams streams;
-  streams.vertexCount = mesh.triangleCount * 3;
-  if (mesh.frameCount > 1) {
-    FrameBlend blend = ChooseAnimationFrames(mesh.time, mesh.frameCount);
-    streams.firstA = blend.frameA * streams.vertexCount;
-    streams.firstB = blend.frameB * streams.vertexCount;
-    streams.weight = blend.weight;
-  }
-  return streams;
-}
 
 }  // namespace
 
@@ -75,7 +57,6 @@ int32_t MeshLayerPasses(const MaterialTextureSet& set, bool extra, LayerPass pas
   }
   if (set.baseTexture != 0) {
     LayerPass* p = add(set.baseTexture, kBlendSrcAlpha, kBlendInvSrcAlpha, true, kTexCoordVertex);
-    p->setsMaterial = true;
     p->material = GpuMaterial{white, layers[kLayerSlot5] != 0 ? black : white, none, none, 0};
   }
   if (!extra) return n;
@@ -83,71 +64,49 @@ int32_t MeshLayerPasses(const MaterialTextureSet& set, bool extra, LayerPass pas
     bool overBase = set.baseTexture != 0;
     LayerPass* p = add(layers[kLayerSlot5], overBase ? kBlendOne : kBlendSrcAlpha,
                        overBase ? kBlendOne : kBlendInvSrcAlpha, true, kTexCoordVertex);
-    p->setsMaterial = true;
     p->material = GpuMaterial{none, white, none, none, 0};
   }
   if (layers[kLayerSlot4] != 0) add(layers[kLayerSlot4], kBlendOne, kBlendOne, false, kTexCoordVertex);  // glow
   if (layers[kLayerSlot3] != 0) {  // specular highlight: texture x specular
     LayerPass* p = add(layers[kLayerSlot3], kBlendOne, kBlendOne, true, kTexCoordVertex);
-    p->setsMaterial = true;
     p->material = GpuMaterial{black, black, white, none, 1 + 126 * std::pow(std::max(set.glossiness, 0.0f), 1.8f)};
     p->stageColour = kStageTextureSpecular;
   }
   if (layers[kLayerSlot8] != 0) add(layers[kLayerSlot8], kBlendOne, kBlendOne, false, kTexCoordSphereMap);
   if (layers[kLayerSlot7] != 0) {  // lit sphere map
     LayerPass* p = add(layers[kLayerSlot7], kBlendOne, kBlendOne, true, kTexCoordSphereMap);
-    p->setsMaterial = true;
     p->material = GpuMaterial{white, none, none, none, 0};
   }
   return n;
 }
 
-void BeginMeshDrawing(const MaterialTextureSet& set) {
+void DrawMeshInstances(const GpuMesh& mesh, const MaterialTextureSet& set, FrameBlend frames,
+                       const GpuInstance* instances, int32_t count) {
+  if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0 || count <= 0) return;
+  LayerPass passes[kMaxLayerPasses];
+  const int32_t layers = MeshLayerPasses(set, Engine().extraPassesEnabled != 0, passes);
+  if (layers == 0) return;
   GpuDrawState& s = Engine().device;
   s.view = Engine().viewMatrix;
   s.depthTest = true;
   s.depthWrite = set.transparent == 0;
   s.blend = true;
   s.cullClockwise = true;
-  s.stageAlphaModulate = false;
+  const int32_t vertices = mesh.triangleCount * 3;
+  GpuDrawLayeredMesh(s, passes, layers, mesh.vertexBuffer, frames.frameA * vertices, frames.frameB * vertices,
+                     vertices, instances, count);
 }
 
-void ApplyLayerPass(const LayerPass& pass) {
-  GpuDrawState& s = Engine().device;
-  s.texture = pass.texture;
-  s.sourceBlend = pass.sourceBlend;
-  s.destinationBlend = pass.destinationBlend;
-  s.lighting = pass.lighting;
-  if (pass.setsMaterial) s.material = pass.material;
-  s.texCoordSource = pass.texCoordSource;
-  s.stageColour = pass.stageColour;
-}
-
-void EndMeshDrawing() {
-  // Stage 0 back to its defaults: no texture, vertex coordinates, texture x diffuse.
-  GpuDrawState& s = Engine().device;
-  s.texture = 0;
-  s.texCoordSource = kTexCoordVertex;
-  s.stageColour = kStageTextureDiffuse;
-}
-
-void DrawMeshPass(const GpuMesh& mesh) {
-  const MeshStreams streams = StreamsOf(mesh);
-  GpuDrawState& s = Engine().device;
-  s.world = mesh.world;
-  GpuDrawTriangles(s, mesh.vertexBuffer, streams.firstA, streams.firstB, streams.weight, streams.vertexCount);
+bool LayersDrawTogether(const MaterialTextureSet& set) {
+  LayerPass passes[kMaxLayerPasses];
+  const int32_t layers = MeshLayerPasses(set, Engine().extraPassesEnabled != 0, passes);
+  return layers <= 1 || (GpuLayerFoldingEnabled() && GpuLayersFold(passes, layers));
 }
 
 void DrawMesh(const GpuMesh& mesh, const MaterialTextureSet& set) {
-  if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0) return;
-  BeginMeshDrawing(set);
-  LayerPass passes[kMaxLayerPasses];
-  int32_t count = MeshLayerPasses(set, Engine().extraPassesEnabled != 0, passes);
-  for (int32_t i = 0; i < count; ++i) {
-    ApplyLayerPass(passes[i]);
-    DrawMeshPass(mesh);
-  }
-  EndMeshDrawing();
+  FrameBlend frames = ChooseAnimationFrames(mesh.time, mesh.frameCount);
+  GpuInstance instance{mesh.world, frames.weight};
+  DrawMeshInstances(mesh, set, frames, &instance, 1);
 }
 
 void DrawModelInstance(const Model& model, float x, float y, float z, float rotX, float rotY, float rotZ, float time) {

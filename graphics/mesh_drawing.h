@@ -25,26 +25,21 @@ glm::mat4 InstanceMatrix(float x, float y, float z, float rotX, float rotY, floa
 void SetMeshTransform(const GpuMesh& mesh, float x, float y, float z, float rotX, float rotY, float rotZ, float time);
 void DrawMesh(const GpuMesh& mesh, const MaterialTextureSet& textureSet);
 
-// One layer of a material as the device draws it.
-struct LayerPass {
-  GpuTextureId texture = 0;
-  GpuBlend sourceBlend = kBlendOne;
-  GpuBlend destinationBlend = kBlendOne;
-  bool lighting = false;
-  bool setsMaterial = false;  // lighting-off layers leave the material as it was
-  GpuMaterial material;
-  GpuTexCoordSource texCoordSource = kTexCoordVertex;
-  GpuStageColour stageColour = kStageTextureDiffuse;
-};
-constexpr int32_t kMaxLayerPasses = 7;
+// One layer of a material as the device draws it (lighting-off layers leave
+// the material unused).
+using LayerPass = GpuLayer;
+constexpr int32_t kMaxLayerPasses = kGpuMaxLayers;
 // The layers of a set in drawing order: slot 9, base, slot 5, 4, 3, 8, 7, each
 // only when its texture exists, all but the base only when `extra` is set.
 int32_t MeshLayerPasses(const MaterialTextureSet& set, bool extra, LayerPass passes[kMaxLayerPasses]);
 
-// The steps of DrawMesh, for drawing many instances layer by layer.
-void BeginMeshDrawing(const MaterialTextureSet& set);
-void ApplyLayerPass(const LayerPass& pass);
-void DrawMeshPass(const GpuMesh& mesh);  // with the mesh's world matrix and time
-void EndMeshDrawing();
+// Draws instances of one mesh in the given order with every layer of its
+// material, all in one call where the layers fold (else layer by layer);
+// every instance shows the same two animation frames with its own weight.
+void DrawMeshInstances(const GpuMesh& mesh, const MaterialTextureSet& set, FrameBlend frames,
+                       const GpuInstance* instances, int32_t count);
+// Whether instances drawn together look as they would drawn one by one in the
+// same order, however they overlap: true when the layers fold into one draw.
+bool LayersDrawTogether(const MaterialTextureSet& set);
 // Every mesh of the model in mesh order.
 void DrawModelInstance(const Model& model, float x, float y, float z, float rotX, float rotY, float rotZ, float time);

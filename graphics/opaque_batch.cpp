@@ -1,4 +1,4 @@
-// Grouping queued opaque models and drawing them layer by layer.
+// Grouping queued opaque models and drawing each mesh's instances together.
 #include "graphics/opaque_batch.h"
 
 #include <algorithm>
@@ -27,37 +27,29 @@ float FarReach(const ModelDrawItem& item) {
   return std::isfinite(reach) ? reach : 0.0f;
 }
 
+// Every instance of each mesh, one draw per pair of animation frames shown
+// (still meshes and robots standing or stepping together: one draw).
 void DrawGroup(const Model& model, const std::vector<int32_t>& items, const RenderQueue& q) {
-  static std::vector<glm::mat4> worlds;
-  const bool extra = Engine().extraPassesEnabled != 0;
+  static std::vector<GpuInstance> instances;
+  static std::vector<std::pair<FrameBlend, int32_t>> framed;
   for (const GpuMesh& mesh : model.meshes) {
     if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0) continue;
     const MaterialTextureSet& set = model.TextureSetOf(mesh);
-    LayerPass passes[kMaxLayerPasses];
-    const int32_t count = MeshLayerPasses(set, extra, passes);
-    BeginMeshDrawing(set);
-    if (mesh.frameCount <= 1) {
-      worlds.clear();
-      for (int32_t i : items) {
-        const ModelDrawItem& it = q.models[i];
-        worlds.push_back(InstanceMatrix(it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ));
+    framed.clear();
+    for (int32_t i : items) framed.emplace_back(ChooseAnimationFrames(q.models[i].time, mesh.frameCount), i);
+    for (size_t first = 0; first < framed.size(); ++first) {
+      const FrameBlend frames = framed[first].first;
+      if (framed[first].second < 0) continue;  // drawn with an earlier pair
+      instances.clear();
+      for (size_t k = first; k < framed.size(); ++k) {
+        const FrameBlend f = framed[k].first;
+        if (framed[k].second < 0 || f.frameA != frames.frameA || f.frameB != frames.frameB) continue;
+        const ModelDrawItem& it = q.models[framed[k].second];
+        instances.push_back(GpuInstance{InstanceMatrix(it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ), f.weight});
+        framed[k].second = -1;
       }
-      for (int32_t p = 0; p < count; ++p) {
-        ApplyLayerPass(passes[p]);
-        GpuDrawTrianglesInstanced(Engine().device, mesh.vertexBuffer, mesh.triangleCount * 3, worlds.data(),
-                                  int32_t(worlds.size()));
-      }
-    } else {
-      for (int32_t p = 0; p < count; ++p) {
-        ApplyLayerPass(passes[p]);
-        for (int32_t i : items) {
-          const ModelDrawItem& it = q.models[i];
-          SetMeshTransform(mesh, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, it.time);
-          DrawMeshPass(mesh);
-        }
-      }
+      DrawMeshInstances(mesh, set, frames, instances.data(), int32_t(instances.size()));
     }
-    EndMeshDrawing();
   }
 }
 

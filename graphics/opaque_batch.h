@@ -1,8 +1,8 @@
-// Opaque models drawn model by model and layer by layer: every instance of a
-// still mesh in one instanced call per layer, animated meshes one call per
-// instance per layer. With depth writes on and every opaque material opening
-// with a layer that replaces the pixel, the picture equals drawing each
-// instance whole in queue order, at a fraction of the state changes.
+// Opaque models drawn model by model and mesh by mesh: all instances of a
+// mesh that show the same animation frames in one instanced call. With depth
+// writes on and every opaque material opening with a layer that replaces the
+// pixel, the picture equals drawing each instance whole in queue order, at a
+// fraction of the calls.
 #pragma once
 #include <cstdint>
 

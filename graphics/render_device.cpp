@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "graphics/camera_light.h"
 #include "graphics/engine_state.h"
@@ -36,6 +37,31 @@ void ApplyLight(const float settings[9]) {
   engine.device.light = LightFromSettings(settings);
 }
 
+// Meshes that follow each other in the depth order with the same mesh and
+// animation frames are drawn in one call, in order, when their layers fold.
+void DrawSortedRuns(const SortedMeshItem* items, int32_t count) {
+  static std::vector<GpuInstance> instances;
+  for (int32_t first = 0; first < count;) {
+    const SortedMeshItem& head = items[first];
+    const FrameBlend frames = ChooseAnimationFrames(head.time, head.mesh->frameCount);
+    const bool together = LayersDrawTogether(*head.textureSet);
+    instances.clear();
+    int32_t next = first;
+    for (; next < count; ++next) {
+      const SortedMeshItem& item = items[next];
+      const FrameBlend f = ChooseAnimationFrames(item.time, item.mesh->frameCount);
+      if (next > first && (!together || item.mesh != head.mesh || item.textureSet != head.textureSet ||
+                           f.frameA != frames.frameA || f.frameB != frames.frameB)) {
+        break;
+      }
+      instances.push_back(
+          GpuInstance{InstanceMatrix(item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ), f.weight});
+    }
+    DrawMeshInstances(*head.mesh, *head.textureSet, frames, instances.data(), int32_t(instances.size()));
+    first = next;
+  }
+}
+
 void DrawModels(RenderQueue& q) {
   DrawOpaqueModels(q);
   q.sortedMeshCount = 0;
@@ -51,11 +77,7 @@ void DrawModels(RenderQueue& q) {
     }
   }
   SortFarToNear(q.sortedMeshes, q.sortedMeshCount);
-  for (int32_t i = 0; i < q.sortedMeshCount; ++i) {
-    const SortedMeshItem& item = q.sortedMeshes[i];
-    SetMeshTransform(*item.mesh, item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ, item.time);
-    DrawMesh(*item.mesh, *item.textureSet);
-  }
+  DrawSortedRuns(q.sortedMeshes, q.sortedMeshCount);
 }
 
 }  // namespace
@@ -74,7 +96,10 @@ int32_t CreateRenderDevice(int32_t width, int32_t height, int32_t, int32_t, int3
 
 namespace {
 FrameShownHook frameShownHook = nullptr;
+FrameCost lastFrameCost;
 }
+
+FrameCost LastFrameCost() { return lastFrameCost; }
 
 void SetFrameShownHook(FrameShownHook hook) { frameShownHook = hook; }
 
@@ -88,8 +113,10 @@ void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32
     ApplyLight(q.light);
     DrawModels(q);
     ApplyCamera(kOverlayCamera);
-    for (int32_t i = 0; i < q.imageCount; ++i) DrawImageItem(q.images[i]);
+    DrawImageItems(q.images, q.imageCount);
     if (present != 0) {
+      const GpuFrameCounts counts = GpuTakeFrameCounts();
+      lastFrameCost = FrameCost{counts.drawCalls, counts.bufferUploads, counts.textureBinds};
       GpuPresent();
       if (frameShownHook != nullptr) frameShownHook();
     }

@@ -24,6 +24,15 @@ void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32
 using FrameShownHook = void (*)();
 void SetFrameShownHook(FrameShownHook hook);
 
+// What the last shown frame cost the device (every RenderFrame since the
+// previous shown one counts): draw calls, buffer uploads, texture binds.
+struct FrameCost {
+  int32_t drawCalls = 0;
+  int32_t bufferUploads = 0;
+  int32_t textureBinds = 0;
+};
+FrameCost LastFrameCost();
+
 // 0: meshes draw their base layer only (a settings option); initially 1.
 void SetExtraPasses(int32_t enabled);
 int32_t ExtraPassesEnabled();

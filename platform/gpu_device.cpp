@@ -127,6 +127,7 @@ void GpuClear(bool colour, bool depth, bool stencil) {
   glDepthMask(GL_TRUE);
   glStencilMask(0xFF);
   GpuForgetAppliedState();
+  GpuForgetLayeredState();
   if (mask != 0) glClear(mask);
 }
 

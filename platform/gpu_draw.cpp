@@ -11,19 +11,7 @@
 
 namespace {
 
-GLuint meshArray = 0;
 GLuint screenArray = 0;
-GLuint screenBuffer = 0;
-GLuint boundArray = 0;
-GLuint instancedArray = 0;
-GLuint instanceBuffer = 0;
-bool instancedSet = false;
-
-void SetInstanced(bool on) {
-  if (on == instancedSet) return;
-  glUniform1i(GpuCurrentProgram().instanced, on ? 1 : 0);
-  instancedSet = on;
-}
 
 GLenum BlendFactor(GpuBlend blend) {
   switch (blend) {
@@ -70,6 +58,7 @@ void ApplyFixedStates(const GpuDrawState& s, bool all) {
   if (all || s.texture != o.texture) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, s.texture);
+    ++GpuCounting().textureBinds;
   }
 }
 
@@ -110,6 +99,17 @@ void ApplyUniforms(const GpuProgram& p, const GpuDrawState& s, float weight, boo
 
 void GpuForgetAppliedState() { applied.valid = false; }
 
+GpuFrameCounts& GpuCounting() {
+  static GpuFrameCounts counts;
+  return counts;
+}
+
+GpuFrameCounts GpuTakeFrameCounts() {
+  GpuFrameCounts taken = GpuCounting();
+  GpuCounting() = GpuFrameCounts();
+  return taken;
+}
+
 namespace {
 
 void ApplyState(const GpuDrawState& s, float weight) {
@@ -117,8 +117,9 @@ void ApplyState(const GpuDrawState& s, float weight) {
   bool all = !applied.valid;
   if (all) {
     glUseProgram(p.id);
-    glUniform1i(p.instanced, instancedSet ? 1 : 0);
+    glUniform1i(p.instanced, 0);
   }
+  GpuForgetLayeredState();
   ApplyFixedStates(s, all);
   ApplyUniforms(p, s, weight, all);
   applied.valid = true;
@@ -126,70 +127,15 @@ void ApplyState(const GpuDrawState& s, float weight) {
   applied.weight = weight;
 }
 
-void PointMeshStream(GLuint first, int32_t firstVertex) {
-  const size_t stride = sizeof(GpuMeshVertex);
-  const uint8_t* base = nullptr;
-  base += size_t(firstVertex) * stride;
-  glVertexAttribPointer(first, 3, GL_FLOAT, GL_FALSE, stride, base);
-  glVertexAttribPointer(first + 1, 3, GL_FLOAT, GL_FALSE, stride, base + 12);
-  glVertexAttribPointer(first + 2, 2, GL_FLOAT, GL_FALSE, stride, base + 24);
-}
-
 }  // namespace
 
 void GpuCreateDrawObjects() {
-  glGenVertexArrays(1, &meshArray);
-  glBindVertexArray(meshArray);
-  for (GLuint i = 0; i < 6; ++i) glEnableVertexAttribArray(i);
-  glVertexAttrib4f(6, 1, 1, 1, 1);
-
-  glGenVertexArrays(1, &instancedArray);
-  glGenBuffers(1, &instanceBuffer);
-  glBindVertexArray(instancedArray);
-  for (GLuint i = 0; i < 6; ++i) glEnableVertexAttribArray(i);
-  glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
-  for (GLuint column = 0; column < 4; ++column) {
-    glEnableVertexAttribArray(7 + column);
-    glVertexAttribPointer(7 + column, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
-                          reinterpret_cast<void*>(column * sizeof(glm::vec4)));
-    glVertexAttribDivisor(7 + column, 1);
-  }
-
   glGenVertexArrays(1, &screenArray);
-  glGenBuffers(1, &screenBuffer);
   glBindVertexArray(screenArray);
-  glBindBuffer(GL_ARRAY_BUFFER, screenBuffer);
-  const GLsizei stride = sizeof(GpuScreenVertex);
   glEnableVertexAttribArray(0);
-  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
   glEnableVertexAttribArray(6);
-  glVertexAttribPointer(6, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, reinterpret_cast<void*>(12));
   glEnableVertexAttribArray(2);
-  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(16));
   glBindVertexArray(0);
-  boundArray = 0;
-}
-
-void GpuDrawTriangles(const GpuDrawState& state, GpuBufferId buffer, int32_t firstVertexA, int32_t firstVertexB,
-                      float weight, int32_t vertexCount) {
-  if (!GpuHasDevice() || buffer == 0 || vertexCount <= 0) return;
-  ApplyState(state, weight);
-  SetInstanced(false);
-  static GpuBufferId lastBuffer = 0;
-  static int32_t lastA = -1, lastB = -1;
-  if (boundArray != meshArray) {
-    glBindVertexArray(meshArray);
-    boundArray = meshArray;
-  }
-  if (buffer != lastBuffer || firstVertexA != lastA || firstVertexB != lastB) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    PointMeshStream(0, firstVertexA);
-    PointMeshStream(3, firstVertexB);
-    lastBuffer = buffer;
-    lastA = firstVertexA;
-    lastB = firstVertexB;
-  }
-  glDrawArrays(GL_TRIANGLES, 0, vertexCount);
 }
 
 void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* vertices, int32_t count) {
@@ -197,30 +143,18 @@ void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* ve
   GpuDrawState screen = state;
   screen.lighting = false;
   ApplyState(screen, 0.0f);
-  SetInstanced(false);
+  GLuint stream = 0;
+  GLintptr offset = 0;
+  if (!GpuStreamWrite(vertices, sizeof(GpuScreenVertex) * size_t(count), &stream, &offset)) return;
   glBindVertexArray(screenArray);
-  boundArray = screenArray;
-  glBindBuffer(GL_ARRAY_BUFFER, screenBuffer);
-  // Orphan the stream so each quad does not wait for the last one to be drawn.
-  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(GpuScreenVertex) * size_t(count)), vertices, GL_STREAM_DRAW);
+  const GLsizei stride = sizeof(GpuScreenVertex);
+  const uint8_t* base = nullptr;
+  base += offset;
+  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, base);
+  glVertexAttribPointer(6, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, base + 12);
+  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, base + 16);
   glDrawArrays(GL_TRIANGLES, 0, count);
+  ++GpuCounting().drawCalls;
 }
 
-void GpuDrawTrianglesInstanced(const GpuDrawState& state, GpuBufferId buffer, int32_t vertexCount,
-                               const glm::mat4* worlds, int32_t count) {
-  if (!GpuHasDevice() || buffer == 0 || vertexCount <= 0 || worlds == nullptr || count <= 0) return;
-  ApplyState(state, 0.0f);
-  SetInstanced(true);
-  glBindVertexArray(instancedArray);
-  boundArray = instancedArray;
-  static GpuBufferId lastBuffer = 0;
-  if (buffer != lastBuffer) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    PointMeshStream(0, 0);
-    PointMeshStream(3, 0);
-    lastBuffer = buffer;
-  }
-  glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
-  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(glm::mat4) * size_t(count)), worlds, GL_STREAM_DRAW);
-  glDrawArraysInstanced(GL_TRIANGLES, 0, vertexCount, count);
-}
+

@@ -50,16 +50,44 @@ struct GpuDrawState {
   GpuTextureId texture = 0;         // 0: stage 0 empty (reads as white)
 };
 
-// Triangle list of `vertexCount` vertices from a buffer. Two frames of a
-// vertex animation are blended on the GPU: frame A starts at vertex
-// `firstVertexA`, frame B at `firstVertexB`, and weight 0 draws frame A.
-void GpuDrawTriangles(const GpuDrawState& state, GpuBufferId buffer, int32_t firstVertexA, int32_t firstVertexB,
-                      float weight, int32_t vertexCount);
+// One texture layer of a mesh: the layer's picture on stage 0, blended into
+// the frame with its factors, lit with its material or not, with its texture
+// coordinates and stage colour.
+struct GpuLayer {
+  GpuTextureId texture = 0;
+  GpuBlend sourceBlend = kBlendOne;
+  GpuBlend destinationBlend = kBlendOne;
+  bool lighting = false;
+  GpuMaterial material;  // read only when lighting
+  GpuTexCoordSource texCoordSource = kTexCoordVertex;
+  GpuStageColour stageColour = kStageTextureDiffuse;
+};
+constexpr int32_t kGpuMaxLayers = 7;
 
-// The triangles of a still mesh (from vertex 0) once for each world matrix;
-// state.world is ignored.
-void GpuDrawTrianglesInstanced(const GpuDrawState& state, GpuBufferId buffer, int32_t vertexCount,
-                               const glm::mat4* worlds, int32_t count);
+// One instance of a mesh: its world matrix and the weight of animation frame B.
+struct GpuInstance {
+  glm::mat4 world{1};
+  float weight = 0;
+};
+
+// Whether a stack of layers can be drawn as one pass with the same picture as
+// drawing them one after another: true when the framebuffer can be written
+// as (sum of the layers) + (a per-channel multiplier) x (what lay below),
+// with nothing clamped on the way that would not be clamped at the end.
+bool GpuLayersFold(const GpuLayer* layers, int32_t count);
+// Off: every layer is drawn as a pass of its own (the reference picture).
+void GpuSetLayerFolding(bool enabled);
+bool GpuLayerFoldingEnabled();
+
+// Triangle list of `vertexCount` vertices from a mesh buffer, drawn once per
+// instance in instance order, with every layer: folded into one draw where
+// the layers allow, else one draw per layer. Two frames of a vertex animation
+// are blended on the GPU: frame A starts at vertex `firstVertexA`, frame B at
+// `firstVertexB`, each instance with its own weight. From the state: view,
+// projection, depth test and writes, culling, the light; blending is on.
+void GpuDrawLayeredMesh(const GpuDrawState& state, const GpuLayer* layers, int32_t layerCount, GpuBufferId buffer,
+                        int32_t firstVertexA, int32_t firstVertexB, int32_t vertexCount, const GpuInstance* instances,
+                        int32_t instanceCount);
 
 // A screen vertex: position, colour bytes RGBA (the vertex diffuse), texture.
 struct GpuScreenVertex {
@@ -71,3 +99,13 @@ struct GpuScreenVertex {
 // vertex colour as the diffuse colour.
 void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* vertices, int32_t count);
 static_assert(sizeof(GpuScreenVertex) == 24);
+
+// What drawing has cost since the counts were last taken: draw calls, writes
+// of vertex or instance data into GPU buffers, and texture binds.
+struct GpuFrameCounts {
+  int32_t drawCalls = 0;
+  int32_t bufferUploads = 0;
+  int32_t textureBinds = 0;
+};
+// Returns the counts and starts them again from zero.
+GpuFrameCounts GpuTakeFrameCounts();

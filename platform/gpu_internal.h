@@ -2,6 +2,8 @@
 #pragma once
 #include <epoxy/gl.h>
 
+#include <cstddef>
+
 struct GpuProgram {
   GLuint id = 0;
   GLint world = -1, instanced = -1, view = -1, projection = -1, frameWeight = -1;
@@ -20,3 +22,16 @@ GpuProgram& GpuCurrentProgram();
 void GpuCreateDrawObjects();
 // After GL state was changed outside the draw calls (clearing sets the depth mask).
 void GpuForgetAppliedState();
+
+// What the frame has cost so far (gpu_draw.h); the draw files add to it.
+struct GpuFrameCounts;
+GpuFrameCounts& GpuCounting();
+
+// Writes per-frame data into the stream buffer, which is left bound to
+// GL_ARRAY_BUFFER; gives the buffer and the offset the data landed at.
+bool GpuStreamWrite(const void* data, size_t size, GLuint* buffer, GLintptr* offset);
+// Whether every pixel of the texture is fully opaque (noted when it was made).
+bool GpuTextureIsOpaque(GLuint texture);
+void GpuNoteOpaqueTexture(GLuint texture);
+// Layered mesh drawing keeps its own record of GL state; other draws forget it.
+void GpuForgetLayeredState();

@@ -28,6 +28,10 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
   GLint largest = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
   if (width > largest || height > largest) return 0;
+  // Creating binds on the active unit: the draw calls' record of bindings is void.
+  GpuForgetAppliedState();
+  GpuForgetLayeredState();
+  glActiveTexture(GL_TEXTURE0);
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
@@ -44,6 +48,10 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
     glDeleteTextures(1, &texture);
     return 0;
   }
+  bool opaque = true;
+  const size_t bytes = size_t(width) * size_t(height) * 4;
+  for (size_t i = 3; i < bytes && opaque; i += 4) opaque = rgba[i] == 255;
+  if (opaque) GpuNoteOpaqueTexture(texture);
   return texture;
 }
 
@@ -105,6 +113,9 @@ void GpuGetTextureSize(GpuTextureId texture, int32_t* width, int32_t* height) {
   *height = 0;
   if (!GpuHasDevice() || texture == 0) return;
   GLint w = 0, h = 0;
+  GpuForgetAppliedState();
+  GpuForgetLayeredState();
+  glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, texture);
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);

@@ -1,0 +1,495 @@
+// Meshes drawn with all their texture layers in one pass. Every layer blends
+// as  frame = layer x F + frame x G  with F and G one of 0, 1, the layer's
+// alpha or one minus it, so a chain of layers makes  frame = A + B x frame
+// with A and B computed per pixel in the shader. The program writes A as its
+// colour and B as the second colour of dual-source blending, and the blend
+// unit applies  A x 1 + frame x B  once. One program is built for each
+// combination of layers met (texture coordinates, lighting, stage colour and
+// blend of each), with nothing left to decide per pixel but the pictures.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <glm/gtc/type_ptr.hpp>
+
+#include "platform/gpu_device.h"
+#include "platform/gpu_draw.h"
+#include "platform/gpu_internal.h"
+
+namespace {
+
+bool foldingEnabled = true;
+
+std::unordered_set<GLuint>& OpaqueTextures() {
+  static std::unordered_set<GLuint> textures;
+  return textures;
+}
+
+// A layer whose picture is fully opaque blends by alpha as a replacement.
+GpuLayer Effective(const GpuLayer& layer) {
+  GpuLayer e = layer;
+  if (GpuTextureIsOpaque(layer.texture)) {
+    auto resolve = [](GpuBlend b) { return b == kBlendSrcAlpha ? kBlendOne : b == kBlendInvSrcAlpha ? kBlendZero : b; };
+    e.sourceBlend = resolve(e.sourceBlend);
+    e.destinationBlend = resolve(e.destinationBlend);
+  }
+  return e;
+}
+
+// A blend whose result stays within 0..1 when its inputs do.
+bool Bounded(const GpuLayer& l) {
+  GpuBlend s = l.sourceBlend, d = l.destinationBlend;
+  return s == kBlendZero || d == kBlendZero || (s == kBlendSrcAlpha && d == kBlendInvSrcAlpha) ||
+         (s == kBlendInvSrcAlpha && d == kBlendSrcAlpha);
+}
+
+// Added on top of what lies below, which it keeps whole.
+bool Adds(const GpuLayer& l) { return l.destinationBlend == kBlendOne; }
+
+uint64_t LayerKey(const GpuLayer& l) {
+  return uint64_t(l.texCoordSource) | uint64_t(l.lighting ? 1 : 0) << 2 | uint64_t(l.stageColour) << 3 |
+         uint64_t(l.sourceBlend) << 4 | uint64_t(l.destinationBlend) << 6;
+}
+
+struct LayeredProgram {
+  GLuint id = 0;
+  int32_t layerCount = 0;
+  GLint view = -1, projection = -1;
+  GLint lightEnabled = -1, lightDiffuse = -1, lightSpecular = -1, lightAmbient = -1;
+  GLint lightPosition = -1, lightRange = -1, lightAttenuation = -1;
+  GLint diffuse[kGpuMaxLayers] = {}, ambient[kGpuMaxLayers] = {}, specular[kGpuMaxLayers] = {};
+  GLint emissive[kGpuMaxLayers] = {}, power[kGpuMaxLayers] = {};
+  // What the program was last given, so repeated draws send only changes.
+  bool primed = false;
+  glm::mat4 lastView{0}, lastProjection{0};
+  GpuLight lastLight;
+  GpuMaterial lastMaterials[kGpuMaxLayers];
+};
+
+const char* Factor(GpuBlend b) {
+  switch (b) {
+    case kBlendZero: return "0.0";
+    case kBlendOne: return "1.0";
+    case kBlendSrcAlpha: return "s.a";
+    case kBlendInvSrcAlpha: return "(1.0 - s.a)";
+  }
+  return "1.0";
+}
+
+const char* kVertexHead = R"(#version 330 core
+layout(location = 0) in vec3 positionA;
+layout(location = 1) in vec3 normalA;
+layout(location = 2) in vec2 texA;
+layout(location = 3) in vec3 positionB;
+layout(location = 4) in vec3 normalB;
+layout(location = 5) in vec2 texB;
+layout(location = 7) in mat4 instanceWorld;
+layout(location = 11) in float instanceWeight;
+
+uniform mat4 view;
+uniform mat4 projection;
+uniform bool lightEnabled;
+uniform vec4 lightDiffuse;
+uniform vec4 lightSpecular;
+uniform vec4 lightAmbient;
+uniform vec3 lightPosition;  // world space
+uniform float lightRange;
+uniform vec3 lightAttenuation;
+uniform vec4 materialDiffuse[7];
+uniform vec4 materialAmbient[7];
+uniform vec4 materialSpecular[7];
+uniform vec4 materialEmissive[7];
+uniform float materialPower[7];
+
+out vec2 vertexTex;
+out vec2 sphereTex;
+out vec2 reflectionTex;
+
+void main() {
+  vec3 position = mix(positionA, positionB, instanceWeight);
+  vec3 normal = mix(normalA, normalB, instanceWeight);  // blended normals are not renormalised
+  vertexTex = mix(texA, texB, instanceWeight);
+  mat4 worldView = view * instanceWorld;
+  vec4 eyePosition = worldView * vec4(position, 1.0);
+  vec3 eyeNormal = mat3(worldView) * normal;
+  gl_Position = projection * eyePosition;
+
+  vec3 ambientLight = vec3(0.0);
+  vec3 diffuseLight = vec3(0.0);
+  float attenuation = 0.0;
+  float highlight = 0.0;  // N.H where the light reaches the front, else 0
+  if (lightEnabled) {
+    vec3 toLight = (view * vec4(lightPosition, 1.0)).xyz - eyePosition.xyz;
+    float d = length(toLight);
+    if (d <= lightRange) {
+      attenuation = 1.0 / max(lightAttenuation.x + lightAttenuation.y * d + lightAttenuation.z * d * d, 1e-6);
+      vec3 l = toLight / max(d, 1e-6);
+      float nl = dot(eyeNormal, l);
+      ambientLight = lightAmbient.rgb * attenuation;
+      if (nl > 0.0) {
+        diffuseLight = lightDiffuse.rgb * nl * attenuation;
+        highlight = max(dot(eyeNormal, normalize(l + normalize(-eyePosition.xyz))), 0.0);
+      }
+    }
+  }
+)";
+
+// The per-layer lines of the vertex and fragment shaders.
+struct ShaderText {
+  std::string vertexOut, vertexBody, fragmentIn, fragmentBody;
+};
+
+void AddLayerText(ShaderText& t, const GpuLayer& l, int i) {
+  const std::string n = std::to_string(i);
+  std::string colour;
+  if (l.lighting) {
+    t.vertexOut += "out vec3 layerColour" + n + ";\n";
+    t.fragmentIn += "in vec3 layerColour" + n + ";\n";
+    if (l.stageColour == kStageTextureSpecular) {
+      t.vertexBody += "  layerColour" + n + " = highlight > 0.0 ? clamp(materialSpecular[" + n +
+                      "].rgb * lightSpecular.rgb * pow(highlight, materialPower[" + n +
+                      "]) * attenuation, 0.0, 1.0) : vec3(0.0);\n";
+    } else {
+      t.vertexBody += "  layerColour" + n + " = clamp(materialEmissive[" + n + "].rgb + materialAmbient[" + n +
+                      "].rgb * ambientLight + materialDiffuse[" + n + "].rgb * diffuseLight, 0.0, 1.0);\n";
+    }
+    colour = "layerColour" + n;
+  } else {
+    // Unlit: the vertex colour (white); an unlit specular stage has no highlight.
+    colour = l.stageColour == kStageTextureSpecular ? "vec3(0.0)" : "vec3(1.0)";
+  }
+  const char* coords = l.texCoordSource == kTexCoordSphereMap          ? "sphereTex"
+                       : l.texCoordSource == kTexCoordCameraReflection ? "reflectionTex"
+                                                                       : "vertexTex";
+  t.fragmentBody += "  s = texture(layerTexture[" + n + "], " + coords + ");\n";
+  t.fragmentBody += "  s.rgb *= " + colour + ";\n";
+  t.fragmentBody += std::string("  sum = s * ") + Factor(l.sourceBlend) + " + sum * " + Factor(l.destinationBlend) +
+                    ";\n  kept *= " + Factor(l.destinationBlend) + ";\n";
+}
+
+std::string VertexShader(const ShaderText& t) {
+  std::string s = kVertexHead;
+  s.insert(s.find("void main()"), t.vertexOut + "\n");
+  s += t.vertexBody;
+  s += R"(  vec3 r = reflect(normalize(eyePosition.xyz), normalize(eyeNormal));
+  reflectionTex = r.xy;
+  float m = 2.0 * sqrt(r.x * r.x + r.y * r.y + (r.z + 1.0) * (r.z + 1.0));
+  sphereTex = vec2(r.x / m + 0.5, 0.5 - r.y / m);  // picture rows run downwards
+}
+)";
+  return s;
+}
+
+// A single layer leaves its factors to the blend unit, as a pass of its own
+// always did; a stack writes A and B.
+std::string FragmentShader(const ShaderText& t, int count) {
+  std::string s = "#version 330 core\nin vec2 vertexTex;\nin vec2 sphereTex;\nin vec2 reflectionTex;\n";
+  s += t.fragmentIn;
+  s += "uniform sampler2D layerTexture[" + std::to_string(count) + "];\n";
+  s += "layout(location = 0, index = 0) out vec4 colour;\n";
+  s += "layout(location = 0, index = 1) out vec4 keep;  // multiplier of what lies below\n";
+  s += "void main() {\n  vec4 sum = vec4(0.0);\n  vec4 kept = vec4(1.0);\n  vec4 s;\n";
+  s += t.fragmentBody;
+  s += count == 1 ? "  colour = s;\n  keep = vec4(1.0);\n}\n" : "  colour = sum;\n  keep = kept;\n}\n";
+  return s;
+}
+
+GLuint Compile(GLenum kind, const std::string& source) {
+  GLuint shader = glCreateShader(kind);
+  const char* text = source.c_str();
+  glShaderSource(shader, 1, &text, nullptr);
+  glCompileShader(shader);
+  GLint ok = 0;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+  if (!ok) {
+    char log[1024] = {};
+    glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+    std::printf("GPU layered shader: %s\n", log);
+    glDeleteShader(shader);
+    return 0;
+  }
+  return shader;
+}
+
+bool Build(LayeredProgram& p, const GpuLayer* layers, int32_t count) {
+  ShaderText text;
+  for (int32_t i = 0; i < count; ++i) AddLayerText(text, layers[i], i);
+  GLuint vertex = Compile(GL_VERTEX_SHADER, VertexShader(text));
+  GLuint fragment = Compile(GL_FRAGMENT_SHADER, FragmentShader(text, count));
+  if (vertex == 0 || fragment == 0) return false;
+  GLuint id = glCreateProgram();
+  glAttachShader(id, vertex);
+  glAttachShader(id, fragment);
+  glLinkProgram(id);
+  glDeleteShader(vertex);
+  glDeleteShader(fragment);
+  GLint ok = 0;
+  glGetProgramiv(id, GL_LINK_STATUS, &ok);
+  if (!ok) {
+    char log[1024] = {};
+    glGetProgramInfoLog(id, sizeof log, nullptr, log);
+    std::printf("GPU layered program: %s\n", log);
+    glDeleteProgram(id);
+    return false;
+  }
+  p.id = id;
+  p.layerCount = count;
+  auto at = [id](const char* name) { return glGetUniformLocation(id, name); };
+  p.view = at("view");
+  p.projection = at("projection");
+  p.lightEnabled = at("lightEnabled");
+  p.lightDiffuse = at("lightDiffuse");
+  p.lightSpecular = at("lightSpecular");
+  p.lightAmbient = at("lightAmbient");
+  p.lightPosition = at("lightPosition");
+  p.lightRange = at("lightRange");
+  p.lightAttenuation = at("lightAttenuation");
+  for (int32_t i = 0; i < count; ++i) {
+    const std::string index = "[" + std::to_string(i) + "]";
+    p.diffuse[i] = at(("materialDiffuse" + index).c_str());
+    p.ambient[i] = at(("materialAmbient" + index).c_str());
+    p.specular[i] = at(("materialSpecular" + index).c_str());
+    p.emissive[i] = at(("materialEmissive" + index).c_str());
+    p.power[i] = at(("materialPower" + index).c_str());
+  }
+  glUseProgram(id);
+  GLint units[kGpuMaxLayers] = {0, 1, 2, 3, 4, 5, 6};
+  glUniform1iv(at("layerTexture"), count, units);
+  return true;
+}
+
+// Programs by the key of their layers; a program that failed to build stays 0.
+LayeredProgram* ProgramFor(const GpuLayer* layers, int32_t count) {
+  static std::unordered_map<uint64_t, LayeredProgram> programs;
+  uint64_t key = uint64_t(count);
+  for (int32_t i = 0; i < count; ++i) key |= LayerKey(layers[i]) << (3 + 8 * i);
+  auto found = programs.find(key);
+  if (found == programs.end()) {
+    found = programs.emplace(key, LayeredProgram{}).first;
+    Build(found->second, layers, count);
+  }
+  return found->second.id != 0 ? &found->second : nullptr;
+}
+
+template <typename T>
+bool Same(const T& a, const T& b) {
+  return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+void SendUniforms(LayeredProgram& p, const GpuDrawState& s, const GpuLayer* layers) {
+  if (!p.primed || !Same(p.lastView, s.view)) glUniformMatrix4fv(p.view, 1, GL_FALSE, glm::value_ptr(s.view));
+  if (!p.primed || !Same(p.lastProjection, s.projection)) {
+    glUniformMatrix4fv(p.projection, 1, GL_FALSE, glm::value_ptr(s.projection));
+  }
+  if (!p.primed || !Same(p.lastLight, s.light)) {
+    glUniform1i(p.lightEnabled, s.light.enabled ? 1 : 0);
+    glUniform4fv(p.lightDiffuse, 1, glm::value_ptr(s.light.diffuse));
+    glUniform4fv(p.lightSpecular, 1, glm::value_ptr(s.light.specular));
+    glUniform4fv(p.lightAmbient, 1, glm::value_ptr(s.light.ambient));
+    glUniform3fv(p.lightPosition, 1, glm::value_ptr(s.light.position));
+    glUniform1f(p.lightRange, s.light.range);
+    glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(s.light.attenuation));
+  }
+  for (int32_t i = 0; i < p.layerCount; ++i) {
+    const GpuMaterial& m = layers[i].material;
+    if (!layers[i].lighting || (p.primed && Same(p.lastMaterials[i], m))) continue;
+    glUniform4fv(p.diffuse[i], 1, glm::value_ptr(m.diffuse));
+    glUniform4fv(p.ambient[i], 1, glm::value_ptr(m.ambient));
+    glUniform4fv(p.specular[i], 1, glm::value_ptr(m.specular));
+    glUniform4fv(p.emissive[i], 1, glm::value_ptr(m.emissive));
+    glUniform1f(p.power[i], m.power);
+    p.lastMaterials[i] = m;
+  }
+  p.lastView = s.view;
+  p.lastProjection = s.projection;
+  p.lastLight = s.light;
+  p.primed = true;
+}
+
+// GL state as the layered draws last left it.
+struct LayeredState {
+  bool valid = false;
+  GLuint program = 0;
+  bool depthTest = false, depthWrite = false, cull = false, blend = false;
+  GLenum source = 0, destination = 0;
+  GLuint textures[kGpuMaxLayers] = {};
+  GLuint meshBuffer = 0;
+  int32_t firstA = -1, firstB = -1;
+};
+LayeredState state;
+GLuint layeredArray = 0;
+
+void Toggle(GLenum capability, bool on) {
+  if (on) {
+    glEnable(capability);
+  } else {
+    glDisable(capability);
+  }
+}
+
+void ApplyFixed(const GpuDrawState& s) {
+  const bool all = !state.valid;
+  if (all || state.depthTest != s.depthTest) Toggle(GL_DEPTH_TEST, s.depthTest);
+  if (all || state.depthWrite != s.depthWrite) glDepthMask(s.depthWrite ? GL_TRUE : GL_FALSE);
+  if (all || state.cull != s.cullClockwise) Toggle(GL_CULL_FACE, s.cullClockwise);
+  if (all) {
+    for (GLuint& t : state.textures) t = 0;
+    state.program = 0;
+    state.meshBuffer = 0;
+    state.blend = !s.blend;  // forces the first blend choice through
+  }
+  state.depthTest = s.depthTest;
+  state.depthWrite = s.depthWrite;
+  state.cull = s.cullClockwise;
+  state.valid = true;
+}
+
+GLenum GlFactor(GpuBlend b) {
+  switch (b) {
+    case kBlendZero: return GL_ZERO;
+    case kBlendOne: return GL_ONE;
+    case kBlendSrcAlpha: return GL_SRC_ALPHA;
+    case kBlendInvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+  }
+  return GL_ONE;
+}
+
+// The blend unit's part: off when nothing below shows through, the plain
+// factors for a single layer, else  A + B x frame  by the second colour.
+void ApplyBlend(const GpuLayer* layers, int32_t count) {
+  bool keepsNothing = false;
+  bool keepsAll = true;
+  for (int32_t i = 0; i < count; ++i) {
+    if (layers[i].destinationBlend == kBlendZero) keepsNothing = true;
+    if (layers[i].destinationBlend != kBlendOne) keepsAll = false;
+  }
+  bool on = !keepsNothing;
+  GLenum source = GL_ONE, destination = GL_ONE;
+  if (count == 1) {
+    source = GlFactor(layers[0].sourceBlend);
+    destination = GlFactor(layers[0].destinationBlend);
+    on = !(source == GL_ONE && destination == GL_ZERO);
+  } else if (on && !keepsAll) {
+    destination = GL_SRC1_COLOR;
+  }
+  if (state.blend != on) Toggle(GL_BLEND, on);
+  state.blend = on;
+  if (on && (state.source != source || state.destination != destination)) {
+    glBlendFunc(source, destination);
+    state.source = source;
+    state.destination = destination;
+  }
+}
+
+void PointMeshStreams(GLuint buffer, int32_t firstA, int32_t firstB) {
+  if (state.meshBuffer == buffer && state.firstA == firstA && state.firstB == firstB) return;
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
+  const GLsizei stride = sizeof(GpuMeshVertex);
+  for (int frame = 0; frame < 2; ++frame) {
+    const uint8_t* base = nullptr;
+    base += size_t(frame == 0 ? firstA : firstB) * stride;
+    const GLuint first = frame == 0 ? 0 : 3;
+    glVertexAttribPointer(first, 3, GL_FLOAT, GL_FALSE, stride, base);
+    glVertexAttribPointer(first + 1, 3, GL_FLOAT, GL_FALSE, stride, base + 12);
+    glVertexAttribPointer(first + 2, 2, GL_FLOAT, GL_FALSE, stride, base + 24);
+  }
+  state.meshBuffer = buffer;
+  state.firstA = firstA;
+  state.firstB = firstB;
+}
+
+void PointInstances(GLuint buffer, GLintptr offset) {
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
+  const GLsizei stride = sizeof(GpuInstance);
+  const uint8_t* base = nullptr;
+  base += offset;
+  for (GLuint column = 0; column < 4; ++column) {
+    glVertexAttribPointer(7 + column, 4, GL_FLOAT, GL_FALSE, stride, base + column * sizeof(glm::vec4));
+  }
+  glVertexAttribPointer(11, 1, GL_FLOAT, GL_FALSE, stride, base + sizeof(glm::mat4));
+}
+
+void CreateLayeredArray() {
+  glGenVertexArrays(1, &layeredArray);
+  glBindVertexArray(layeredArray);
+  for (GLuint i = 0; i < 6; ++i) glEnableVertexAttribArray(i);
+  for (GLuint i = 7; i < 12; ++i) {
+    glEnableVertexAttribArray(i);
+    glVertexAttribDivisor(i, 1);
+  }
+}
+
+// One draw of the given layers (all of a folded stack, or one of a stack drawn pass by pass).
+void DrawPass(const GpuDrawState& s, const GpuLayer* layers, int32_t count, int32_t vertexCount, int32_t instances) {
+  LayeredProgram* program = ProgramFor(layers, count);
+  if (program == nullptr) return;
+  if (state.program != program->id) {
+    glUseProgram(program->id);
+    state.program = program->id;
+  }
+  SendUniforms(*program, s, layers);
+  for (int32_t i = 0; i < count; ++i) {
+    if (state.textures[i] == layers[i].texture) continue;
+    glActiveTexture(GL_TEXTURE0 + GLenum(i));
+    glBindTexture(GL_TEXTURE_2D, layers[i].texture);
+    state.textures[i] = layers[i].texture;
+    ++GpuCounting().textureBinds;
+  }
+  ApplyBlend(layers, count);
+  glDrawArraysInstanced(GL_TRIANGLES, 0, vertexCount, instances);
+  ++GpuCounting().drawCalls;
+}
+
+}  // namespace
+
+bool GpuTextureIsOpaque(GLuint texture) { return texture != 0 && OpaqueTextures().count(texture) != 0; }
+
+void GpuNoteOpaqueTexture(GLuint texture) { OpaqueTextures().insert(texture); }
+
+void GpuForgetLayeredState() { state.valid = false; }
+
+void GpuSetLayerFolding(bool enabled) { foldingEnabled = enabled; }
+
+bool GpuLayerFoldingEnabled() { return foldingEnabled; }
+
+bool GpuLayersFold(const GpuLayer* layers, int32_t count) {
+  if (count < 1 || count > kGpuMaxLayers) return false;
+  // Past the last layer that is not added on top, only added layers follow;
+  // up to it every blend keeps the frame within 0..1, so that no clamp of
+  // the drawn-by-layers picture is lost by clamping once at the end.
+  int32_t last = -1;
+  for (int32_t i = 0; i < count; ++i) {
+    if (!Adds(Effective(layers[i]))) last = i;
+  }
+  for (int32_t i = 0; i < last; ++i) {
+    if (!Bounded(Effective(layers[i]))) return false;
+  }
+  return true;
+}
+
+void GpuDrawLayeredMesh(const GpuDrawState& s, const GpuLayer* layers, int32_t layerCount, GpuBufferId buffer,
+                        int32_t firstVertexA, int32_t firstVertexB, int32_t vertexCount, const GpuInstance* instances,
+                        int32_t instanceCount) {
+  if (!GpuHasDevice() || buffer == 0 || vertexCount <= 0 || layers == nullptr || layerCount <= 0 ||
+      layerCount > kGpuMaxLayers || instances == nullptr || instanceCount <= 0) {
+    return;
+  }
+  GLuint stream = 0;
+  GLintptr offset = 0;
+  if (!GpuStreamWrite(instances, sizeof(GpuInstance) * size_t(instanceCount), &stream, &offset)) return;
+  GpuForgetAppliedState();  // the screen draws set their own program and states again
+  if (layeredArray == 0) CreateLayeredArray();
+  glBindVertexArray(layeredArray);
+  ApplyFixed(s);
+  PointInstances(stream, offset);
+  PointMeshStreams(buffer, firstVertexA, firstVertexB);
+  GpuLayer effective[kGpuMaxLayers];
+  for (int32_t i = 0; i < layerCount; ++i) effective[i] = Effective(layers[i]);
+  if (foldingEnabled && GpuLayersFold(layers, layerCount)) {
+    DrawPass(s, effective, layerCount, vertexCount, instanceCount);
+    return;
+  }
+  for (int32_t i = 0; i < layerCount; ++i) DrawPass(s, effective + i, 1, vertexCount, instanceCount);
+}
