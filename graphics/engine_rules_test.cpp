@@ -197,13 +197,8 @@ TEST(CameraSettings, SceneCameraKeeps4To3AndOverlayIsLeftHandedSquare) {
 }
 
 TEST(TransparentSort, KeysPutOpaqueAndEmptyMeshesFirstThenFarToNear) {
-  ModelMesh source;
-  source.triangleCount = 1;
-  source.triangles.assign(kTriangleBytes, 0);
-  const float vertex[3] = {1, 2, 3};
-  std::memcpy(source.triangles.data(), vertex, sizeof vertex);
   GpuMesh mesh;
-  mesh.source = &source;
+  mesh.firstVertex = glm::vec3(1, 2, 3);
   mesh.triangleCount = 1;
   MaterialTextureSet clear, solid;
   clear.transparent = 1;

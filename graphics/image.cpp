@@ -72,7 +72,14 @@ void Image::Load(const char* path) {
   }
   if (textureSet == nullptr) textureSet = new MaterialTextureSet;
   *textureSet = MaterialTextureSet();
-  std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(path, kLargestImageFile, &bytes)) return;
-  textureSet->baseTexture = GpuCreateTextureFromFileBytes(bytes.data(), bytes.size(), false, kWrapClamp);
+  if (!ReadFileBytes(path, kLargestImageFile, &fileBytes_)) fileBytes_.clear();
+}
+
+GpuTextureId Image::Texture() const {
+  if (textureSet == nullptr) return 0;
+  if (!fileBytes_.empty()) {
+    textureSet->baseTexture = GpuCreateTextureFromFileBytes(fileBytes_.data(), fileBytes_.size(), false, kWrapClamp);
+    fileBytes_ = std::vector<uint8_t>();
+  }
+  return textureSet->baseTexture;
 }

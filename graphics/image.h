@@ -15,7 +15,13 @@ class Image {
   void Load(const char* path);
 
   MaterialTextureSet* textureSet = nullptr;  // kind 1; only the base texture is used
-  GpuTextureId Texture() const { return textureSet != nullptr ? textureSet->baseTexture : 0; }
+  // The texture, decoded from the file's bytes the first time it is asked for:
+  // pictures shown only later (the level cards) cost neither start time nor
+  // memory before then.
+  GpuTextureId Texture() const;
+
+ private:
+  mutable std::vector<uint8_t> fileBytes_;  // until the texture is made
 };
 
 // The BMP file image of a w x h picture: 54-byte headers, then rows bottom

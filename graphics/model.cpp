@@ -31,7 +31,6 @@ void ReportMissing(const char* path) {
 
 GpuMesh BuildGpuMesh(const ModelMesh& mesh, int32_t frames) {
   GpuMesh gpu;
-  gpu.source = &mesh;
   gpu.triangleCount = mesh.triangleCount;
   gpu.frameCount = frames;
   gpu.materialIndex = mesh.MaterialIndex();
@@ -40,6 +39,8 @@ GpuMesh BuildGpuMesh(const ModelMesh& mesh, int32_t frames) {
     gpu.triangleCount = 0;  // the data does not hold what the counts say: draw nothing
     return gpu;
   }
+  const ModelVertex first = mesh.Vertex(0, 0, 0);
+  gpu.firstVertex = glm::vec3(first.x, first.y, first.z);
   std::vector<GpuMeshVertex> draw(vertices);
   for (size_t i = 0; i < vertices; ++i) {
     ModelVertex v;
@@ -79,16 +80,17 @@ Model::Model(const char* path) {
 
 void Model::Load(const char* path) {
   ReportMissing(path);
+  ModelFile file;
   ModelFile::Load(file, path);
   materialSets.clear();
   meshes.clear();
   for (const ModelMaterial& material : file.materials) materialSets.push_back(BuildMaterialTextureSet(material));
-  for (const ModelMesh& mesh : file.meshes) meshes.push_back(BuildGpuMesh(mesh, file.frameCount));
   radius = 0;
-  for (const GpuMesh& mesh : meshes) {
-    for (int32_t t = 0; t < mesh.triangleCount; ++t) {
+  for (const ModelMesh& mesh : file.meshes) {
+    meshes.push_back(BuildGpuMesh(mesh, file.frameCount));
+    for (int32_t t = 0; t < meshes.back().triangleCount; ++t) {
       for (int32_t c = 0; c < 3; ++c) {
-        ModelVertex v = mesh.source->Vertex(0, t, c);
+        ModelVertex v = mesh.Vertex(0, t, c);
         float r = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
         if (std::isfinite(r)) radius = std::max(radius, r);
       }

@@ -1,4 +1,4 @@
-// A loaded ".vxm" model with what is built from it for drawing: one
+// A ".vxm" model as built from its file for drawing: one
 // MaterialTextureSet per material and one GpuMesh per mesh. Models are loaded
 // once (usually into globals) and queued with QueueModel (render_queue.h).
 #pragma once
@@ -33,7 +33,7 @@ enum LayerTexture : int32_t {
 struct GpuMesh {
   int32_t kind = 1;
   mutable glm::mat4 world{1};          // scratch of the draw in progress (SetMeshTransform)
-  const ModelMesh* source = nullptr;   // triangle data in the model
+  glm::vec3 firstVertex{1e31f};        // frame 0's first vertex (the depth sort's point of the mesh)
   mutable float time = 0;              // scratch of the draw in progress
   int32_t triangleCount = 0;
   int32_t frameCount = 0;
@@ -51,9 +51,9 @@ class Model {
 
   // Reads the file and builds textures and vertex buffers. A missing file
   // prints "!!!!!!!!!!   path" and leaves an empty model; the game goes on.
+  // The file's records are not kept: once on the GPU they are never read again.
   void Load(const char* path);
 
-  ModelFile file;
   std::vector<MaterialTextureSet> materialSets;  // one per material, in material order
   std::vector<GpuMesh> meshes;                   // one per mesh, in mesh order
   float radius = 0;  // farthest frame-0 vertex from the model's origin (drawing order of opaque models)

@@ -3,6 +3,8 @@
 // transparent meshes. One hidden window and device serve the whole program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
 #include "platform/gpu_device.h"
+#include "platform/gpu_draw.h"
 #include "platform/window.h"
 
 namespace {
@@ -314,6 +317,82 @@ TEST_F(RenderFrameTest, AnimatedMeshesBlendNeighbouringFramesOnTheGpu) {
     }
     RenderFrame(0, 1, 1, 1);
   }
+}
+
+// A picture with detail in every channel, so that rounding shows.
+PictureSource Pattern(int size, int salt) {
+  PictureSource p{size, size, {}};
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      p.rgb.insert(p.rgb.end(), {uint8_t((x * 37 + salt * 50) % 256), uint8_t((y * 23 + x * 5 + salt * 90) % 256),
+                                 uint8_t((x * y * 3 + salt * 20) % 256)});
+    }
+  }
+  return p;
+}
+
+TEST_F(RenderFrameTest, LayersDrawnInOnePassMatchTheLayersDrawnOneByOne) {
+  // Every layer slot the engine draws, in the stacks the game's models use
+  // (base with specular, sphere glow and glow; the see-through floor; glow
+  // alone) and in the ones it allows (reflection under a base, the ambient
+  // layer, the lit sphere map, the ambient layer alone), turned so that the
+  // light, the highlight and the generated coordinates vary over the squares.
+  const std::vector<std::vector<int>> stacks = {
+      {kSlotBase, kSlotSpecular, kSlotSphereGlow, kSlotGlow},
+      {kSlotBase, kSlotOpacity, kSlotSpecular},
+      {kSlotGlow},
+      {kSlotReflection, kSlotBase, kSlotLit, kSlotSphereLit},
+      {kSlotLit, kSlotSpecular},
+  };
+  ModelSource source;
+  for (size_t m = 0; m < stacks.size(); ++m) {
+    MaterialSource material;
+    for (int slot : stacks[m]) {
+      if (slot == kSlotOpacity) continue;
+      material.pictures[slot] = Pattern(8, slot + int(m));
+    }
+    if (std::find(stacks[m].begin(), stacks[m].end(), kSlotOpacity) != stacks[m].end()) {
+      std::vector<uint8_t> rgba;
+      const PictureSource& base = material.pictures[kSlotBase];
+      for (size_t i = 0; i < base.rgb.size(); i += 3) {
+        rgba.insert(rgba.end(), {base.rgb[i], base.rgb[i + 1], base.rgb[i + 2], uint8_t(40 + (i * 7) % 200)});
+      }
+      SetBasePicture(material, 8, 8, rgba);
+    }
+    material.glossiness = 0.6f;
+    source.materials.push_back(material);
+    source.meshes.push_back(Square(-4.0f + 2.0f * float(m), 0, 0.2f * float(m), 1.6f, int(m)));
+  }
+  Model& stacked = LoadModel(source, "every stack.vxm");
+  auto frame = [&](bool fold) {
+    GpuSetLayerFolding(fold);
+    RenderFrame(0, 1, 1, 1);
+    SetCamera(0, -7, 8, 0, 0, 0, 0, 0, 1, 60);
+    SetLight(0.3f, 0.3f, 0.3f, 0.2f, 0.2f, 0.2f, 2, -6, 9);
+    // Overlapping and turned copies: see-through squares over each other and over opaque ones.
+    QueueModel(&stacked, 0, 0, 0, 0, 0, 0, 0);
+    QueueModel(&stacked, 0.8f, 1.0f, 0.5f, 25, 0, 10, 0);
+    QueueModel(&stacked, -0.6f, -1.2f, 1.0f, -20, 15, -30, 0);
+    RenderFrame(0, 0, 1, 1);
+    std::vector<uint8_t> rgba;
+    int32_t w = 0, h = 0;
+    EXPECT_TRUE(ReadFramePixels(&rgba, &w, &h));
+    RenderFrame(1, 1, 1, 1);  // shown: the cost of both passes is counted
+    return std::make_pair(rgba, LastFrameCost().drawCalls);
+  };
+  const auto [oneByOne, layeredCalls] = frame(false);
+  const auto [folded, foldedCalls] = frame(true);
+  ASSERT_EQ(oneByOne.size(), folded.size());
+  size_t far = 0, lit = 0;
+  for (size_t i = 0; i < folded.size(); i += 4) {
+    int worst = 0;
+    for (size_t c = 0; c < 3; ++c) worst = std::max(worst, std::abs(int(folded[i + c]) - int(oneByOne[i + c])));
+    if (worst > 2) ++far;
+    if (oneByOne[i] + oneByOne[i + 1] + oneByOne[i + 2] > 0) ++lit;
+  }
+  EXPECT_GT(lit, folded.size() / 4 / 4);  // the squares cover a good part of the picture
+  EXPECT_LE(far, folded.size() / 4 / 1000) << "pixels more than 2 apart";
+  EXPECT_LT(foldedCalls, layeredCalls);
 }
 
 }  // namespace

@@ -8,10 +8,7 @@
 float TransparentSortKey(const GpuMesh& mesh, const MaterialTextureSet& set, glm::vec3 position, glm::vec3 eye) {
   if (set.transparent == 0) return 1e31f;
   glm::vec3 point(1e31f);
-  if (mesh.triangleCount > 0 && mesh.source != nullptr) {
-    ModelVertex first = mesh.source->Vertex(0, 0, 0);
-    point = position + glm::vec3(first.x, first.y, first.z);
-  }
+  if (mesh.triangleCount > 0) point = position + mesh.firstVertex;
   glm::vec3 d = point - eye;
   return d.x * d.x + d.y * d.y + d.z * d.z;
 }

@@ -136,6 +136,41 @@ TEST_F(GpuDevice, PngWrittenFromThePictureLoadsBackAsATexture) {
   EXPECT_NEAR(read[2], 120, 1);
 }
 
+TEST_F(GpuDevice, ScreenPicturesForLargerScreensAreKeptAtThePictureSize) {
+  // A 256 x 192 picture, its left half clear red, its right half opaque blue.
+  std::vector<uint8_t> rgba;
+  for (int y = 0; y < 192; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      if (x < 128) {
+        rgba.insert(rgba.end(), {255, 0, 0, 0});
+      } else {
+        rgba.insert(rgba.end(), {0, 0, 255, 255});
+      }
+    }
+  }
+  std::string path = std::string(::testing::TempDir()) + "gpu_large_picture.png";
+  ASSERT_TRUE(GpuWritePng(path.c_str(), rgba, 256, 192));
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  std::vector<uint8_t> bytes(1 << 20);
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+  std::fclose(file);
+  int32_t w, h;
+  GpuTextureId model = GpuCreateTextureFromFileBytes(bytes.data(), bytes.size(), false, kWrapRepeat);
+  GpuGetTextureSize(model, &w, &h);
+  EXPECT_EQ(w, 256);  // model pictures are tiled and minified: mipmaps serve them
+  GpuTextureId screen = GpuCreateTextureFromFileBytes(bytes.data(), bytes.size(), false, kWrapClamp);
+  GpuGetTextureSize(screen, &w, &h);
+  EXPECT_EQ(w, 64);
+  EXPECT_EQ(h, 48);
+  DrawFullQuad(screen, 255, 255, 255, 255);
+  std::vector<uint8_t> read = Read();
+  // Where the halves meet, the clear red lends the blue no colour.
+  const size_t edge = (size_t(24) * 64 + 32) * 4;
+  EXPECT_EQ(read[edge], 0);
+  EXPECT_NEAR(read[edge + 2], 255, 1);
+}
+
 TEST_F(GpuDevice, DamagedFileBytesGiveNoTexture) {
   std::vector<uint8_t> junk = {0x89, 'P', 'N', 'G', 1, 2, 3};
   EXPECT_EQ(GpuCreateTextureFromFileBytes(junk.data(), junk.size(), false, kWrapClamp), 0u);

@@ -106,6 +106,9 @@ uniform float materialPower[7];
 out vec2 vertexTex;
 out vec2 sphereTex;
 out vec2 reflectionTex;
+// Layers drawn pass by pass use different programs: each pass must land on
+// exactly the depth of the first, or the equal-depth test drops it.
+invariant gl_Position;
 
 void main() {
   vec3 position = mix(positionA, positionB, instanceWeight);
@@ -313,6 +316,7 @@ struct LayeredState {
   bool valid = false;
   GLuint program = 0;
   bool depthTest = false, depthWrite = false, cull = false, blend = false;
+  bool blendKnown = false;  // blend switch and factors as last set here
   GLenum source = 0, destination = 0;
   GLuint textures[kGpuMaxLayers] = {};
   GLuint meshBuffer = 0;
@@ -338,7 +342,7 @@ void ApplyFixed(const GpuDrawState& s) {
     for (GLuint& t : state.textures) t = 0;
     state.program = 0;
     state.meshBuffer = 0;
-    state.blend = !s.blend;  // forces the first blend choice through
+    state.blendKnown = false;
   }
   state.depthTest = s.depthTest;
   state.depthWrite = s.depthWrite;
@@ -374,13 +378,14 @@ void ApplyBlend(const GpuLayer* layers, int32_t count) {
   } else if (on && !keepsAll) {
     destination = GL_SRC1_COLOR;
   }
-  if (state.blend != on) Toggle(GL_BLEND, on);
-  state.blend = on;
-  if (on && (state.source != source || state.destination != destination)) {
+  if (!state.blendKnown || state.blend != on) Toggle(GL_BLEND, on);
+  if (!state.blendKnown || state.source != source || state.destination != destination) {
     glBlendFunc(source, destination);
     state.source = source;
     state.destination = destination;
   }
+  state.blend = on;
+  state.blendKnown = true;
 }
 
 void PointMeshStreams(GLuint buffer, int32_t firstA, int32_t firstB) {

@@ -80,6 +80,29 @@ bool ClaimedSizeFits(const uint8_t* bytes, size_t size) {
   return w > 0 && h > 0 && w <= largest && h <= largest && w * h <= (int64_t(1) << 26);
 }
 
+// Half the size, each pixel the mean of four weighted by their opacity (so
+// that clear pixels lend no colour to the edges of what shows).
+void HalvePicture(std::vector<uint8_t>& rgba, int32_t& width, int32_t& height) {
+  const int32_t w = width / 2, h = height / 2;
+  std::vector<uint8_t> half(size_t(w) * size_t(h) * 4);
+  for (int32_t y = 0; y < h; ++y) {
+    for (int32_t x = 0; x < w; ++x) {
+      uint32_t colour[3] = {0, 0, 0}, alpha = 0;
+      for (int32_t k = 0; k < 4; ++k) {
+        const uint8_t* p = rgba.data() + (size_t(2 * y + k / 2) * size_t(width) + size_t(2 * x + k % 2)) * 4;
+        for (int c = 0; c < 3; ++c) colour[c] += uint32_t(p[c]) * p[3];
+        alpha += p[3];
+      }
+      uint8_t* out = half.data() + (size_t(y) * size_t(w) + size_t(x)) * 4;
+      for (int c = 0; c < 3; ++c) out[c] = alpha > 0 ? uint8_t((colour[c] + alpha / 2) / alpha) : 0;
+      out[3] = uint8_t((alpha + 2) / 4);
+    }
+  }
+  rgba.swap(half);
+  width = w;
+  height = h;
+}
+
 }  // namespace
 
 GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap) {
@@ -102,7 +125,16 @@ GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bo
     if (opaque) {
       for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
     }
-    texture = GpuCreateTextureRgba(rgba.data(), surface->w, surface->h, wrap);
+    int32_t width = surface->w, height = surface->h;
+    // A screen picture never shows larger than the picture drawn into: one
+    // made for a larger screen is kept no larger than it can show.
+    int32_t sceneWidth = 0, sceneHeight = 0;
+    GpuGetSceneSize(&sceneWidth, &sceneHeight);
+    while (wrap == kWrapClamp && sceneWidth > 0 && sceneHeight > 0 && width / 2 >= sceneWidth &&
+           height / 2 >= sceneHeight) {
+      HalvePicture(rgba, width, height);
+    }
+    texture = GpuCreateTextureRgba(rgba.data(), width, height, wrap);
   }
   SDL_FreeSurface(surface);
   return texture;

@@ -56,7 +56,7 @@ int Render(int argc, const char* const* argv) {
   if (!PlatformCreateWindow(config) || CreateRenderDevice(options.width, options.height, 32) == 0) return 1;
   static Model model;
   model.Load(options.modelPath.c_str());
-  FrameModel(model.file, &options);
+  FrameModel(probe, &options);
   SetCamera(options.eye.x, options.eye.y, options.eye.z, options.at.x, options.at.y, options.at.z, options.up.x,
             options.up.y, options.up.z, options.fovDegrees);
   SetLight(255, 255, 255, 0, 0, 0, 0, -20, 20);
