@@ -8,6 +8,7 @@
 
 #include "graphics/engine_state.h"
 #include "graphics/image.h"
+#include "platform/gpu_device.h"
 
 namespace {
 
@@ -42,6 +43,59 @@ std::array<uint8_t, 4> ImageVertexColour(const ImageDrawItem& item) {
   return {ColourByte(item.r), ColourByte(item.g), ColourByte(item.b), ScaledByte(item.a * 255.0f * opacity)};
 }
 
+namespace {
+
+void AppendQuad(std::vector<GpuScreenVertex>& run, const std::array<ScreenPoint, 4>& corners,
+                const std::array<uint8_t, 4>& colour, const float uv[4][2]) {
+  GpuScreenVertex v[4];
+  for (int k = 0; k < 4; ++k) {
+    v[k] = GpuScreenVertex{2 * corners[k].x - 1, 1 - 2 * corners[k].y, 1, colour[0], colour[1], colour[2], colour[3],
+                           uv[k][0], uv[k][1]};
+  }
+  run.insert(run.end(), {v[0], v[1], v[2], v[1], v[2], v[3]});
+}
+
+// An upright picture shown at least at its own size is drawn without its
+// clear parts (a frame around the screen is mostly clear middle): a pixel
+// there would blend in nothing. Returns false when the picture is drawn whole.
+bool AppendShowingParts(std::vector<GpuScreenVertex>& run, const ImageDrawItem& item, GpuTextureId texture,
+                        const std::array<uint8_t, 4>& colour) {
+  GpuClearCells cells;
+  if (item.angle != 0 || item.scale != 1 || !GpuTextureClearCells(texture, &cells)) return false;
+  int32_t sceneWidth = 0, sceneHeight = 0;
+  GpuGetSceneSize(&sceneWidth, &sceneHeight);
+  if (std::fabs(item.width) * float(sceneWidth) < float(cells.width) ||
+      std::fabs(item.height) * float(sceneHeight) < float(cells.height)) {
+    return false;  // shrunk: coarser mipmap levels reach further than the cells' margin
+  }
+  // The first texel of a cell, as a fraction of the picture.
+  auto edge = [](int32_t cell, int32_t cellCount, int32_t texels) {
+    return float((int64_t(cell) * texels + cellCount - 1) / cellCount) / float(texels);
+  };
+  for (int32_t r = 0; r < cells.rows; ++r) {
+    const float v0 = edge(r, cells.rows, cells.height), v1 = edge(r + 1, cells.rows, cells.height);
+    for (int32_t c = 0; c < cells.columns;) {
+      if (cells.clear[size_t(r) * size_t(cells.columns) + size_t(c)] != 0) {
+        ++c;
+        continue;
+      }
+      int32_t end = c;
+      while (end < cells.columns && cells.clear[size_t(r) * size_t(cells.columns) + size_t(end)] == 0) ++end;
+      const float u0 = edge(c, cells.columns, cells.width), u1 = edge(end, cells.columns, cells.width);
+      const float x0 = item.x + item.width * u0, x1 = item.x + item.width * u1;
+      const float y0 = item.y + item.height * v0, y1 = item.y + item.height * v1;
+      const std::array<ScreenPoint, 4> corners = {ScreenPoint{x0, y0}, ScreenPoint{x1, y0}, ScreenPoint{x0, y1},
+                                                  ScreenPoint{x1, y1}};
+      const float uv[4][2] = {{u0, v0}, {u1, v0}, {u0, v1}, {u1, v1}};
+      AppendQuad(run, corners, colour, uv);
+      c = end;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 void DrawImageItems(const ImageDrawItem* items, int32_t count) {
   EngineState& engine = Engine();
   GpuDrawState& s = engine.device;
@@ -70,13 +124,7 @@ void DrawImageItems(const ImageDrawItem* items, int32_t count) {
     const GpuTextureId texture = item.image != nullptr ? item.image->Texture() : 0;
     if (texture != s.texture) flush();
     s.texture = texture;
-    const std::array<ScreenPoint, 4> corners = ImageCorners(item);
-    GpuScreenVertex v[4];
-    for (int k = 0; k < 4; ++k) {
-      v[k] = GpuScreenVertex{2 * corners[k].x - 1, 1 - 2 * corners[k].y, 1, colour[0], colour[1], colour[2],
-                             colour[3], uv[k][0], uv[k][1]};
-    }
-    run.insert(run.end(), {v[0], v[1], v[2], v[1], v[2], v[3]});
+    if (!AppendShowingParts(run, item, texture, colour)) AppendQuad(run, ImageCorners(item), colour, uv);
   }
   flush();
   s.texture = 0;

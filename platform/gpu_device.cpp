@@ -115,6 +115,7 @@ void GpuBeginScene() {
 
 void GpuClear(bool colour, bool depth, bool stencil) {
   if (device.context == nullptr) return;
+  GpuFlushLayeredDraws();
   glBindFramebuffer(GL_FRAMEBUFFER, device.framebuffer);
   GLbitfield mask = 0;
   if (colour) mask |= GL_COLOR_BUFFER_BIT;
@@ -133,6 +134,7 @@ void GpuClear(bool colour, bool depth, bool stencil) {
 
 void GpuPresent() {
   if (device.context == nullptr) return;
+  GpuFlushLayeredDraws();
   int areaW, areaH, x, y, w, h;
   DrawableSize(&areaW, &areaH);
   if (device.followWindow) {
@@ -153,11 +155,13 @@ void GpuPresent() {
 }
 
 void GpuFinish() {
+  GpuFlushLayeredDraws();
   if (device.context != nullptr) glFinish();
 }
 
 void GpuRepaintGrey() {
   if (device.context == nullptr) return;
+  GpuFlushLayeredDraws();
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   int width, height;
   DrawableSize(&width, &height);
@@ -171,6 +175,7 @@ void GpuRepaintGrey() {
 
 bool GpuReadScene(std::vector<uint8_t>* rgba, int32_t* width, int32_t* height) {
   if (device.context == nullptr) return false;
+  GpuFlushLayeredDraws();
   *width = device.width;
   *height = device.height;
   size_t row = size_t(device.width) * 4;

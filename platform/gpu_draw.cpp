@@ -140,6 +140,7 @@ void GpuCreateDrawObjects() {
 
 void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* vertices, int32_t count) {
   if (!GpuHasDevice() || vertices == nullptr || count <= 0) return;
+  GpuFlushLayeredDraws();
   GpuDrawState screen = state;
   screen.lighting = false;
   ApplyState(screen, 0.0f);

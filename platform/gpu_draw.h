@@ -80,7 +80,8 @@ void GpuSetLayerFolding(bool enabled);
 bool GpuLayerFoldingEnabled();
 
 // Triangle list of `vertexCount` vertices from a mesh buffer, drawn once per
-// instance in instance order, with every layer: folded into one draw where
+// instance in instance order (held back until the picture is next needed, so
+// that a frame's instance data goes to the GPU in one write), with every layer: folded into one draw where
 // the layers allow, else one draw per layer. Two frames of a vertex animation
 // are blended on the GPU: frame A starts at vertex `firstVertexA`, frame B at
 // `firstVertexB`, each instance with its own weight. From the state: view,

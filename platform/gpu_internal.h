@@ -3,6 +3,7 @@
 #include <epoxy/gl.h>
 
 #include <cstddef>
+#include <cstdint>
 
 struct GpuProgram {
   GLuint id = 0;
@@ -30,8 +31,13 @@ GpuFrameCounts& GpuCounting();
 // Writes per-frame data into the stream buffer, which is left bound to
 // GL_ARRAY_BUFFER; gives the buffer and the offset the data landed at.
 bool GpuStreamWrite(const void* data, size_t size, GLuint* buffer, GLintptr* offset);
-// Whether every pixel of the texture is fully opaque (noted when it was made).
+// What a texture's pixels allow the layered draws to skip, noted when it is
+// made: every pixel fully opaque; every pixel the same (then it is a colour,
+// not a picture to sample).
+void GpuNoteTexturePixels(GLuint texture, const uint8_t* rgba, int32_t width, int32_t height);
 bool GpuTextureIsOpaque(GLuint texture);
-void GpuNoteOpaqueTexture(GLuint texture);
+bool GpuTextureIsSolid(GLuint texture, float colour[4]);
 // Layered mesh drawing keeps its own record of GL state; other draws forget it.
 void GpuForgetLayeredState();
+// Draws the mesh draws held back so far (before anything else is drawn, read or shown).
+void GpuFlushLayeredDraws();

@@ -5,12 +5,14 @@
 // colour and B as the second colour of dual-source blending, and the blend
 // unit applies  A x 1 + frame x B  once. One program is built for each
 // combination of layers met (texture coordinates, lighting, stage colour and
-// blend of each), with nothing left to decide per pixel but the pictures.
+// blend of each), with nothing left to decide per pixel but the pictures; a
+// picture of one colour is not sampled at all but given as that colour.
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+#include <vector>
+#include <algorithm>
 
 #include <glm/gtc/type_ptr.hpp>
 
@@ -21,11 +23,6 @@
 namespace {
 
 bool foldingEnabled = true;
-
-std::unordered_set<GLuint>& OpaqueTextures() {
-  static std::unordered_set<GLuint> textures;
-  return textures;
-}
 
 // A layer whose picture is fully opaque blends by alpha as a replacement.
 GpuLayer Effective(const GpuLayer& layer) {
@@ -48,9 +45,10 @@ bool Bounded(const GpuLayer& l) {
 // Added on top of what lies below, which it keeps whole.
 bool Adds(const GpuLayer& l) { return l.destinationBlend == kBlendOne; }
 
-uint64_t LayerKey(const GpuLayer& l) {
-  return uint64_t(l.texCoordSource) | uint64_t(l.lighting ? 1 : 0) << 2 | uint64_t(l.stageColour) << 3 |
-         uint64_t(l.sourceBlend) << 4 | uint64_t(l.destinationBlend) << 6;
+uint16_t LayerKey(const GpuLayer& l) {
+  float colour[4];
+  return uint16_t(l.texCoordSource | (l.lighting ? 1 : 0) << 2 | l.stageColour << 3 | l.sourceBlend << 4 |
+                  l.destinationBlend << 6 | (GpuTextureIsSolid(l.texture, colour) ? 1 : 0) << 8);
 }
 
 struct LayeredProgram {
@@ -61,11 +59,14 @@ struct LayeredProgram {
   GLint lightPosition = -1, lightRange = -1, lightAttenuation = -1;
   GLint diffuse[kGpuMaxLayers] = {}, ambient[kGpuMaxLayers] = {}, specular[kGpuMaxLayers] = {};
   GLint emissive[kGpuMaxLayers] = {}, power[kGpuMaxLayers] = {};
+  GLint solid[kGpuMaxLayers] = {};
+  bool sampled[kGpuMaxLayers] = {};  // false: a one-colour picture, given as a uniform
   // What the program was last given, so repeated draws send only changes.
   bool primed = false;
   glm::mat4 lastView{0}, lastProjection{0};
   GpuLight lastLight;
   GpuMaterial lastMaterials[kGpuMaxLayers];
+  GLuint lastSolid[kGpuMaxLayers] = {};
 };
 
 const char* Factor(GpuBlend b) {
@@ -166,7 +167,13 @@ void AddLayerText(ShaderText& t, const GpuLayer& l, int i) {
   const char* coords = l.texCoordSource == kTexCoordSphereMap          ? "sphereTex"
                        : l.texCoordSource == kTexCoordCameraReflection ? "reflectionTex"
                                                                        : "vertexTex";
-  t.fragmentBody += "  s = texture(layerTexture[" + n + "], " + coords + ");\n";
+  float solid[4];
+  if (GpuTextureIsSolid(l.texture, solid)) {
+    t.fragmentIn += "uniform vec4 layerSolid" + n + ";\n";
+    t.fragmentBody += "  s = layerSolid" + n + ";\n";
+  } else {
+    t.fragmentBody += "  s = texture(layerTexture[" + n + "], " + coords + ");\n";
+  }
   t.fragmentBody += "  s.rgb *= " + colour + ";\n";
   t.fragmentBody += std::string("  sum = s * ") + Factor(l.sourceBlend) + " + sum * " + Factor(l.destinationBlend) +
                     ";\n  kept *= " + Factor(l.destinationBlend) + ";\n";
@@ -256,18 +263,23 @@ bool Build(LayeredProgram& p, const GpuLayer* layers, int32_t count) {
     p.specular[i] = at(("materialSpecular" + index).c_str());
     p.emissive[i] = at(("materialEmissive" + index).c_str());
     p.power[i] = at(("materialPower" + index).c_str());
+    p.solid[i] = at(("layerSolid" + std::to_string(i)).c_str());
+    float colour[4];
+    p.sampled[i] = !GpuTextureIsSolid(layers[i].texture, colour);
   }
   glUseProgram(id);
-  GLint units[kGpuMaxLayers] = {0, 1, 2, 3, 4, 5, 6};
-  glUniform1iv(at("layerTexture"), count, units);
+  for (int32_t i = 0; i < count; ++i) {
+    const GLint unit = at(("layerTexture[" + std::to_string(i) + "]").c_str());
+    if (unit >= 0) glUniform1i(unit, i);
+  }
   return true;
 }
 
 // Programs by the key of their layers; a program that failed to build stays 0.
 LayeredProgram* ProgramFor(const GpuLayer* layers, int32_t count) {
-  static std::unordered_map<uint64_t, LayeredProgram> programs;
-  uint64_t key = uint64_t(count);
-  for (int32_t i = 0; i < count; ++i) key |= LayerKey(layers[i]) << (3 + 8 * i);
+  static std::unordered_map<std::u16string, LayeredProgram> programs;
+  std::u16string key;
+  for (int32_t i = 0; i < count; ++i) key += char16_t(LayerKey(layers[i]));
   auto found = programs.find(key);
   if (found == programs.end()) {
     found = programs.emplace(key, LayeredProgram{}).first;
@@ -294,6 +306,13 @@ void SendUniforms(LayeredProgram& p, const GpuDrawState& s, const GpuLayer* laye
     glUniform3fv(p.lightPosition, 1, glm::value_ptr(s.light.position));
     glUniform1f(p.lightRange, s.light.range);
     glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(s.light.attenuation));
+  }
+  for (int32_t i = 0; i < p.layerCount; ++i) {
+    float colour[4];
+    if (!p.sampled[i] && p.lastSolid[i] != layers[i].texture && GpuTextureIsSolid(layers[i].texture, colour)) {
+      glUniform4fv(p.solid[i], 1, colour);
+      p.lastSolid[i] = layers[i].texture;
+    }
   }
   for (int32_t i = 0; i < p.layerCount; ++i) {
     const GpuMaterial& m = layers[i].material;
@@ -436,7 +455,7 @@ void DrawPass(const GpuDrawState& s, const GpuLayer* layers, int32_t count, int3
   }
   SendUniforms(*program, s, layers);
   for (int32_t i = 0; i < count; ++i) {
-    if (state.textures[i] == layers[i].texture) continue;
+    if (!program->sampled[i] || state.textures[i] == layers[i].texture) continue;
     glActiveTexture(GL_TEXTURE0 + GLenum(i));
     glBindTexture(GL_TEXTURE_2D, layers[i].texture);
     state.textures[i] = layers[i].texture;
@@ -448,10 +467,6 @@ void DrawPass(const GpuDrawState& s, const GpuLayer* layers, int32_t count, int3
 }
 
 }  // namespace
-
-bool GpuTextureIsOpaque(GLuint texture) { return texture != 0 && OpaqueTextures().count(texture) != 0; }
-
-void GpuNoteOpaqueTexture(GLuint texture) { OpaqueTextures().insert(texture); }
 
 void GpuForgetLayeredState() { state.valid = false; }
 
@@ -474,6 +489,37 @@ bool GpuLayersFold(const GpuLayer* layers, int32_t count) {
   return true;
 }
 
+namespace {
+
+// Mesh draws wait here until something needs the picture: then the instance
+// data of all of them goes to the GPU in one write, and they are drawn in order.
+struct PendingDraw {
+  GpuDrawState state;
+  GpuLayer layers[kGpuMaxLayers];
+  int32_t layerCount = 0;
+  GLuint buffer = 0;
+  int32_t firstVertexA = 0, firstVertexB = 0, vertexCount = 0;
+  int32_t firstInstance = 0, instanceCount = 0;
+};
+std::vector<PendingDraw> pending;
+std::vector<GpuInstance> staged;
+
+void Execute(const PendingDraw& d, GLuint stream, GLintptr offset) {
+  const GpuDrawState& s = d.state;
+  ApplyFixed(s);
+  PointInstances(stream, offset + GLintptr(sizeof(GpuInstance)) * d.firstInstance);
+  PointMeshStreams(d.buffer, d.firstVertexA, d.firstVertexB);
+  GpuLayer effective[kGpuMaxLayers];
+  for (int32_t i = 0; i < d.layerCount; ++i) effective[i] = Effective(d.layers[i]);
+  if (foldingEnabled && GpuLayersFold(d.layers, d.layerCount)) {
+    DrawPass(s, effective, d.layerCount, d.vertexCount, d.instanceCount);
+    return;
+  }
+  for (int32_t i = 0; i < d.layerCount; ++i) DrawPass(s, effective + i, 1, d.vertexCount, d.instanceCount);
+}
+
+}  // namespace
+
 void GpuDrawLayeredMesh(const GpuDrawState& s, const GpuLayer* layers, int32_t layerCount, GpuBufferId buffer,
                         int32_t firstVertexA, int32_t firstVertexB, int32_t vertexCount, const GpuInstance* instances,
                         int32_t instanceCount) {
@@ -481,20 +527,30 @@ void GpuDrawLayeredMesh(const GpuDrawState& s, const GpuLayer* layers, int32_t l
       layerCount > kGpuMaxLayers || instances == nullptr || instanceCount <= 0) {
     return;
   }
+  PendingDraw d;
+  d.state = s;
+  std::copy(layers, layers + layerCount, d.layers);
+  d.layerCount = layerCount;
+  d.buffer = buffer;
+  d.firstVertexA = firstVertexA;
+  d.firstVertexB = firstVertexB;
+  d.vertexCount = vertexCount;
+  d.firstInstance = int32_t(staged.size());
+  d.instanceCount = instanceCount;
+  pending.push_back(d);
+  staged.insert(staged.end(), instances, instances + instanceCount);
+}
+
+void GpuFlushLayeredDraws() {
+  if (pending.empty()) return;
   GLuint stream = 0;
   GLintptr offset = 0;
-  if (!GpuStreamWrite(instances, sizeof(GpuInstance) * size_t(instanceCount), &stream, &offset)) return;
-  GpuForgetAppliedState();  // the screen draws set their own program and states again
-  if (layeredArray == 0) CreateLayeredArray();
-  glBindVertexArray(layeredArray);
-  ApplyFixed(s);
-  PointInstances(stream, offset);
-  PointMeshStreams(buffer, firstVertexA, firstVertexB);
-  GpuLayer effective[kGpuMaxLayers];
-  for (int32_t i = 0; i < layerCount; ++i) effective[i] = Effective(layers[i]);
-  if (foldingEnabled && GpuLayersFold(layers, layerCount)) {
-    DrawPass(s, effective, layerCount, vertexCount, instanceCount);
-    return;
+  if (GpuStreamWrite(staged.data(), sizeof(GpuInstance) * staged.size(), &stream, &offset)) {
+    GpuForgetAppliedState();  // the screen draws set their own program and states again
+    if (layeredArray == 0) CreateLayeredArray();
+    glBindVertexArray(layeredArray);
+    for (const PendingDraw& d : pending) Execute(d, stream, offset);
   }
-  for (int32_t i = 0; i < layerCount; ++i) DrawPass(s, effective + i, 1, vertexCount, instanceCount);
+  pending.clear();
+  staged.clear();
 }

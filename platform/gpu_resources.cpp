@@ -12,6 +12,8 @@
 
 GpuBufferId GpuCreateVertexBuffer(const GpuMeshVertex* vertices, size_t count) {
   if (!GpuHasDevice() || count == 0) return 0;
+  while (glGetError() != GL_NO_ERROR) {
+  }  // only this creation's own errors count below
   GLuint buffer = 0;
   glGenBuffers(1, &buffer);
   glBindBuffer(GL_ARRAY_BUFFER, buffer);
@@ -32,6 +34,8 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
   GpuForgetAppliedState();
   GpuForgetLayeredState();
   glActiveTexture(GL_TEXTURE0);
+  while (glGetError() != GL_NO_ERROR) {
+  }  // only this creation's own errors count below
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
@@ -48,10 +52,7 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
     glDeleteTextures(1, &texture);
     return 0;
   }
-  bool opaque = true;
-  const size_t bytes = size_t(width) * size_t(height) * 4;
-  for (size_t i = 3; i < bytes && opaque; i += 4) opaque = rgba[i] == 255;
-  if (opaque) GpuNoteOpaqueTexture(texture);
+  GpuNoteTexturePixels(texture, rgba, width, height);
   return texture;
 }
 

@@ -24,3 +24,13 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
 // pixel's alpha to 255 (for 32-bit pictures whose fourth byte is no opacity).
 GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap);
 void GpuGetTextureSize(GpuTextureId texture, int32_t* width, int32_t* height);
+
+// A picture with clear parts cut into columns x rows cells (texel x of width
+// falls in column x * columns / width); clear[row * columns + column] is 1
+// when no texel in or next to the cell shows. False for textures without
+// clear parts.
+struct GpuClearCells {
+  int32_t width = 0, height = 0, columns = 0, rows = 0;
+  const uint8_t* clear = nullptr;
+};
+bool GpuTextureClearCells(GpuTextureId texture, GpuClearCells* cells);
