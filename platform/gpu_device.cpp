@@ -145,8 +145,10 @@ void GpuPresent() {
     FitPictureRect(areaW, areaH, device.width, device.height, &x, &y, &w, &h);
   }
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
+  if (x > 0 || y > 0 || w < areaW || h < areaH) {  // bars beside the picture
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
   glBindFramebuffer(GL_READ_FRAMEBUFFER, device.framebuffer);
   glBlitFramebuffer(0, 0, device.width, device.height, x, y, x + w, y + h, GL_COLOR_BUFFER_BIT,
                     (w == device.width && h == device.height) ? GL_NEAREST : GL_LINEAR);
