@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "frontend/menu_keys.h"
+
 namespace {
 constexpr int kLastLevel = kLevelsPerDifficulty * kDifficultyCount;
 constexpr float kStep = 0.02f;  // fades and the strip, per 10 ms step
@@ -44,12 +46,12 @@ void FollowMouseOverStrips(LevelChoice& c, const LevelChoicePointer& p) {
 
 // Left and Right along the strip, Up and Down to the same place in the strip
 // above or below (or its last unlocked level); never onto a locked level.
-void MoveSelection(LevelChoice& c, LevelChoiceKey key, const ChoiceSoundPlayer& playSound) {
+void MoveSelection(LevelChoice& c, uint32_t intent, const ChoiceSoundPlayer& playSound) {
   int d = c.selectedDifficulty, i = c.selectedLevel;
-  if (key == kChoiceKeyLeft && i > 1) --i;
-  if (key == kChoiceKeyRight && i < UnlockedIn(c, d)) ++i;
-  if (key == kChoiceKeyUp && d > 1) --d;
-  if (key == kChoiceKeyDown && d < kDifficultyCount && UnlockedIn(c, d + 1) > 0) ++d;
+  if (intent == kIntentLeft && i > 1) --i;
+  if (intent == kIntentRight && i < UnlockedIn(c, d)) ++i;
+  if (intent == kIntentUp && d > 1) --d;
+  if (intent == kIntentDown && d < kDifficultyCount && UnlockedIn(c, d + 1) > 0) ++d;
   if (i > UnlockedIn(c, d)) i = UnlockedIn(c, d);
   // The keyboard shows the strip it works in.
   c.expanded = c.openDifficulty = d;
@@ -131,30 +133,31 @@ void HitLevelCells(LevelChoice& c, const LevelChoicePointer& p, const ChoiceSoun
   }
 }
 
-void StepLevelChoice(LevelChoice& c, const LevelChoicePointer& p, bool escapeHeld, LevelChoiceKey key,
+void StepLevelChoice(LevelChoice& c, const LevelChoicePointer& p, bool escapeHeld, uint32_t intents,
                      const ChoiceSoundPlayer& playSound) {
   const bool mouseMoved = std::fabs(p.x - c.lastMouseX) > 1e-4f || std::fabs(p.y - c.lastMouseY) > 1e-4f;
   c.lastMouseX = p.x;
   c.lastMouseY = p.y;
   if (mouseMoved || p.buttonDown) c.keyboardOwns = false;
-  if (key != kChoiceKeyNone && key != kChoiceKeyBack) c.keyboardOwns = true;
+  if ((intents & (kIntentArrows | kIntentPress)) != 0) c.keyboardOwns = true;
   // A press ends with its release wherever the mouse is; a start asked for
   // and then dragged off the strip must not hold the fade-out forever.
   if (!p.buttonDown) c.mouseState = 0;
 
   int request = kChoiceNoAction;
-  if ((escapeHeld || key == kChoiceKeyBack) && !c.backLatch) {
+  if ((escapeHeld || (intents & kIntentBack) != 0) && !c.backLatch) {
     request = kChoiceLeave;
     c.backLatch = true;
   }
   if (c.mouseState == 2) request = kChoiceStartLevel;
-  if (key == kChoiceKeyStart && c.fadeState == kChoiceIdle && c.selectedLevel >= 1) {
+  if ((intents & kIntentPress) != 0 && c.fadeState == kChoiceIdle && c.selectedLevel >= 1) {
     PlayStartSound(c, playSound);
     request = kChoiceStartLevel;
   }
-  if (key >= kChoiceKeyLeft && key <= kChoiceKeyDown && c.fadeState != kChoiceFadingOut &&
-      c.fadeState != kChoiceFadedOut) {
-    MoveSelection(c, key, playSound);
+  if (c.fadeState == kChoiceIdle || c.fadeState == kChoiceFadingIn) {
+    for (uint32_t arrow : {kIntentLeft, kIntentRight, kIntentUp, kIntentDown}) {
+      if ((intents & arrow) != 0) MoveSelection(c, arrow, playSound);
+    }
   }
 
   c.stripOpacity += c.expanded != 0 ? kStep : -kStep;

@@ -9,17 +9,6 @@
 constexpr int kLevelsPerDifficulty = 15;
 constexpr int kDifficultyCount = 3;
 
-// What the keyboard (or a pad) asked for in one step.
-enum LevelChoiceKey : int {
-  kChoiceKeyNone = 0,
-  kChoiceKeyLeft,
-  kChoiceKeyRight,
-  kChoiceKeyUp,
-  kChoiceKeyDown,
-  kChoiceKeyStart,  // Enter or Space
-  kChoiceKeyBack,   // a pad's back button; Escape itself is read as held
-};
-
 enum LevelChoiceFade : int {
   kChoiceIdle = 0,
   kChoiceFadedOut = 1,
@@ -84,8 +73,10 @@ LevelChoice BeginLevelChoice(int32_t highestLevel, const LevelChoicePointer& poi
 void HitLevelCells(LevelChoice& c, const LevelChoicePointer& pointer, const ChoiceSoundPlayer& playSound);
 
 // One 10 ms step: requests, the strip's opening, closing and opacity, the
-// back button, the keyboard and the fades.
-void StepLevelChoice(LevelChoice& c, const LevelChoicePointer& pointer, bool escapeHeld, LevelChoiceKey key,
+// back button, the keyboard and the fades. intents: the menu intents of the
+// step (arrows move, press starts); escapeHeld: Escape (or what stands for it)
+// is down, which leaves as a held key does, once the fade-in is over.
+void StepLevelChoice(LevelChoice& c, const LevelChoicePointer& pointer, bool escapeHeld, uint32_t intents,
                      const ChoiceSoundPlayer& playSound);
 
 bool IsLevelUnlocked(const LevelChoice& c, int difficulty, int levelInDifficulty);

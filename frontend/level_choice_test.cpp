@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "frontend/level_choice.h"
+#include "frontend/menu_keys.h"
 
 namespace {
 struct Screen {
@@ -17,9 +18,9 @@ struct Screen {
 
   explicit Screen(int32_t highestLevel) { c = BeginLevelChoice(highestLevel, mouse); }
   // One frame with one 10 ms step, as the screen runs on a fast machine.
-  void Step(LevelChoiceKey key = kChoiceKeyNone) {
+  void Step(uint32_t intents = 0) {
     HitLevelCells(c, mouse, play);
-    StepLevelChoice(c, mouse, escape, key, play);
+    StepLevelChoice(c, mouse, escape, intents, play);
   }
   void Steps(int n) {
     for (int i = 0; i < n && !c.finished; ++i) Step();
@@ -153,21 +154,21 @@ TEST(LevelChoice, KeyboardMovesOverUnlockedLevelsAndStarts) {
   Screen s(18);  // all of easy, medium 1-3
   s.Steps(50);
   ASSERT_EQ(ChosenLevel(s.c), 18);
-  s.Step(kChoiceKeyRight);  // medium 4 is locked
+  s.Step(kIntentRight);  // medium 4 is locked
   EXPECT_EQ(ChosenLevel(s.c), 18);
   EXPECT_TRUE(s.sounds.empty());
-  s.Step(kChoiceKeyDown);  // hard is all locked
+  s.Step(kIntentDown);  // hard is all locked
   EXPECT_EQ(ChosenLevel(s.c), 18);
-  s.Step(kChoiceKeyUp);
+  s.Step(kIntentUp);
   EXPECT_EQ(ChosenLevel(s.c), 3);
   EXPECT_EQ(s.c.expanded, 1);
-  for (int i = 0; i < 8; ++i) s.Step(kChoiceKeyRight);
-  s.Step(kChoiceKeyLeft);
+  for (int i = 0; i < 8; ++i) s.Step(kIntentRight);
+  s.Step(kIntentLeft);
   EXPECT_EQ(ChosenLevel(s.c), 10);
-  s.Step(kChoiceKeyDown);  // the same place below is locked: its last unlocked level
+  s.Step(kIntentDown);  // the same place below is locked: its last unlocked level
   EXPECT_EQ(ChosenLevel(s.c), 18);
-  s.Step(kChoiceKeyUp);
-  for (int i = 0; i < 20; ++i) s.Step(kChoiceKeyLeft);
+  s.Step(kIntentUp);
+  for (int i = 0; i < 20; ++i) s.Step(kIntentLeft);
   EXPECT_EQ(ChosenLevel(s.c), 1);
   EXPECT_EQ(s.sounds.size(), 14u);  // one per real move
   EXPECT_TRUE(s.c.crosshair);
@@ -177,11 +178,11 @@ TEST(LevelChoice, KeyboardMovesOverUnlockedLevelsAndStarts) {
   EXPECT_EQ(s.c.expanded, 1);
   s.MoveTo(0.5f, 0.21f);
   EXPECT_EQ(s.c.expanded, 0);
-  s.Step(kChoiceKeyRight);  // the keyboard again: its strip opens once more
+  s.Step(kIntentRight);  // the keyboard again: its strip opens once more
   EXPECT_EQ(s.c.expanded, 1);
 
   s.sounds.clear();
-  s.Step(kChoiceKeyStart);
+  s.Step(kIntentPress);
   EXPECT_EQ(s.sounds, std::vector<int>{kChoiceStartSound});
   s.Steps(60);
   EXPECT_TRUE(s.c.finished);
@@ -201,7 +202,7 @@ TEST(LevelChoice, EscapeAndTheBackButtonLeaveAfterTheFadeIn) {
   EXPECT_FALSE(s.c.finished);
   // Enter during the fade-in does not start a level either.
   Screen k(3);
-  k.Step(kChoiceKeyStart);
+  k.Step(kIntentPress);
   k.Steps(100);
   EXPECT_EQ(k.c.fadeState, kChoiceIdle);
 

@@ -1,6 +1,125 @@
-// The play screen (for now it only says where the player is).
+// The play screen's loop: the level choice drawn over the menu scene, the
+// play loop started from it, and the progress kept after each game.
 #include "frontend/play_screen.h"
 
+#include "frontend/level_choice.h"
+#include "frontend/menu_assets.h"
+#include "frontend/menu_frame.h"
+#include "frontend/menu_keys.h"
 #include "frontend/menu_log.h"
+#include "frontend/menu_step.h"
+#include "gameplay/play_levels.h"
+#include "gameplay/progress_save.h"
+#include "gameplay/scripted_run.h"
+#include "graphics/menu_helpers.h"
+#include "graphics/render_queue.h"
+#include "input/mouse.h"
+#include "platform/window.h"
+#include "shell/player_progress.h"
+#include "shell/pump.h"
 
-void RunPlayScreen() { LogMenuScreen("play"); }
+namespace {
+constexpr float kCellWidth = 0.0435f, kCellHeight = 0.032f;
+constexpr float kDigitWidth = 0.015f, kDigitHeight = 0.031f;
+
+LevelChoicePointer ReadPointer() { return {GetMouseX(), GetMouseY(), GetMouseButtons() != 0}; }
+
+// How one level number shows in its strip; a new marker goes here and in
+// QueueLevelCell.
+struct LevelCellLook {
+  bool unlocked = false;
+  bool selected = false;
+};
+
+LevelCellLook LookOfLevelCell(const LevelChoice& c, int i) {
+  LevelCellLook look;
+  look.unlocked = IsLevelUnlocked(c, c.openDifficulty, i);
+  look.selected = c.selectedDifficulty == c.openDifficulty && c.selectedLevel == i;
+  return look;
+}
+
+void QueueDigit(int digit, float x, float y, float grey, float opacity) {
+  QueueImage(&GetMenuAssets().digits[digit], x, y, kDigitWidth, kDigitHeight, -1.0f, opacity, grey, grey, grey, 1.0f,
+             0, 0, 0, 1.0f, 5, 6);
+}
+
+// The frame (the selected one is drawn after all others) and the two digits,
+// white when unlocked, grey when locked.
+void QueueLevelCell(const LevelChoice& c, int i, const LevelCellLook& look) {
+  const float y = LevelRowTop(c.openDifficulty), opacity = c.stripOpacity;
+  if (!look.selected) QueueMenuImage(GetMenuAssets().levelFrame[0], LevelCellLeft(i), y, kCellWidth, kCellHeight, opacity);
+  const float grey = look.unlocked ? 1.0f : 0.5f;
+  const float x = LevelCellLeft(i) + 0.005f;
+  QueueDigit(i / 10, x, y, grey, opacity);
+  QueueDigit(i % 10, x + kDigitWidth, y, grey, opacity);
+}
+
+void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer) {
+  const MenuAssets& a = GetMenuAssets();
+  BeginMenuFrame();
+  QueueMenuImage(a.infoPanel, 0.18f, 0.42f, 0.7f, 0.1f);
+  QueueMenuImage(a.back[c.backHighlighted ? 1 : 0], 0.74f, 0.884675f, 0.21f, 0.065325f);
+  for (int d = 1; d <= kDifficultyCount; ++d) {
+    QueueMenuImage(a.difficulty[d - 1], 0.3675f, DifficultyButtonTop(d), 0.2475f, 0.061f);
+  }
+  const float markerX[kDifficultyCount] = {0.41f, 0.42f, 0.42f};
+  for (int d = 1; d <= kDifficultyCount; ++d) {
+    if (IsDifficultyCompleted(c, d)) {
+      QueueMenuImage(a.completed, markerX[d - 1], DifficultyButtonTop(d) - 0.02f, 0.12375f, 0.0915f);
+    }
+  }
+  HitLevelCells(c, pointer, PlayMenuSound);
+  if (c.openDifficulty >= 1) {
+    QueueMenuImage(a.levelStrip, 0.1415f, DifficultyButtonTop(c.openDifficulty), 0.7f, 0.061f, c.stripOpacity);
+    for (int i = 1; i <= kLevelsPerDifficulty; ++i) QueueLevelCell(c, i, LookOfLevelCell(c, i));
+    if (c.selectedDifficulty == c.openDifficulty) {
+      QueueMenuImage(a.levelFrame[1], LevelCellLeft(c.selectedLevel), LevelRowTop(c.openDifficulty), kCellWidth,
+                     kCellHeight, c.stripOpacity);
+    }
+  }
+  if (c.crosshair) QueueMenuImage(a.crosshair, c.crosshairX - 0.015f, c.crosshairY - 0.015f, 0.05f, 0.05f);
+  FinishMenuFrame(c.fadeLevel, !c.crosshair);
+}
+
+// One visit of the screen, from its fade-in to its fade-out.
+LevelChoice RunLevelChoice() {
+  LevelChoice c = BeginLevelChoice(playerProgress.highestLevel, ReadPointer());
+  MenuKeys keys;
+  keys.Start(ReadMenuKeyboard());
+  MenuStepClock clock;
+  clock.Start(PlatformTickCount());
+  while (!c.finished) {
+    DrawPlayScreen(c, ReadPointer());
+    while (!c.finished && clock.TakeStep(PlatformTickCount())) {
+      const MenuKeysHeld held = ReadMenuKeyboard();
+      const uint32_t intents = keys.TakeIntents(held, PlatformTickCount());
+      StepLevelChoice(c, ReadPointer(), (held.bits & kIntentBack) != 0, intents, PlayMenuSound);
+    }
+    // Here once a frame, not once a step: the scene turns with the frame rate.
+    AdvanceMenuSpin();
+    PumpMessages();
+  }
+  return c;
+}
+
+// The play loop from level; what it reached is kept in "profile.dat" (never
+// lowering what is stored there).
+void PlayChosenLevel(int level) {
+  LogRunEvent("level %d chosen", level);
+  playerProgress.currentLevel = level;
+  PlayLevels(playerProgress);
+  StoreHighestLevel(playerProgress);
+}
+}  // namespace
+
+void RunPlayScreen() { RunPlayScreenFromLevel(0); }
+
+void RunPlayScreenFromLevel(int level) {
+  if (level > 0) PlayChosenLevel(level);
+  for (;;) {
+    LogMenuScreen("play");
+    const LevelChoice c = RunLevelChoice();
+    if (c.action != kChoiceStartLevel) return;
+    PlayChosenLevel(ChosenLevel(c));
+  }
+}

@@ -222,25 +222,29 @@ TEST(PlayEndToEnd, AFatalMoveIsUndoneFromTheLossCardAndParThenWins) {
   EXPECT_TRUE(IsPictureWithContent(run.folder / "hint.png"));
 }
 
-TEST(PlayEndToEnd, PauseThenLeaveGoesToTheMainMenuAndItsExitSavesProgress) {
+TEST(PlayEndToEnd, PauseThenLeaveGoesToThePlayScreenThenTheMainMenuWhoseExitSavesProgress) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   // The mouse this time: a click skips the intro, two end the tour, one starts the level.
   std::string script = "1000 mouse 0.5 0.5\n";
   for (int t : {0, 1000, 1300, 2200}) {
     script += std::to_string(t) + " button 0 down\n" + std::to_string(t + 60) + " button 0 up\n";
   }
-  // Leaving play lands in the main menu: Escape goes to its exit, Enter takes it.
-  script += "3500 tap Esc\n4500 shot paused.png\n5000 tap Esc\n7000 tap Esc\n7300 tap Enter\n";
+  // Leaving play lands on the play screen, as if level 5 had been chosen there;
+  // Escape leaves it for the main menu, where Escape goes to exit and Enter takes it.
+  script += "3500 tap Esc\n4500 shot paused.png\n5000 tap Esc\n7000 tap Esc\n8500 tap Esc\n8800 tap Enter\n";
   const GameRun run = RunGame("pause", "--virtual-clock 40 --level 5 --quit-after 20000", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long paused = TimeOf(run.output, "paused at level 5");
   const long left = TimeOf(run.output, "left at level 5, highest level 5");
   ASSERT_GT(paused, 3500) << run.output;
   ASSERT_GT(left, 5000) << run.output;
-  EXPECT_GE(TimeOf(run.output, "] menu main"), left) << run.output;
+  const long playScreen = TimeOf(run.output, "] menu play");
+  EXPECT_GE(playScreen, left) << run.output;
+  EXPECT_LT(playScreen, 6500) << run.output;
+  EXPECT_GT(TimeOf(run.output, "] menu main"), 7000) << run.output;
   const long exited = TimeOf(run.output, "] exit");
-  EXPECT_GT(exited, 7300) << run.output;
-  EXPECT_LT(exited, 9000) << "exit must not wait for --quit-after";
+  EXPECT_GT(exited, 8800) << run.output;
+  EXPECT_LT(exited, 10500) << "exit must not wait for --quit-after";
   EXPECT_EQ(TimeOf(run.output, "] quit"), -1) << run.output;
   EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 5);
   EXPECT_EQ(fs::file_size(run.folder / "profile.da0"), 4u);

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "frontend/play_screen.h"
 #include "gameplay/game_assets.h"
-#include "gameplay/play_start.h"
 #include "gameplay/run_options.h"
 #include "gameplay/scripted_run.h"
 #include "graphics/model.h"
@@ -105,7 +105,7 @@ void DrawIntroFrame(float sceneFrame) {
 void SilenceLogoMusic() { PlayMusic("music/blank.ogg", 0.0f, 0); }
 
 void RunCommandLineLevel() {
-  if (runOptions.level > 0) RunPlayFromStart(runOptions);
+  if (runOptions.level > 0) RunPlayScreenFromLevel(runOptions.level);
 }
 
 void FadeMusicOnQuit() { PlayMusic("music/blank.ogg", 0.5f, 0); }

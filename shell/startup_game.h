@@ -20,8 +20,9 @@ void StartLogoMusic();
 void DrawIntroFrame(float sceneFrame);
 void SilenceLogoMusic();
 
-// With --level N: plays level N right after loading (leaving it goes on into
-// the main menu). Without it, nothing.
+// With --level N: plays level N right after loading, as if it had been chosen
+// on the play screen, where leaving it lands (and back from there, the main
+// menu). Without it, nothing.
 void RunCommandLineLevel();
 // The music fades out as the game ends.
 void FadeMusicOnQuit();
