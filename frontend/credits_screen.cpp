@@ -29,13 +29,14 @@ void DrawCredits(const CreditsShow& show) {
 void RunCreditsScreen() {
   LogMenuScreen("credits");
   CreditsShow show = BeginCredits(GetMouseButtons() != 0);
+  const std::function<void(int)> playSound = PlayMenuSound;
   MenuStepClock clock;
   clock.Start(PlatformTickCount());
   while (!show.finished) {
     DrawCredits(show);
     while (!show.finished && clock.TakeStep(PlatformTickCount())) {
       const bool leaveHeld = (ReadMenuKeyboard().bits & kIntentBack) != 0;
-      StepCredits(show, leaveHeld, GetMouseButtons() != 0, PlayMenuSound);
+      StepCredits(show, leaveHeld, GetMouseButtons() != 0, playSound);
       AdvanceMenuSpin();
       PumpMessages();
     }

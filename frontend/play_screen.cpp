@@ -22,6 +22,12 @@ namespace {
 constexpr float kCellWidth = 0.0435f, kCellHeight = 0.032f;
 constexpr float kDigitWidth = 0.015f, kDigitHeight = 0.031f;
 
+// Made once: no std::function is built per frame.
+const ChoiceSoundPlayer& MenuSoundPlayer() {
+  static const ChoiceSoundPlayer player = PlayMenuSound;
+  return player;
+}
+
 LevelChoicePointer ReadPointer() { return {GetMouseX(), GetMouseY(), GetMouseButtons() != 0}; }
 
 // How one level number shows in its strip; a new marker goes here and in
@@ -68,7 +74,7 @@ void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer) {
       QueueMenuImage(a.completed, markerX[d - 1], DifficultyButtonTop(d) - 0.02f, 0.12375f, 0.0915f);
     }
   }
-  HitLevelCells(c, pointer, PlayMenuSound);
+  HitLevelCells(c, pointer, MenuSoundPlayer());
   if (c.openDifficulty >= 1) {
     QueueMenuImage(a.levelStrip, 0.1415f, DifficultyButtonTop(c.openDifficulty), 0.7f, 0.061f, c.stripOpacity);
     for (int i = 1; i <= kLevelsPerDifficulty; ++i) QueueLevelCell(c, i, LookOfLevelCell(c, i));
@@ -93,7 +99,7 @@ LevelChoice RunLevelChoice() {
     while (!c.finished && clock.TakeStep(PlatformTickCount())) {
       const MenuKeysHeld held = ReadMenuKeyboard();
       const uint32_t intents = keys.TakeIntents(held, PlatformTickCount());
-      StepLevelChoice(c, ReadPointer(), (held.bits & kIntentBack) != 0, intents, PlayMenuSound);
+      StepLevelChoice(c, ReadPointer(), (held.bits & kIntentBack) != 0, intents, MenuSoundPlayer());
     }
     // Here once a frame, not once a step: the scene turns with the frame rate.
     AdvanceMenuSpin();
