@@ -289,17 +289,19 @@ std::string PadTap(long t, const char* button) {
          " up\n";
 }
 
-TEST(PlayEndToEnd, PadAloneWinsLevelOneAndLeavesThroughThePause) {
+TEST(PlayEndToEnd, PadAloneGoesFromTheMainMenuToLevelOneWinsItAndLeavesThroughThePause) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   const std::string solution = ParSolution(1);
   ASSERT_FALSE(solution.empty());
-  // Plugged in once the window shows; the south button skips the intro, ends
-  // the tour and starts the level from its card.
-  std::string script = "0 pad attach\n";
-  for (long t : {0, 1000, 1300, 2200}) script += PadTap(t, "a");
+  // Plugged in once the window shows; the south button skips the intro. On
+  // the main menu the D-pad goes to play and south opens it; the level choice
+  // rests on level 1, south starts it. South again now and then ends the
+  // tour and starts the level from its card.
+  std::string script = "0 pad attach\n" + PadTap(0, "a") + PadTap(2000, "dpdown") + PadTap(2200, "a");
+  for (long at = 4000; at <= 9000; at += 400) script += PadTap(at, "a");
   // The par moves, the stick and the D-pad taking turns.
   long end = 0;
-  const std::string keys = Moves(1, solution, 3500, &end);
+  const std::string keys = Moves(1, solution, 10000, &end);
   std::istringstream moves(keys);
   long t = 0;
   std::string tap, key;
@@ -317,15 +319,21 @@ TEST(PlayEndToEnd, PadAloneWinsLevelOneAndLeavesThroughThePause) {
   // Level 2: its tour and card, then Start pauses and the east button leaves.
   for (long at : {end + 1000, end + 1300, end + 2500}) script += PadTap(at, "a");
   script += PadTap(end + 4000, "start") + PadTap(end + 5000, "b");
-  const GameRun run = RunGame("pad", "--virtual-clock 40 --level 1 --quit-after " + std::to_string(end + 20000), script);
+  const GameRun run = RunGame("pad", "--virtual-clock 40 --quit-after " + std::to_string(end + 8000), script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("Urzadzenie podlaczone: Virtual pad"), std::string::npos) << run.output;
+  EXPECT_GT(TimeOf(run.output, "level 1 chosen"), 2200) << run.output;
+  const long started = TimeOf(run.output, "level 1 started");
+  ASSERT_GT(started, 0) << run.output;
+  ASSERT_LT(started, 10000) << "the moves would come too early";
   const long won = TimeOf(run.output, "level 1 won");
-  ASSERT_GT(won, TimeOf(run.output, "level 1 started")) << run.output;
+  ASSERT_GT(won, started) << run.output;
   EXPECT_LT(won, end) << run.output;
   const long paused = TimeOf(run.output, "paused at level 2");
   ASSERT_GT(paused, end + 4000) << run.output;
   const long left = TimeOf(run.output, "left at level 2, highest level 2");
   EXPECT_GT(left, end + 5000) << run.output;
   EXPECT_LT(left, end + 8000) << run.output;
+  // Back on the play screen after leaving.
+  EXPECT_GE(TimeOf(run.output, "menu play", run.output.find("left at level 2")), left) << run.output;
 }
