@@ -138,6 +138,15 @@ TEST(LevelMechanicsTest, NamesKindsAndRefusesUnplayableShapes) {
   EXPECT_NE(CheckLevelShape(level), "");
   level.rows[9][9] = 'P';
   EXPECT_EQ(CheckLevelShape(level), "");
+  // A need must name what its cell holds, once: a level edited under its
+  // needs would otherwise test cells that are no longer its idea.
+  level.needs = {{3, 7, "blue door on rollers"}, {9, 9, "receiver"}, {1, 1, "floor"}};
+  EXPECT_EQ(CheckLevelShape(level), "");
+  level.needs.push_back({4, 7, "orange teleport"});
+  EXPECT_NE(CheckLevelShape(level).find("holds blue teleport"), std::string::npos);
+  level.needs.back() = {9, 9, "receiver"};
+  EXPECT_NE(CheckLevelShape(level).find("twice"), std::string::npos);
+  level.needs.clear();
   level.robots.push_back({5, 0});  // on the wall
   EXPECT_NE(CheckLevelShape(level), "");
 }

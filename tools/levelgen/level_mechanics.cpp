@@ -37,6 +37,14 @@ const Mechanic kMechanics[] = {
 
 bool IsWallKind(int kind) { return kind >= 1 && kind <= 4; }
 
+// Cell names of kinds 5..32 (19 and 20 have no character).
+const char* const kElementNames[] = {
+    "blue door", "blue switch", "red door", "red switch", "oil", "exit",
+    "blue teleport", "green teleport", "orange teleport", "blue marker", "green marker",
+    "orange marker", "mine", "cables", "", "", "cloner", "receiver", "rollers", "rollers",
+    "rollers", "rollers", "rollers", "rollers", "mine on rollers", "mine on rollers",
+    "blue door on rollers", "red door on rollers"};
+
 int CountKind(const LevelSource& level, int kind) {
   int count = 0;
   for (const std::string& row : level.rows) {
@@ -53,6 +61,19 @@ int CellKindOfChar(char c) {
     if (std::strchr(entry.chars, c) != nullptr) return entry.kind;
   }
   return 0;
+}
+
+std::string NameCellElement(char c) {
+  int kind = CellKindOfChar(c);
+  if (kind == 0) return "floor";
+  if (IsWallKind(kind)) return "wall";
+  return kElementNames[kind - 5];
+}
+
+char RemoveNeededCell(char c) {
+  int kind = CellKindOfChar(c);
+  bool wallUp = kind == 0 || kind == 5 || kind == 7 || kind == 10 || kind == 31 || kind == 32;
+  return wallUp ? 'a' : '0';
 }
 
 std::vector<int> ListCellKinds(const LevelSource& level) {
@@ -98,6 +119,15 @@ std::string CheckLevelShape(const LevelSource& level) {
   }
   if (CountKind(level, 8) > 0 && CountKind(level, 7) + CountKind(level, 32) == 0) {
     return "a red switch has no red door";
+  }
+  for (size_t i = 0; i < level.needs.size(); ++i) {
+    const NeededCell& need = level.needs[i];
+    std::string holds = NameCellElement(level.rows[need.y][need.x]);
+    std::string where = std::to_string(need.x) + " " + std::to_string(need.y);
+    if (holds != need.name) return "need " + where + " names " + need.name + " but the cell holds " + holds;
+    for (size_t j = 0; j < i; ++j) {
+      if (level.needs[j].x == need.x && level.needs[j].y == need.y) return "need " + where + " twice";
+    }
   }
   return "";
 }

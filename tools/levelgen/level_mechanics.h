@@ -17,8 +17,18 @@ int CellKindOfChar(char c);
 // ("exit", "oil", "blue door", ..., "time limit").
 std::vector<std::string> ListMechanics(const LevelSource& level);
 
+// What one cell holds, in the words of a "need:" line: "floor", "wall",
+// "exit", "oil", "blue door", "blue switch", "orange teleport", "green marker",
+// "cloner", "receiver", "rollers", "mine on rollers", "red door on rollers"...
+std::string NameCellElement(char c);
+
+// The character the necessity check puts in place of a needed cell: doors,
+// exits and floor are walled up, everything else becomes floor.
+char RemoveNeededCell(char c);
+
 // Every cell kind used by the level (sorted, without duplicates).
 std::vector<int> ListCellKinds(const LevelSource& level);
 
-// "" when the level is playable in shape; otherwise what is wrong.
+// "" when the level is playable in shape and every "need:" names what its
+// cell holds; otherwise what is wrong.
 std::string CheckLevelShape(const LevelSource& level);

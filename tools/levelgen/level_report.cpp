@@ -19,8 +19,8 @@ LevelReportRow StartReportRow(const LevelSource& level, int levelNumber) {
 std::string FormatLevelReport(const std::vector<LevelReportRow>& rows) {
   std::string text;
   char line[512];
-  std::snprintf(line, sizeof line, "%-5s %-8s %4s %-10s %8s %6s %6s  %s\n", "level", "diff",
-                "par", "solver", "states", "limit", "play", "mechanics");
+  std::snprintf(line, sizeof line, "%-5s %-8s %4s %-10s %8s %6s %6s %6s %-8s  %s\n", "level",
+                "diff", "par", "solver", "states", "rating", "limit", "play", "needs", "mechanics");
   text += line;
   for (const LevelReportRow& row : rows) {
     std::string mechanics;
@@ -31,9 +31,12 @@ std::string FormatLevelReport(const std::vector<LevelReportRow>& rows) {
     std::string states = row.states >= 0 ? std::to_string(row.states) : "?";
     char seconds[32] = "?";
     if (row.parSeconds >= 0) std::snprintf(seconds, sizeof seconds, "%.1fs", row.parSeconds);
-    std::snprintf(line, sizeof line, "%-5d %-8s %4d %-10s %8s %6s %6s  %s\n", row.level,
-                  row.difficulty.c_str(), row.par, row.found.c_str(), states.c_str(),
-                  limit.c_str(), seconds, mechanics.c_str());
+    char rating[32] = "?";
+    if (row.rating >= 0) std::snprintf(rating, sizeof rating, "%.1f", row.rating);
+    std::string needs = row.needs.empty() ? "?" : row.needs;
+    std::snprintf(line, sizeof line, "%-5d %-8s %4d %-10s %8s %6s %6s %6s %-8s  %s\n", row.level,
+                  row.difficulty.c_str(), row.par, row.found.c_str(), states.c_str(), rating,
+                  limit.c_str(), seconds, needs.c_str(), mechanics.c_str());
     text += line;
   }
   return text;

@@ -15,6 +15,8 @@ struct LevelReportRow {
   long states = -1;        // settled states the solver searched, -1 when unknown
   int timeLimitSeconds = 0;
   double parSeconds = -1;  // the shortest solution played, in seconds; -1 when unknown
+  double rating = -1;      // RateDifficulty of par and states; -1 when unknown
+  std::string needs;       // "3 ok", or the cells the level does without: "7,4 8,2"
   std::vector<std::string> mechanics;
 };
 

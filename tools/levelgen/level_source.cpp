@@ -6,6 +6,7 @@
 //   par: 4
 //   solution: RRDL        (optional: a shortest solution, for the reader)
 //   robot: 3 4            (optional: a robot on a cell that is not floor)
+//   need: 7 4 oil         (a cell the level cannot do without: column, row, what it holds)
 //   board:
 //   aaaaaaaaaaaaaaaaaa    (12 rows of 18 cell characters; '.' is floor,
 //   a.@.............Da     '@' a robot on floor)
@@ -61,6 +62,22 @@ bool ReadRobotLine(const std::string& value, int lineNumber, LevelSource* level,
   return true;
 }
 
+bool ReadNeedLine(const std::string& value, int lineNumber, LevelSource* level,
+                  std::string* error) {
+  std::istringstream in(value);
+  std::string xText, yText, name, word;
+  in >> xText >> yText;
+  while (in >> word) name += (name.empty() ? "" : " ") + word;
+  NeededCell need;
+  if (name.empty() || !ReadNumber(xText, 0, kBoardWidth - 1, &need.x) ||
+      !ReadNumber(yText, 0, kBoardHeight - 1, &need.y)) {
+    return Fail(error, lineNumber, "need wants a column 0-17, a row 0-11 and what the cell holds");
+  }
+  need.name = name;
+  level->needs.push_back(need);
+  return true;
+}
+
 bool ReadKeyLine(const std::string& key, const std::string& value, int lineNumber,
                  LevelSource* level, std::string* error) {
   if (key == "title") {
@@ -92,6 +109,8 @@ bool ReadKeyLine(const std::string& key, const std::string& value, int lineNumbe
     level->solution = value;
   } else if (key == "robot") {
     return ReadRobotLine(value, lineNumber, level, error);
+  } else if (key == "need") {
+    return ReadNeedLine(value, lineNumber, level, error);
   } else {
     return Fail(error, lineNumber, "unknown key '" + key + "'");
   }

@@ -13,6 +13,14 @@ struct RobotStart {
   int y = 0;
 };
 
+// A cell the level's idea rests on: without it (see RemoveNeededCell) the
+// level must become unsolvable or longer than par.
+struct NeededCell {
+  int x = 0;
+  int y = 0;
+  std::string name;  // what the cell holds, as NameCellElement names it
+};
+
 struct LevelSource {
   std::string title;                // Polish, UTF-8, one line: printed on the card
   std::string hint;                 // Polish, UTF-8, short: printed on the card
@@ -21,6 +29,7 @@ struct LevelSource {
   std::string solution;             // one shortest solution (letters L R U D), may be empty
   std::vector<std::string> rows;    // 12 rows of 18 cell characters of the board file
   std::vector<RobotStart> robots;   // in file order: row by row, left to right
+  std::vector<NeededCell> needs;    // "need:" lines, in file order
 };
 
 // Longest hint, in characters, that still fits on a card.

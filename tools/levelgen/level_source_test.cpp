@@ -110,6 +110,10 @@ TEST(LevelSourceTest, RefusesBadOrMissingKeys) {
             std::string::npos);
   EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nrobot: 18 0\n")).find("column"),
             std::string::npos);
+  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nneed: 3 12 exit\n")).find("need"),
+            std::string::npos);
+  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nneed: 3 4\n")).find("need"),
+            std::string::npos);
   EXPECT_NE(ParseError(MakeSource("title T\n")).find("key: value"), std::string::npos);
 }
 
