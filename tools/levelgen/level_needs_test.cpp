@@ -4,8 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "level_catalogue.h"
+
 
 namespace {
+
+std::string SourceDir() {
+  const char* value = std::getenv("RR_SOURCE_DIR");
+  std::string tree = value != nullptr && *value != '\0' ? value : RR_BUILT_SOURCE_DIR;
+  return tree + "/content/levels";
+}
+
+const std::vector<LevelSource>& ShippedLevels() {
+  static const std::vector<LevelSource> levels = [] {
+    std::vector<LevelSource> loaded;
+    std::string error;
+    EXPECT_TRUE(LoadLevelCatalogue(SourceDir(), &loaded, &error)) << error;
+    return loaded;
+  }();
+  return levels;
+}
 
 LevelSource MakeLevel(const std::vector<std::string>& rows, int par) {
   LevelSource level;
@@ -45,6 +66,71 @@ TEST(LevelNeedsTest, TellsNeededCellsFromSpareOnes) {
   for (const NeedVerdict& v : verdicts) {
     EXPECT_TRUE(v.needed) << v.need.name;
     EXPECT_EQ(v.without.outcome, kUnsolvable) << v.need.name;
+  }
+}
+
+class ShippedLevelNeedsTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(ShippedLevelNeedsTest, EveryNamedCellIsNeeded) {
+  int n = GetParam();
+  ASSERT_GE(static_cast<int>(ShippedLevels().size()), n);
+  const LevelSource& level = ShippedLevels()[n - 1];
+  EXPECT_FALSE(level.needs.empty()) << "level " << n << " names no cell its idea needs";
+  for (const NeedVerdict& v : CheckNeeds(level, kNeedSearchStates)) {
+    std::string found = v.without.outcome == kSolved     ? std::to_string(v.without.moves.size()) + " moves"
+                        : v.without.outcome == kGaveUp ? "no answer within the search limit"
+                                                       : "unsolvable";
+    EXPECT_TRUE(v.needed) << "level " << n << " (par " << level.par << ") without the " << v.need.name
+                          << " at " << v.need.x << " " << v.need.y << ": " << found;
+  }
+}
+
+// One test per level, so the test run checks them side by side.
+INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevelNeedsTest, ::testing::Range(1, kShippedLevels + 1));
+
+std::vector<double> RateLevels(int first, int last) {
+  std::vector<double> ratings;
+  for (int n = first; n <= last; ++n) {
+    SolveResult result = SolveSource(ShippedLevels()[n - 1], kDefaultMaxStates);
+    EXPECT_EQ(result.outcome, kSolved) << "level " << n;
+    ratings.push_back(RateDifficulty(static_cast<int>(result.moves.size()), result.states));
+  }
+  return ratings;
+}
+
+// Within a difficulty each level is at least as hard as the one before it,
+// but for a few small steps back.
+void ExpectRisingOrder(int first, const std::vector<double>& ratings) {
+  constexpr double kSmallStepBack = 3.0;
+  constexpr int kStepsBackAllowed = 3;
+  int stepsBack = 0;
+  for (size_t i = 1; i < ratings.size(); ++i) {
+    if (ratings[i] >= ratings[i - 1]) continue;
+    ++stepsBack;
+    EXPECT_LE(ratings[i - 1] - ratings[i], kSmallStepBack)
+        << "level " << first + i << " is much easier than level " << first + i - 1;
+  }
+  EXPECT_LE(stepsBack, kStepsBackAllowed) << "levels " << first << "-" << first + ratings.size() - 1;
+}
+
+TEST(ShippedLevelOrderTest, EasyLevelsRise) {
+  ASSERT_GE(static_cast<int>(ShippedLevels().size()), kShippedLevels);
+  ExpectRisingOrder(1, RateLevels(1, 15));
+}
+
+TEST(ShippedLevelOrderTest, MediumLevelsRise) {
+  ASSERT_GE(static_cast<int>(ShippedLevels().size()), kShippedLevels);
+  ExpectRisingOrder(16, RateLevels(16, 30));
+}
+
+TEST(ShippedLevelOrderTest, HardLevelsRiseAndAllOutdoTheMedianMediumLevel) {
+  ASSERT_GE(static_cast<int>(ShippedLevels().size()), kShippedLevels);
+  std::vector<double> medium = RateLevels(16, 30);
+  std::nth_element(medium.begin(), medium.begin() + 7, medium.end());
+  std::vector<double> hard = RateLevels(31, 45);
+  ExpectRisingOrder(31, hard);
+  for (size_t i = 0; i < hard.size(); ++i) {
+    EXPECT_GT(hard[i], medium[7]) << "level " << 31 + i << " is no harder than the median medium level";
   }
 }
 
