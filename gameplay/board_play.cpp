@@ -1,13 +1,10 @@
 // Steps with undo, redo and hints around them.
 #include "gameplay/board_play.h"
 
-#include <memory>
-
 #include "gameplay/level_par.h"
 #include "gameplay/records_file.h"
 #include "gameplay/scripted_run.h"
 #include "gameplay/step_keys.h"
-#include "input/controllers.h"
 #include "input/keyboard.h"
 #include "rules/settle.h"
 #include "shell/player_progress.h"
@@ -73,18 +70,6 @@ MovesShown ShowMoves(BoardPlay& play, int level) {
 
 namespace {
 
-// A pad button counts once per press.
-struct PadPress {
-  int button;
-  bool held = false;
-  bool Pressed() {
-    const bool now = GetControllerCount() > 0 && GetControllerAxis(0, button) != 0.0f;
-    const bool pressed = now && !held;
-    held = now;
-    return pressed;
-  }
-};
-
 void UndoMove(BoardPlay& play) {
   if (play.Undo()) LogRunEvent("move undone, %d moves", play.history.MovesMade());
 }
@@ -102,11 +87,7 @@ void BindBoardPlay(BoardPlay& play, PlayActions& a) {
     play.level = level;
     return load(level);
   };
-  auto undoPad = std::make_shared<PadPress>(PadPress{kPadWest});
-  auto hintPad = std::make_shared<PadPress>(PadPress{kPadNorth});
-  a.step = [&play, undoPad, hintPad] {
-    if (undoPad->Pressed()) UndoMove(play);
-    if (hintPad->Pressed()) play.AskHint();
+  a.step = [&play] {
     play.Tick(ReadStepInput(), IsKeyDown(VK_TAB) ? kFastForwardSteps : 1);
     if (play.board.LevelStatus() == kLevelWon && !play.winLogged) {
       play.winLogged = true;

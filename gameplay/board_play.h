@@ -46,7 +46,7 @@ MovesShown ShowMoves(BoardPlay& play, int level);
 
 // The play loop's actions for the board: a level load starts a fresh
 // history; each tick reads the keys and the pad (Tab: fast forward); typed
-// keys undo (Backspace, U), redo (R) and ask for a hint (H), and so do the
-// pad's West (undo) and North (hint) buttons; the loss card's undo. A win's
+// keys undo (Backspace, U), redo (R) and ask for a hint (H) (the pad types
+// them too); the loss card's undo. A win's
 // moves go into the current player's records.
 void BindBoardPlay(BoardPlay& play, PlayActions& a);
