@@ -82,6 +82,10 @@ void Model::Load(const char* path) {
   ReportMissing(path);
   ModelFile file;
   ModelFile::Load(file, path);
+  if (file.damaged) {
+    std::printf("Model \"%s\": damaged, not drawn: %s\n", path, file.problem.c_str());
+    std::fflush(stdout);
+  }
   materialSets.clear();
   meshes.clear();
   for (const ModelMaterial& material : file.materials) materialSets.push_back(BuildMaterialTextureSet(material));

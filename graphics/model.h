@@ -50,7 +50,8 @@ class Model {
   Model& operator=(const Model&) = delete;
 
   // Reads the file and builds textures and vertex buffers. A missing file
-  // prints "!!!!!!!!!!   path" and leaves an empty model; the game goes on.
+  // prints "!!!!!!!!!!   path" and a damaged one a line saying what is wrong;
+  // either leaves an empty model and the game goes on.
   // The file's records are not kept: once on the GPU they are never read again.
   void Load(const char* path);
 

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "files/file_stream.h"
 #include "graphics/file_bytes.h"
@@ -262,47 +264,77 @@ std::vector<uint8_t> DecodeModelPayload(const uint8_t* coded, size_t codedSize, 
   return out;
 }
 
+namespace {
+
+// Bytes the coded stream stands for, counted without expanding a run; false
+// when the stream ends inside a run marker.
+bool CodedPayloadLength(const uint8_t* coded, size_t size, bool oddLength, uint64_t* total) {
+  size_t in = 0;
+  *total = 0;
+  if (oddLength && size > 0) {
+    in = 1;
+    *total = 1;
+  }
+  while (in + 2 <= size) {
+    uint16_t w = uint16_t(coded[in] << 8 | coded[in + 1]);
+    in += 2;
+    if (w != kRunMarker) {
+      *total += 2;
+      continue;
+    }
+    if (in + 4 > size) return false;
+    *total += 2u * uint16_t(coded[in] << 8 | coded[in + 1]);
+    in += 4;
+  }
+  return in == size;
+}
+
+int32_t Damaged(ModelFile& model, std::string problem) {
+  model = ModelFile();
+  model.damaged = true;
+  model.problem = std::move(problem);
+  return 1;
+}
+
+}  // namespace
+
 int32_t ParseModelFile(ModelFile& model, const uint8_t* bytes, size_t size) {
   model = ModelFile();
+  if (size == 0) return Damaged(model, "empty file");
   const size_t start = kModelPreambleBytes + kModelCommentBytes;
-  if (size < start + 4) {
-    model.damaged = size != 0;
-    return 1;
-  }
+  if (size < start + 4) return Damaged(model, "shorter than the preamble (" + std::to_string(size) + " bytes)");
   uint32_t length = static_cast<uint32_t>(ReadInt(bytes + start));
-  if (length > kLargestPayload) {
-    model.damaged = true;
-    return 1;
+  if (length > kLargestPayload) return Damaged(model, "payload length " + std::to_string(length) + " beyond any model");
+  // Checked before anything is allocated: a few damaged bytes must not cost
+  // the memory a length field claims.
+  uint64_t holds = 0;
+  if (!CodedPayloadLength(bytes + start + 4, size - start - 4, length % 2 == 1, &holds) || holds != length) {
+    return Damaged(model, "the coded payload holds " + std::to_string(holds) + " bytes, its length field says " +
+                              std::to_string(length));
   }
+  if (length == 0) return 1;
   std::vector<uint8_t> payload = DecodeModelPayload(bytes + start + 4, size - start - 4, length);
-  if (payload.size() < length) {
-    // A truncated stream lost the end of the payload, where the header lives.
-    model.damaged = true;
-    return 1;
-  }
   BlockStack stack{payload, payload.size()};
-  if (!stack.Pop(model.header)) {
-    model.damaged = length != 0;
-    return 1;
-  }
+  if (!stack.Pop(model.header)) return Damaged(model, "payload shorter than the model header");
   int32_t frames = ReadInt(model.header.data() + 4);
   int32_t lights = ReadInt(model.header.data() + 12);
   int32_t cameras = ReadInt(model.header.data() + 16);
   int32_t meshes = ReadInt(model.header.data() + 20);
   int32_t materials = ReadInt(model.header.data() + 24);
   if (frames < 0 || lights < 0 || cameras < 0 || meshes < 0 || materials < 0) {
-    model.damaged = true;
-    return 1;
+    return Damaged(model, "negative count in the header");
+  }
+  // Without frames every mesh, light and camera would be counts over no data.
+  if (frames == 0 && (lights > 0 || cameras > 0 || meshes > 0)) {
+    return Damaged(model, "no frames but " + std::to_string(meshes) + " meshes, " + std::to_string(lights) +
+                              " lights and " + std::to_string(cameras) + " cameras");
   }
   model.frameCount = frames;
   bool whole = PopMaterials(stack, model, materials) && PopMeshes(stack, model, meshes) &&
                PopRecords(stack, model.cameras, cameras, frames, kCameraRecordBytes, &model.cameraCount) &&
                PopRecords(stack, model.lights, lights, frames, kLightRecordBytes, &model.lightCount);
-  if (!whole) {
-    model.damaged = true;
-    if (model.cameraCount == 0) model.cameras.clear();
-    if (model.lightCount == 0) model.lights.clear();
-  }
+  if (!whole) return Damaged(model, "the counts need more bytes than the payload holds");
+  if (stack.end != 0) return Damaged(model, std::to_string(stack.end) + " payload bytes left over after the blocks");
   return 1;
 }
 
@@ -311,8 +343,7 @@ int32_t ModelFile::Load(ModelFile& model, const char* path) {
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(path, kLargestModelFile, &bytes)) {
     if (FileExists(path) == 0) return 0;
-    model.damaged = true;  // larger than any model could be
-    return 1;
+    return Damaged(model, "larger than any model could be");
   }
   return ParseModelFile(model, bytes.data(), bytes.size());
 }

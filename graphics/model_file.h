@@ -90,11 +90,14 @@ struct ModelFile {
   int32_t cameraCount = 0;
   std::vector<ModelMesh> meshes;
   std::vector<ModelMaterial> materials;
-  bool damaged = false;  // counts or sizes did not match the payload; what loaded is kept
+  // The file's counts, sizes or coding did not add up: the model is left
+  // empty (nothing half-read is ever drawn) and `problem` says what was wrong.
+  bool damaged = false;
+  std::string problem;
 
   // Reads the file through FileStream. Returns 0 when the file cannot be opened
-  // (the model stays empty), 1 otherwise; a damaged file gives an empty or
-  // partial model with `damaged` set, never an overrun.
+  // (the model stays empty), 1 otherwise; a damaged file gives an empty model
+  // with `damaged` set, never an overrun.
   static int32_t Load(ModelFile& model, const char* path);
 };
 
@@ -113,4 +116,6 @@ std::vector<uint8_t> EncodeModelFile(const ModelFile& model, const std::string& 
 // Writes the file through FileStream; false when it cannot be opened.
 bool SaveModelFile(const ModelFile& model, const char* path, const std::string& comment = "");
 // Parses complete file bytes already in memory (as Load does for a file).
+// Nothing is allocated for the payload before its length field has been
+// checked against what the coded bytes actually stand for.
 int32_t ParseModelFile(ModelFile& model, const uint8_t* bytes, size_t size);

@@ -4,7 +4,8 @@
 //                      [--eye X,Y,Z] [--at X,Y,Z] [--up X,Y,Z] [--fov DEG]
 // info prints one line of counts; render draws the model at the origin with
 // the play screen's light on black and writes the picture as PNG. Exit status:
-// 0 done, 2 the model file could not be opened, 1 any other failure.
+// 0 done, 2 the model file could not be opened, 1 any other failure (a
+// damaged model included: its counts are printed, all zero).
 #include <cstdio>
 #include <cstring>
 
@@ -13,11 +14,12 @@
 #include "graphics/render_queue.h"
 #include "platform/window.h"
 #include "tools/model/model_tool.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr,
+int Usage(std::FILE* out = stderr) {
+  std::fprintf(out,
                "usage: rivet-model info FILE\n"
                "       rivet-model render FILE OUT.png [--time T] [--width W] [--height H]\n"
                "                   [--eye X,Y,Z] [--at X,Y,Z] [--up X,Y,Z] [--fov DEG]\n");
@@ -31,7 +33,10 @@ int Info(const char* path) {
     return 2;
   }
   std::printf("%s\n", FormatModelInfo(model).c_str());
-  if (model.damaged) std::fprintf(stderr, "rivet-model: %s is damaged; the counts are what loaded\n", path);
+  if (model.damaged) {
+    std::fprintf(stderr, "rivet-model: %s is damaged: %s\n", path, model.problem.c_str());
+    return 1;
+  }
   return 0;
 }
 
@@ -46,6 +51,10 @@ int Render(int argc, const char* const* argv) {
   if (ModelFile::Load(probe, options.modelPath.c_str()) == 0) {
     std::fprintf(stderr, "rivet-model: cannot open %s\n", options.modelPath.c_str());
     return 2;
+  }
+  if (probe.damaged) {
+    std::fprintf(stderr, "rivet-model: %s is damaged: %s\n", options.modelPath.c_str(), probe.problem.c_str());
+    return 1;
   }
   WindowConfig config;
   config.width = options.width;
@@ -73,6 +82,10 @@ int Render(int argc, const char* const* argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AsksForHelp(argc, argv)) {
+    Usage(stdout);
+    return 0;
+  }
   if (argc == 3 && std::strcmp(argv[1], "info") == 0) return Info(argv[2]);
   if (argc >= 4 && std::strcmp(argv[1], "render") == 0) return Render(argc - 2, argv + 2);
   return Usage();
