@@ -1,4 +1,4 @@
-// Rules of the engine that need no GPU: the picture BMP, material
+// Rules of the engine that need no GPU: material
 // transparency, animation frame choice, image corners and colours, the light
 // formula, the depth-sort keys and order, and the queue's limits.
 #include <gtest/gtest.h>
@@ -18,35 +18,6 @@
 #include "graphics/transparent_sort.h"
 
 namespace {
-
-TEST(PictureBmp, OnePixelWithoutOpacityIs58BytesEndingBlueGreenRedZero) {
-  const uint8_t rgb[3] = {10, 20, 30};
-  std::vector<uint8_t> bmp = BuildPictureBmp(rgb, 1, 1, nullptr);
-  ASSERT_EQ(bmp.size(), 58u);
-  EXPECT_EQ(bmp[0], 'B');
-  EXPECT_EQ(bmp[1], 'M');
-  EXPECT_EQ(bmp[2], 58);
-  EXPECT_EQ(bmp[10], 54);
-  EXPECT_EQ(bmp[14], 40);
-  EXPECT_EQ(bmp[18], 1);
-  EXPECT_EQ(bmp[22], 1);
-  EXPECT_EQ(bmp[26], 1);
-  EXPECT_EQ(bmp[28], 32);
-  EXPECT_EQ(bmp[34], 4);
-  EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54, bmp.end()), (std::vector<uint8_t>{30, 20, 10, 0}));
-}
-
-TEST(PictureBmp, RowsAreStoredBottomUpWithOpacityFromTheFirstByte) {
-  // 2 x 2: top row red, green; bottom row blue, white.
-  const uint8_t rgb[12] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255};
-  const uint8_t opacity[12] = {1, 9, 9, 2, 9, 9, 3, 9, 9, 4, 9, 9};
-  std::vector<uint8_t> bmp = BuildPictureBmp(rgb, 2, 2, opacity);
-  ASSERT_EQ(bmp.size(), 54u + 16);
-  const std::vector<uint8_t> pixels(bmp.begin() + 54, bmp.end());
-  EXPECT_EQ(pixels, (std::vector<uint8_t>{255, 0, 0, 3, 255, 255, 255, 4, 0, 0, 255, 1, 0, 255, 0, 2}));
-  EXPECT_TRUE(BuildPictureBmp(rgb, 0, 2, nullptr).empty());
-  EXPECT_TRUE(BuildPictureBmp(nullptr, 2, 2, nullptr).empty());
-}
 
 ModelMaterial WithPictures(std::initializer_list<int> slots) {
   ModelMaterial m;

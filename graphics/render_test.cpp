@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -274,6 +275,18 @@ TEST_F(RenderFrameTest, TransparentMeshesAreDrawnFarToNear) {
   ExpectPixel(Draw(), 64, 128, 0, 4);
 }
 
+TEST_F(RenderFrameTest, APictureWhoseOpacityIsZeroEverywhereIsNotDrawn) {
+  ModelSource source;
+  source.materials.resize(1);
+  std::vector<uint8_t> clear;
+  for (int i = 0; i < 4; ++i) clear.insert(clear.end(), {255, 255, 255, 0});
+  SetBasePicture(source.materials[0], 2, 2, clear);
+  source.meshes = {Square(0, 0, 0, 3, 0)};
+  Model& glass = LoadModel(source, "clear glass.vxm");
+  QueueModel(&glass, 0, 0, 0, 0, 0, 0, 0);
+  ExpectPixel(Draw(), 0, 0, 0);
+}
+
 TEST_F(RenderFrameTest, DepthSortMeasuresFromTheStoredEyeWhateverTheFieldOfView) {
   // A camera stored in the overlay form (negative field of view) still has an
   // eye: the sort must not keep measuring from an earlier frame's camera.
@@ -449,4 +462,20 @@ TEST_F(RenderFrameTest, SavedShotIsOpaqueWhateverTheBlendedAlpha) {
   images.back()->Load(shot.c_str());
   QueueFull(*images.back(), 1);
   ExpectPixel(Draw(), 128, 128, 128);
+}
+
+TEST_F(RenderFrameTest, ADamagedPictureFileIsReportedByNameOnOneLine) {
+  std::string path = TempPath("damaged picture.png");
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite("\x89PNG\r\n\x1a\n0000IHDR", 1, 16, file);
+  std::fclose(file);
+  Image image;
+  ::testing::internal::CaptureStdout();
+  image.Load(path.c_str());
+  EXPECT_EQ(image.Texture(), 0u);
+  EXPECT_EQ(image.Texture(), 0u);  // said once, not at every draw
+  std::string printed = ::testing::internal::GetCapturedStdout();
+  EXPECT_NE(printed.find(path), std::string::npos) << printed;
+  EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
 }

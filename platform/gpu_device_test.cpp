@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 
+#include <SDL.h>
+#include <zlib.h>
+
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -171,6 +175,45 @@ TEST_F(GpuDevice, ScreenPicturesForLargerScreensAreKeptAtThePictureSize) {
   EXPECT_NEAR(read[edge + 2], 255, 1);
 }
 
+// SDL's allocations, to see what a picture costs before it is refused.
+std::atomic<size_t> largestSdlAllocation{0};
+SDL_malloc_func sdlMalloc;
+SDL_calloc_func sdlCalloc;
+SDL_realloc_func sdlRealloc;
+SDL_free_func sdlFree;
+
+void NoteAllocation(size_t size) {
+  size_t seen = largestSdlAllocation.load();
+  while (size > seen && !largestSdlAllocation.compare_exchange_weak(seen, size)) {
+  }
+}
+void* CountingMalloc(size_t size) {
+  NoteAllocation(size);
+  return sdlMalloc(size);
+}
+void* CountingCalloc(size_t count, size_t size) {
+  NoteAllocation(count * size);
+  return sdlCalloc(count, size);
+}
+void* CountingRealloc(void* p, size_t size) {
+  NoteAllocation(size);
+  return sdlRealloc(p, size);
+}
+
+// A PNG of the given size in a few dozen bytes: the signature and a header
+// chunk with a correct checksum, then the end chunk.
+std::vector<uint8_t> PngHeaderOnly(uint32_t width, uint32_t height) {
+  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  for (uint32_t v : {width, height}) {
+    for (int shift = 24; shift >= 0; shift -= 8) png.push_back(uint8_t(v >> shift));
+  }
+  png.insert(png.end(), {8, 6, 0, 0, 0});
+  uint32_t crc = uint32_t(crc32(0, png.data() + 12, 17));
+  for (int shift = 24; shift >= 0; shift -= 8) png.push_back(uint8_t(crc >> shift));
+  png.insert(png.end(), {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82});
+  return png;
+}
+
 TEST_F(GpuDevice, DamagedFileBytesGiveNoTexture) {
   std::vector<uint8_t> junk = {0x89, 'P', 'N', 'G', 1, 2, 3};
   EXPECT_EQ(GpuCreateTextureFromFileBytes(junk.data(), junk.size(), false, kWrapClamp), 0u);
@@ -179,10 +222,18 @@ TEST_F(GpuDevice, DamagedFileBytesGiveNoTexture) {
   bmp[18] = 0xFF;  // width far beyond the pixels stored
   bmp[21] = 0x7F;
   EXPECT_EQ(GpuCreateTextureFromFileBytes(bmp.data(), bmp.size(), false, kWrapClamp), 0u);
-  // A PNG header claiming a picture of 100000 x 100000 is refused before decoding.
-  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R',
-                              0, 1, 0x86, 0xA0, 0, 1, 0x86, 0xA0, 8, 6, 0, 0, 0, 0, 0, 0, 0};
-  EXPECT_EQ(GpuCreateTextureFromFileBytes(png.data(), png.size(), false, kWrapClamp), 0u);
+  // Headers claiming more pixels than any texture, or than the file's few
+  // bytes could hold however tightly packed, are refused before the decoder
+  // allocates for them.
+  SDL_GetMemoryFunctions(&sdlMalloc, &sdlCalloc, &sdlRealloc, &sdlFree);
+  SDL_SetMemoryFunctions(CountingMalloc, CountingCalloc, CountingRealloc, sdlFree);
+  for (uint32_t side : {100000u, 8000u, 2000u}) {
+    std::vector<uint8_t> png = PngHeaderOnly(side, side);
+    largestSdlAllocation = 0;
+    EXPECT_EQ(GpuCreateTextureFromFileBytes(png.data(), png.size(), false, kWrapClamp), 0u) << side;
+    EXPECT_LT(largestSdlAllocation.load(), size_t(1) << 20) << side;
+  }
+  SDL_SetMemoryFunctions(sdlMalloc, sdlCalloc, sdlRealloc, sdlFree);
 }
 
 }  // namespace

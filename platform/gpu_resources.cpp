@@ -61,24 +61,42 @@ namespace {
 uint32_t BigEndian(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
 uint32_t LittleEndian(const uint8_t* p) { return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0]; }
 
+// Deflate never packs more than about 1032 bytes into one.
+constexpr int64_t kDeflateLargestRatio = 1032;
+// A BMP run takes two bytes for up to 255 pixels.
+constexpr int64_t kBmpLargestRatio = 128;
+
+// Bits of one PNG pixel from the header's depth and colour type; 0 for a
+// combination the format does not have.
+int64_t PngPixelBits(uint8_t depth, uint8_t colourType) {
+  const int64_t channels[7] = {1, 0, 3, 1, 2, 0, 4};
+  if (colourType > 6 || channels[colourType] == 0 || depth == 0 || depth > 16) return 0;
+  return depth * channels[colourType];
+}
+
 // The size a PNG or BMP header claims, checked before the decoder allocates
-// for it: a few bytes of a hostile file must not cost gigabytes.
-bool ClaimedSizeFits(const uint8_t* bytes, size_t size) {
-  GLint largest = 0;
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+// for it: no texture larger than the device takes, and no more pixels than
+// the file's bytes can hold even packed as tightly as the format allows, so a
+// few bytes of a hostile file cannot cost hundreds of megabytes.
+bool ClaimedSizeFits(const uint8_t* bytes, size_t size, int64_t largest) {
   int64_t w = 0, h = 0;
   static const uint8_t kPng[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  if (size >= 24 && std::equal(kPng, kPng + 8, bytes)) {
+  if (size >= 26 && std::equal(kPng, kPng + 8, bytes)) {
     w = BigEndian(bytes + 16);
     h = BigEndian(bytes + 20);
+    int64_t bits = PngPixelBits(bytes[24], bytes[25]);
+    if (bits == 0 || w <= 0 || h <= 0 || w > largest || h > largest) return false;
+    int64_t rawBytes = h * ((w * bits + 7) / 8 + 1);  // each row starts with its filter byte
+    if (rawBytes > int64_t(size) * kDeflateLargestRatio) return false;
   } else if (size >= 26 && bytes[0] == 'B' && bytes[1] == 'M') {
     w = int32_t(LittleEndian(bytes + 18));
     h = int32_t(LittleEndian(bytes + 22));
     if (h < 0) h = -h;  // rows stored top-down
+    if (w <= 0 || h <= 0 || w * h > int64_t(size) * kBmpLargestRatio) return false;
   } else {
-    return true;  // another format: the decoder's own checks
+    return false;  // the game's pictures are PNG files and BMPs made in memory
   }
-  return w > 0 && h > 0 && w <= largest && h <= largest && w * h <= (int64_t(1) << 26);
+  return w <= largest && h <= largest && w * h <= (int64_t(1) << 26);
 }
 
 // Half the size, each pixel the mean of four weighted by their opacity (so
@@ -106,39 +124,53 @@ void HalvePicture(std::vector<uint8_t>& rgba, int32_t& width, int32_t& height) {
 
 }  // namespace
 
-GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap) {
-  if (!GpuHasDevice() || bytes == nullptr || size == 0 || size > 0x7FFFFFFF) return 0;
-  if (!ClaimedSizeFits(bytes, size)) return 0;
+bool DecodePictureBytes(const uint8_t* bytes, size_t size, int32_t largest, std::vector<uint8_t>* rgba,
+                        int32_t* width, int32_t* height) {
+  rgba->clear();
+  *width = *height = 0;
+  if (bytes == nullptr || size == 0 || size > 0x7FFFFFFF || !ClaimedSizeFits(bytes, size, largest)) return false;
   SDL_RWops* stream = SDL_RWFromConstMem(bytes, int(size));
-  SDL_Surface* decoded = stream != nullptr ? IMG_Load_RW(stream, 1) : nullptr;
-  if (decoded == nullptr) return 0;
+  // Only the two formats the game uses: no other decoder sees a file's bytes.
+  const char* type = bytes[0] == 'B' ? "BMP" : "PNG";
+  SDL_Surface* decoded = stream != nullptr ? IMG_LoadTyped_RW(stream, 1, type) : nullptr;
+  if (decoded == nullptr) return false;
   SDL_Surface* surface = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ABGR8888, 0);
   SDL_FreeSurface(decoded);
-  if (surface == nullptr) return 0;
-  GpuTextureId texture = 0;
-  if (SDL_LockSurface(surface) == 0) {
-    std::vector<uint8_t> rgba(size_t(surface->w) * size_t(surface->h) * 4);
+  if (surface == nullptr) return false;
+  bool ok = SDL_LockSurface(surface) == 0;
+  if (ok) {
+    rgba->resize(size_t(surface->w) * size_t(surface->h) * 4);
     for (int y = 0; y < surface->h; ++y) {
       const uint8_t* row = static_cast<const uint8_t*>(surface->pixels) + size_t(y) * size_t(surface->pitch);
-      std::copy(row, row + size_t(surface->w) * 4, rgba.begin() + std::ptrdiff_t(size_t(y) * size_t(surface->w) * 4));
+      std::copy(row, row + size_t(surface->w) * 4, rgba->begin() + std::ptrdiff_t(size_t(y) * size_t(surface->w) * 4));
     }
     SDL_UnlockSurface(surface);
-    if (opaque) {
-      for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
-    }
-    int32_t width = surface->w, height = surface->h;
-    // A screen picture never shows larger than the picture drawn into: one
-    // made for a larger screen is kept no larger than it can show.
-    int32_t sceneWidth = 0, sceneHeight = 0;
-    GpuGetSceneSize(&sceneWidth, &sceneHeight);
-    while (wrap == kWrapClamp && sceneWidth > 0 && sceneHeight > 0 && width / 2 >= sceneWidth &&
-           height / 2 >= sceneHeight) {
-      HalvePicture(rgba, width, height);
-    }
-    texture = GpuCreateTextureRgba(rgba.data(), width, height, wrap);
+    *width = surface->w;
+    *height = surface->h;
   }
   SDL_FreeSurface(surface);
-  return texture;
+  return ok;
+}
+
+GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap) {
+  if (!GpuHasDevice()) return 0;
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  std::vector<uint8_t> rgba;
+  int32_t width = 0, height = 0;
+  if (!DecodePictureBytes(bytes, size, largest, &rgba, &width, &height)) return 0;
+  if (opaque) {
+    for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  }
+  // A screen picture never shows larger than the picture drawn into: one
+  // made for a larger screen is kept no larger than it can show.
+  int32_t sceneWidth = 0, sceneHeight = 0;
+  GpuGetSceneSize(&sceneWidth, &sceneHeight);
+  while (wrap == kWrapClamp && sceneWidth > 0 && sceneHeight > 0 && width / 2 >= sceneWidth &&
+         height / 2 >= sceneHeight) {
+    HalvePicture(rgba, width, height);
+  }
+  return GpuCreateTextureRgba(rgba.data(), width, height, wrap);
 }
 
 void GpuGetTextureSize(GpuTextureId texture, int32_t* width, int32_t* height) {

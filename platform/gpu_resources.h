@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 using GpuBufferId = uint32_t;
 using GpuTextureId = uint32_t;
@@ -23,6 +24,12 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
 // From the bytes of a PNG or BMP file (SDL2_image). `opaque` sets every
 // pixel's alpha to 255 (for 32-bit pictures whose fourth byte is no opacity).
 GpuTextureId GpuCreateTextureFromFileBytes(const uint8_t* bytes, size_t size, bool opaque, GpuTextureWrap wrap);
+// The decoding behind it, needing no device: RGBA pixels, top row first, of a
+// PNG or BMP no wider or taller than `largest`. False (and nothing allocated
+// for the picture) for another format, a damaged file, or a header claiming
+// more pixels than the file's bytes could hold.
+bool DecodePictureBytes(const uint8_t* bytes, size_t size, int32_t largest, std::vector<uint8_t>* rgba,
+                        int32_t* width, int32_t* height);
 void GpuGetTextureSize(GpuTextureId texture, int32_t* width, int32_t* height);
 
 // A picture with clear parts cut into columns x rows cells (texel x of width
