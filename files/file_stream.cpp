@@ -20,6 +20,15 @@ struct ArchiveEntry {
   uint32_t position = 0;
 };
 
+namespace {
+void DropReader(ArchiveEntry& entry) {
+  if (entry.archive == nullptr) return;
+  unzCloseCurrentFile(entry.archive);
+  unzClose(entry.archive);
+  entry.archive = nullptr;
+}
+}  // namespace
+
 FILE* OpenPlainFileForReading(const char* path) {
   // Without blocking, so a named pipe cannot hold the game at its open.
   int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -89,10 +98,7 @@ int32_t FileStream::OpenArchiveEntry(const char* archivePath, const char* entryP
 
 void FileStream::Close() {
   if (kind == kArchiveEntry && entry != nullptr) {
-    if (entry->archive != nullptr) {
-      unzCloseCurrentFile(entry->archive);
-      unzClose(entry->archive);
-    }
+    DropReader(*entry);
     delete entry;
     entry = nullptr;
   }
@@ -118,7 +124,11 @@ uint8_t FileStream::ReadByte() {
   if (kind == kArchiveEntry) {
     entry->position += 1;
     unsigned char c = 0;
-    if (entry->archive == nullptr || unzReadCurrentFile(entry->archive, &c, 1) != 1) return 0;
+    if (entry->archive == nullptr) return 0;
+    if (unzReadCurrentFile(entry->archive, &c, 1) != 1) {
+      DropReader(*entry);
+      return 0;
+    }
     return c;
   }
   return 0;
@@ -131,11 +141,10 @@ int32_t FileStream::Read(void* buffer, int32_t count) {
   if (kind == kArchiveEntry) {
     if (entry->archive == nullptr) return 0;
     int got = unzReadCurrentFile(entry->archive, buffer, static_cast<unsigned>(count));
-    if (got < 0) {
-      // A corrupt entry: drop the reader so this and every later read gives 0.
-      unzCloseCurrentFile(entry->archive);
-      unzClose(entry->archive);
-      entry->archive = nullptr;
+    if (got <= 0) {
+      // A corrupt entry, or one holding less than its header claims: drop the
+      // reader so this and every later read gives 0 and the entry ends here.
+      DropReader(*entry);
       return 0;
     }
     entry->position += static_cast<uint32_t>(got);

@@ -253,6 +253,31 @@ TEST_F(ArchiveEntry, CorruptEntryReadsZeroAfterTheErrorAndEnds) {
   EXPECT_EQ(other.ReadByte(), 'P');
 }
 
+TEST_F(ArchiveEntry, AnEntryHoldingLessThanItsHeaderClaimsEnds) {
+  std::vector<uint8_t> zip = ReadAll("pack.zip");
+  // The stored entry's sizes, in its local header and in the directory, now
+  // claim 1000 bytes more than it holds.
+  for (const char* signature : {"PK\x03\x04", "PK\x01\x02"}) {
+    size_t field = signature[2] == 3 ? 22 : 24;
+    for (auto at = zip.begin(); (at = std::search(at, zip.end(), signature, signature + 4)) != zip.end(); ++at) {
+      size_t header = static_cast<size_t>(at - zip.begin());
+      if (zip[header + field] == small.size()) zip[header + field + 1] = 0x03;
+    }
+  }
+  WriteAll("short.zip", zip);
+  FileStream stream("short.zip|data/png/a.png", "r");
+  ASSERT_EQ(stream.Kind(), FileStream::kArchiveEntry);
+  ASSERT_GT(stream.Size(), 1000);
+  uint8_t buffer[64];
+  EXPECT_EQ(stream.Read(buffer, sizeof(buffer)), static_cast<int32_t>(small.size()));
+  EXPECT_EQ(stream.Read(buffer, sizeof(buffer)), 0);
+  // A loader reading "until the end" must see one, not read nothing for ever.
+  EXPECT_EQ(stream.AtEnd(), 1);
+  FileStream bytewise("short.zip|data/png/a.png", "r");
+  for (size_t i = 0; i <= small.size(); ++i) bytewise.ReadByte();
+  EXPECT_EQ(bytewise.AtEnd(), 1);
+}
+
 TEST_F(ArchiveEntry, CutOffOrGarbageArchivesOpenNothing) {
   std::vector<uint8_t> zip = ReadAll("pack.zip");
   std::vector<uint8_t> cut(zip.begin(), zip.begin() + static_cast<long>(zip.size() / 2));
