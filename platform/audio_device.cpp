@@ -248,6 +248,12 @@ int32_t AudioGetFrequency(AudioBuffer* buffer) {
   return buffer->frequency;
 }
 
+int32_t AudioBytesPerSecond(AudioBuffer* buffer) {
+  if (buffer == nullptr) return 0;
+  std::lock_guard<std::mutex> lock(mixMutex);
+  return buffer->frequency * buffer->align;
+}
+
 void AudioMixOutput(int16_t* out, int32_t frames) {
   if (out == nullptr || frames <= 0) return;
   std::lock_guard<std::mutex> lock(mixMutex);

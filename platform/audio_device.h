@@ -42,6 +42,8 @@ int32_t AudioGetVolume(AudioBuffer* buffer);
 // 100..200000; 0 restores the rate the buffer was made with.
 void AudioSetFrequency(AudioBuffer* buffer, int32_t hertz);
 int32_t AudioGetFrequency(AudioBuffer* buffer);
+// Bytes of the buffer played per second at its playback frequency.
+int32_t AudioBytesPerSecond(AudioBuffer* buffer);
 
 // Mixes the next `frames` stereo frames of every playing buffer into out
 // (interleaved 16-bit) and advances their cursors. The SDL callback calls it;

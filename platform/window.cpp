@@ -124,4 +124,6 @@ uint32_t PlatformTickCount() {
   return SDL_GetTicks();
 }
 
+uint32_t PlatformWallTickCount() { return SDL_GetTicks(); }
+
 void PlatformDelay(uint32_t milliseconds) { SDL_Delay(milliseconds); }

@@ -37,7 +37,11 @@ void PlatformGetPictureRect(int* x, int* y, int* width, int* height);
 void FitPictureRect(int areaW, int areaH, int pictureW, int pictureH, int* x, int* y, int* width, int* height);
 // Size of the desktop the window lives on.
 void PlatformGetScreenSize(int* width, int* height);
-// Milliseconds since the platform started (GetTickCount's stand-in).
+// Milliseconds since the platform started (GetTickCount's stand-in); the
+// virtual clock's while a scripted run has it on.
 uint32_t PlatformTickCount();
+// Milliseconds of the wall clock whatever the virtual clock says: the time
+// the audio device plays by.
+uint32_t PlatformWallTickCount();
 // Gives the processor away for about this many milliseconds.
 void PlatformDelay(uint32_t milliseconds);

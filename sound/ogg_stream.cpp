@@ -33,9 +33,23 @@ bool OpenOggReader(OggVorbis_File& reader, FileStream* stream) {
 
 int32_t ReportedOggRate(OggVorbis_File& reader, int32_t* channels) {
   vorbis_info* info = ov_info(&reader, -1);
-  if (info == nullptr) return 0;
-  int32_t count = info->channels;
+  if (info == nullptr || info->channels < 1) return 0;
+  int32_t count = info->channels > 2 ? 2 : info->channels;  // more arrive as stereo
   if (channels != nullptr) *channels = count;
-  if (count < 1 || count > 2) return static_cast<int32_t>(info->rate);
   return static_cast<int32_t>(info->rate >> (2 - count));
+}
+
+int32_t KeepFrontPair(uint8_t* pcm, int32_t bytes, int32_t channels) {
+  if (channels <= 2) return bytes;
+  // Vorbis orders three and five to eight channels left, centre, right, ...;
+  // four as front left, front right, rear left, rear right.
+  const int32_t right = channels == 4 || channels > 8 ? 1 : 2;
+  int16_t* samples = reinterpret_cast<int16_t*>(pcm);
+  int32_t frames = bytes / (2 * channels);
+  for (int32_t f = 0; f < frames; ++f) {
+    int16_t left = samples[f * channels], other = samples[f * channels + right];
+    samples[2 * f] = left;
+    samples[2 * f + 1] = other;
+  }
+  return frames * 4;
 }

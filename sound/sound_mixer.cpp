@@ -2,6 +2,7 @@
 // per PlayMusic, on the main thread; the tick guard lets one run at a time.
 #include "sound/sound_mixer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -153,12 +154,27 @@ void RefillSlot(int slot) {
   position = cursor;
 }
 
+// Every 400 ms, or sooner for a track so fast (above about 50 kHz in stereo)
+// that its stream buffer would play round to where the last refill stopped:
+// the refill comes at least kRefillMarginMs before that.
+uint32_t RefillInterval() {
+  uint32_t interval = kRefillIntervalMs;
+  for (MusicChannel* channel : mixer.slots) {
+    if (channel == nullptr || channel->buffer == nullptr) continue;
+    int64_t perSecond = AudioBytesPerSecond(channel->buffer);
+    if (perSecond <= 0) continue;
+    int64_t lasts = int64_t(kMusicBlockBytes) * 1000 / perSecond;
+    interval = static_cast<uint32_t>(std::clamp<int64_t>(lasts - kRefillMarginMs, 0, interval));
+  }
+  return interval;
+}
+
 void RunRefills(uint32_t now) {
   if (!mixer.refillTimeSet) {
     mixer.refillTimeSet = true;
     mixer.lastRefill = now;
   }
-  if (now - mixer.lastRefill <= kRefillIntervalMs) return;
+  if (now - mixer.lastRefill <= RefillInterval()) return;
   mixer.lastRefill = now;
   for (int slot = 0; slot < 2; ++slot) RefillSlot(slot);
 }
@@ -166,7 +182,9 @@ void RunRefills(uint32_t now) {
 
 MixerState& Mixer() { return mixer; }
 
-uint32_t SoundNow() { return clockSource != nullptr ? clockSource() : PlatformTickCount(); }
+// The device plays by the wall clock, so the mixer keeps its time by that
+// clock too, also while a scripted run's virtual clock drives the game.
+uint32_t SoundNow() { return clockSource != nullptr ? clockSource() : PlatformWallTickCount(); }
 
 bool IsSoundEnabled() { return mixer.soundEnabled; }
 

@@ -10,6 +10,7 @@
 constexpr int32_t kMusicBlockBytes = 90000;      // one stream buffer: about 0.51 s of 44100 Hz stereo
 constexpr int32_t kMusicFirstBlockBytes = 100000;
 constexpr uint32_t kRefillIntervalMs = 400;
+constexpr int64_t kRefillMarginMs = 100;
 constexpr int32_t kMixerPeriodMs = 25;
 
 struct PendingFormat {
@@ -63,6 +64,7 @@ void ShutdownSound();
 bool IsSoundEnabled();
 // Switches sound off for the rest of the run (a buffer could not be made).
 void DisableSound();
+// The mixer's milliseconds: the clock given to InitSound, else the wall clock.
 uint32_t SoundNow();
 
 // A playback buffer of the given format; initialData, when given, fills it

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/audio_device.h"
+#include "platform/virtual_clock.h"
 #include "sound/sound.h"
 #include "sound/sound_voices.h"
 #include "sound/test_sounds.h"
@@ -85,6 +86,24 @@ TEST_F(MixerTest, StreamedTrackComesOutSampleForSampleAcrossRefills) {
   EXPECT_EQ(firstDifference, expected.size()) << "diverged at sample " << firstDifference;
   for (size_t i = expected.size(); i < output.size(); ++i) ASSERT_EQ(output[i], 0) << i;
   EXPECT_EQ(Mixer().slots[0], nullptr);
+}
+
+TEST_F(MixerTest, FastTracksAreRefilledBeforeTheirBufferPlaysRound) {
+  // Three seconds of a rising ramp in the left channel: played whole it only
+  // ever rises; a buffer the refills fall behind plays stale bytes again.
+  for (int32_t rate : {96000, 192000}) {
+    const int32_t frames = rate * 3;
+    std::vector<int16_t> ramp(static_cast<size_t>(frames) * 2, 0);
+    for (int32_t f = 0; f < frames; ++f) ramp[size_t(f) * 2] = static_cast<int16_t>(int64_t(f) * 30000 / frames);
+    std::string name = "ramp" + std::to_string(rate) + ".wav";
+    PlayMusic(WriteTestFile(name, MakeWav(ToBytes(ramp), 2, rate, 16)).c_str(), 0.0f, 0);
+    output.clear();
+    Run(2800);
+    for (size_t i = 2; i < output.size(); i += 2) {
+      ASSERT_GE(output[i], output[i - 2] - 64) << rate << " Hz, at " << i / 2 << " of " << output.size() / 2;
+    }
+    StopMusicChannel(0);
+  }
 }
 
 TEST_F(MixerTest, NonLoopingTrackEndsAndIsFreed) {
@@ -320,6 +339,15 @@ TEST_F(MixerTest, LoopedWavRepeatsItsSamplesWithoutTheHeader) {
   size_t same = 0;
   while (same < 3 * once.size() && output[same] == once[same % once.size()]) ++same;
   EXPECT_GE(same, 3 * once.size()) << "first difference at sample " << same;
+}
+
+TEST(SoundDevice, TheMixerKeepsWallTimeWhileAVirtualClockStandsStill) {
+  // The device plays in real time; a mixer on the game's virtual clock would
+  // refill too late (or too early) and the music would break up.
+  PlatformStartVirtualClock();
+  uint32_t before = SoundNow();
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_GE(SoundNow() - before, 50u);
 }
 
 TEST(SoundDevice, TimerThreadStreamsMusicThroughTheDummyDriver) {

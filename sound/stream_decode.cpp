@@ -46,6 +46,8 @@ int32_t ReadOgg(MusicChannel& channel, StreamCarry& carry, bool* atEnd = nullptr
   if (!channel.oggOpen) return 0;
   int section = 0;
   long got = ov_read(&channel.oggDecoder, reinterpret_cast<char*>(carry.pcm), sizeof(carry.pcm), 0, 2, 1, &section);
+  vorbis_info* info = ov_info(&channel.oggDecoder, -1);
+  if (got > 0 && info != nullptr) got = KeepFrontPair(carry.pcm, static_cast<int32_t>(got), info->channels);
   int32_t channels = 0;
   int32_t rate = ReportedOggRate(channel.oggDecoder, &channels);
   if (rate > 0) {

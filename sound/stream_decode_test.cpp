@@ -110,6 +110,16 @@ TEST(DecodeBlock, ReportsRatesTheWayTheMusicBufferPlaysThem) {
   EXPECT_EQ(track.channel.channels, 1);
   EXPECT_EQ(track.channel.bitsPerSample, 16);
 
+  // Six channels arrive as stereo frames, one per frame of the track, at its
+  // rate: a stereo buffer fed all six would play at a third of the speed.
+  std::string surround = WriteTestFile("six.ogg", EncodeTestOgg(MakeTone(22050, 6, 44100), 6, 44100));
+  EXPECT_EQ(DecodeAll(surround, kSoundOgg, kOddBlocks).size(), 22050u * 4);
+  OpenTrack six;
+  Open(six, surround, kSoundOgg);
+  DecodeBlock(six.channel, *six.carry, nullptr, block, sizeof(block));
+  EXPECT_EQ(six.channel.sampleRate, 44100);
+  EXPECT_EQ(six.channel.channels, 2);
+
   std::vector<uint8_t> mp3 = EncodeTestMp3(MakeTone(44100, 2, 44100), 2, 44100);
   if (mp3.empty()) return;
   OpenTrack stereo;
