@@ -13,13 +13,31 @@
 #include "tools/datagen/contact_sheet.h"
 #include "tools/datagen/generate.h"
 #include "tools/datagen/text.h"
+#include "tools/tool_arguments.h"
 
 int main(int argc, char** argv) {
   GenerateOptions options;
   options.fontDirectory = "/usr/share/fonts/truetype/dejavu";
   std::string only = "all", sheet, renders, sample;
+  const char* usage =
+      "usage: rivet-datagen --out RUN_DIR [--fonts DIR] [--levels DIR] [--only data|cards|all]\n"
+      "       rivet-datagen --sheet OUT.png --out RUN_DIR [--renders DIR]\n"
+      "       rivet-datagen --sample OUT.vxm --out RUN_DIR\n";
+  if (AsksForHelp(argc, argv)) {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  // Options come in pairs, and no value is itself an option.
+  if (argc % 2 == 0) {
+    std::fprintf(stderr, "rivet-datagen: %s needs a value\n%s", argv[argc - 1], usage);
+    return 2;
+  }
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string key = argv[i], value = argv[i + 1];
+    if (LooksLikeOption(value.c_str())) {
+      std::fprintf(stderr, "rivet-datagen: %s needs a value, not %s\n%s", key.c_str(), value.c_str(), usage);
+      return 2;
+    }
     if (key == "--out") options.runDirectory = value;
     else if (key == "--fonts") options.fontDirectory = value;
     else if (key == "--levels") options.levelDirectory = value;
@@ -33,8 +51,7 @@ int main(int argc, char** argv) {
     }
   }
   if (options.runDirectory.empty()) {
-    std::fprintf(stderr, "usage: rivet-datagen --out RUN_DIR [--fonts DIR] [--levels DIR] [--only data|cards|all]\n"
-                         "       rivet-datagen --sheet OUT.png --out RUN_DIR [--renders DIR]\n");
+    std::fputs(usage, stderr);
     return 2;
   }
   if (!sample.empty()) {

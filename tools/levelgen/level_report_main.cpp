@@ -12,6 +12,7 @@
 #include "level_catalogue.h"
 #include "level_needs.h"
 #include "level_report.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
@@ -56,8 +57,12 @@ std::string DescribeNeeds(const LevelSource& level) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
+  if (AsksForHelp(argc, argv)) {
     std::printf("usage: rivet-level-report SOURCE_DIR RUN_DIR OUT_FILE [LEVEL...]\n");
+    return 0;
+  }
+  if (argc < 4 || !AllPlainNames(argc, argv, 1)) {
+    std::fprintf(stderr, "usage: rivet-level-report SOURCE_DIR RUN_DIR OUT_FILE [LEVEL...]\n");
     return 2;
   }
   std::vector<LevelSource> levels;

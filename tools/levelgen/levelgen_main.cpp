@@ -8,18 +8,20 @@
 
 #include "level_catalogue.h"
 #include "level_files.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 
-int PrintUsage() {
-  std::printf("usage: rivet-levelgen SOURCE_DIR RUN_DIR\n");
-  return 2;
+int PrintUsage(std::FILE* out, int status) {
+  std::fprintf(out, "usage: rivet-levelgen SOURCE_DIR RUN_DIR\n");
+  return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return PrintUsage();
+  if (AsksForHelp(argc, argv)) return PrintUsage(stdout, 0);
+  if (argc != 3 || !AllPlainNames(argc, argv, 1)) return PrintUsage(stderr, 2);
   std::string sourceDir = argv[1];
   std::string runDir = argv[2];
   std::vector<LevelSource> levels;

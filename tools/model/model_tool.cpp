@@ -63,7 +63,7 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions* o, std
   int positional = 0;
   for (int i = 0; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg.rfind("--", 0) != 0) {
+    if (arg.empty() || arg[0] != '-') {  // a name; anything with a dash is an option
       if (positional == 0) o->modelPath = arg;
       if (positional == 1) o->outputPath = arg;
       if (positional >= 2) {

@@ -13,6 +13,7 @@
 #include "sound/ogg_stream.h"
 #include "sound/sound.h"
 #include "sound/stream_decode.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 constexpr int kUnusable = 2;
@@ -153,7 +154,12 @@ int Play(const char* name, bool music, double seconds, std::FILE* out) {
 }  // namespace
 
 int RunSoundTool(int argc, char** argv, std::FILE* out) {
-  if (argc < 3) return PrintUsage(out);
+  if (AsksForHelp(argc, argv)) {
+    PrintUsage(out);
+    return 0;
+  }
+  // Only play takes options, after its file.
+  if (argc < 3 || !AllPlainNames(std::strcmp(argv[1], "play") == 0 ? 3 : argc, argv, 2)) return PrintUsage(out);
   std::string command = argv[1];
   const char* name = argv[2];
   if (command == "info" && argc == 3) return Info(name, out);

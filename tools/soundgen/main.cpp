@@ -14,6 +14,7 @@
 #include "tools/soundgen/effects.h"
 #include "tools/soundgen/ogg_writer.h"
 #include "tools/soundgen/tracks.h"
+#include "tools/tool_arguments.h"
 
 namespace {
 struct Job {
@@ -45,8 +46,12 @@ std::vector<Job> ListJobs() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  if (AsksForHelp(argc, argv)) {
     std::printf("usage: rivet-soundgen OUTDIR\n");
+    return 0;
+  }
+  if (argc != 2 || !AllPlainNames(argc, argv, 1)) {
+    std::fprintf(stderr, "usage: rivet-soundgen OUTDIR\n");
     return 2;
   }
   auto started = std::chrono::steady_clock::now();
