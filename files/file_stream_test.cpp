@@ -256,12 +256,12 @@ TEST_F(ArchiveEntry, CorruptEntryReadsZeroAfterTheErrorAndEnds) {
 TEST_F(ArchiveEntry, AnEntryHoldingLessThanItsHeaderClaimsEnds) {
   std::vector<uint8_t> zip = ReadAll("pack.zip");
   // The stored entry's sizes, in its local header and in the directory, now
-  // claim 1000 bytes more than it holds.
+  // claim 1024 bytes more than it holds.
   for (const char* signature : {"PK\x03\x04", "PK\x01\x02"}) {
     size_t field = signature[2] == 3 ? 22 : 24;
     for (auto at = zip.begin(); (at = std::search(at, zip.end(), signature, signature + 4)) != zip.end(); ++at) {
       size_t header = static_cast<size_t>(at - zip.begin());
-      if (zip[header + field] == small.size()) zip[header + field + 1] = 0x03;
+      if (zip[header + field] == small.size()) zip[header + field + 1] = 0x04;
     }
   }
   WriteAll("short.zip", zip);

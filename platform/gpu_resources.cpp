@@ -74,6 +74,21 @@ int64_t PngPixelBits(uint8_t depth, uint8_t colourType) {
   return depth * channels[colourType];
 }
 
+// Every chunk of a PNG lies within the file: the decoder skips a chunk it
+// does not know by reading its length out of the file, and a length of many
+// megabytes in a file of a few hundred bytes would keep it reading nothing.
+bool PngChunksFit(const uint8_t* bytes, size_t size) {
+  size_t at = 8;
+  while (at + 12 <= size) {
+    uint32_t length = BigEndian(bytes + at);
+    if (length > size - at - 12) return false;
+    bool last = std::equal(bytes + at + 4, bytes + at + 8, "IEND");
+    at += 12 + size_t(length);
+    if (last) return true;
+  }
+  return false;  // the file ends inside a chunk, or before its end chunk
+}
+
 // The size a PNG or BMP header claims, checked before the decoder allocates
 // for it: no texture larger than the device takes, and no more pixels than
 // the file's bytes can hold even packed as tightly as the format allows, so a
@@ -84,6 +99,7 @@ bool ClaimedSizeFits(const uint8_t* bytes, size_t size, int64_t largest) {
   if (size >= 26 && std::equal(kPng, kPng + 8, bytes)) {
     w = BigEndian(bytes + 16);
     h = BigEndian(bytes + 20);
+    if (!PngChunksFit(bytes, size)) return false;
     int64_t bits = PngPixelBits(bytes[24], bytes[25]);
     if (bits == 0 || w <= 0 || h <= 0 || w > largest || h > largest) return false;
     int64_t rawBytes = h * ((w * bits + 7) / 8 + 1);  // each row starts with its filter byte
