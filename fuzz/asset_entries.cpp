@@ -9,6 +9,7 @@
 #include "graphics/model_file.h"
 #include "platform/gpu_resources.h"
 #include "rules/board.h"
+#include "rules/step_input.h"
 
 namespace {
 // The largest texture side of the software renderer the tests run on.
@@ -76,6 +77,11 @@ void FuzzLevel(const uint8_t* data, size_t size) {
   auto board = std::make_unique<Board>();
   board->LoadLevel(1, FuzzFolder().c_str());
   FUZZ_CHECK(board->robotCount >= 0 && board->robotCount <= kRobotCapacity);
-  // A board made of whatever cells the file holds must still play.
-  for (int tick = 0; tick < 400 && board->LevelStatus() == 0; ++tick) board->Step();
+  // A board made of whatever cells the file holds must still play: each
+  // direction held in turn for a while, as a player might.
+  SoundLatches latches;
+  for (int tick = 0; tick < 1000 && board->LevelStatus() == kLevelPlaying; ++tick) {
+    board->Step(CommandInput(static_cast<Direction>(tick / 50 % 5)), latches);
+    FUZZ_CHECK(board->robotCount >= 0 && board->robotCount <= kRobotCapacity);
+  }
 }

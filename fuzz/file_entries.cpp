@@ -3,6 +3,7 @@
 #include <minizip/unzip.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "files/file_stream.h"
 #include "fuzz/fuzz_entries.h"
+#include "frontend/menu_camera_file.h"
 #include "gameplay/script_file.h"
 #include "platform/audio_device.h"
 #include "shell/player_progress.h"
@@ -149,4 +151,13 @@ void FuzzUninstallLog(const uint8_t* data, size_t size) {
     FUZZ_CHECK(++lines <= size + 1);
   }
   std::fclose(log);
+}
+
+// The menu camera: whatever the file holds, every number taken is finite and
+// the ones not taken keep what the camera held.
+void FuzzCamera(const uint8_t* data, size_t size) {
+  const std::string path = WriteFuzzFile("kamera.cam", data, size);
+  float camera[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+  LoadMenuCameraFile(path.c_str(), camera);
+  for (float value : camera) FUZZ_CHECK(std::isfinite(value));
 }

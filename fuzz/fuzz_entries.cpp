@@ -16,11 +16,13 @@ void FuzzZip(const uint8_t* data, size_t size);
 void FuzzSaves(const uint8_t* data, size_t size);
 void FuzzScript(const uint8_t* data, size_t size);
 void FuzzUninstallLog(const uint8_t* data, size_t size);
+void FuzzCamera(const uint8_t* data, size_t size);
 
 const std::vector<FuzzTarget>& FuzzTargets() {
   static const std::vector<FuzzTarget> targets = {
       {"model", FuzzModel},   {"picture", FuzzPicture}, {"level", FuzzLevel},   {"sound", FuzzSound},
       {"zip", FuzzZip},       {"saves", FuzzSaves},     {"script", FuzzScript}, {"uninstall-log", FuzzUninstallLog},
+      {"camera", FuzzCamera},
   };
   return targets;
 }

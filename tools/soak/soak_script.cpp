@@ -3,7 +3,8 @@
 // level is paused and resumed, every third restarted from the pause, one
 // lost where a first move loses it, and won with the solution its source
 // gives, key taps timed by the rules themselves as the board comes to rest.
-// After the last level the end scene is left and the game ends; when
+// After the last level the end scene is left for the main menu, whose
+// screens are each entered and left before the game quits; when
 // MINUTES of game time are not reached by then, levels are played again
 // after a restart before they are won, until they are.
 #include <cstdio>
@@ -125,9 +126,17 @@ int main(int argc, char** argv) {
     t = PlayMoves(out, *board, letters, t);
     t += 1000;  // the win's darkening, then the next level's tour
   }
-  // The end scene, left.
+  // The end scene, left for the main menu; then each of its screens in turn,
+  // entered and left again.
   out.Tap(t + 8000, "Enter");
-  std::printf("%ld quit\n", t + 12000);
-  std::fprintf(stderr, "rivet-soak-script: %.1f minutes of game time\n", double(t + 12000) / 60000.0);
+  t += 11000;
+  for (int button = 1; button <= 4; ++button) {
+    out.Tap(t, "Down");
+    out.Tap(t + 400, "Enter");
+    out.Tap(t + 3000, "Esc");
+    t += 4500;
+  }
+  std::printf("%ld quit\n", t + 1000);
+  std::fprintf(stderr, "rivet-soak-script: %.1f minutes of game time\n", double(t + 1000) / 60000.0);
   return 0;
 }
