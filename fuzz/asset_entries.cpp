@@ -41,7 +41,7 @@ void FuzzModel(const uint8_t* data, size_t size) {
   const std::string path = WriteFuzzFile("model.vxm", data, size);
   Model built;
   built.Load(path.c_str());
-  FUZZ_CHECK(built.meshes.size() == built.file.meshes.size());
+  FUZZ_CHECK(built.meshes.size() == model.meshes.size());
 }
 
 void FuzzPicture(const uint8_t* data, size_t size) {
