@@ -15,7 +15,7 @@ void RemoveListedPath(const std::string& path) {
 }
 
 bool RemoveListedPaths(const char* logPath, RemovalProgress& progress) {
-  std::FILE* log = std::fopen(logPath, "rb");
+  std::FILE* log = OpenLogFile(logPath);
   if (!log) return false;
   while (HasMoreLogLines(log) && !progress.stopRequested.load()) {
     LogLine line = ReadLogLine(log);

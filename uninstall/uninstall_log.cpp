@@ -1,6 +1,41 @@
 // Reads "uninstall.log", the installer's list of paths, one line at a time.
 #include "uninstall_log.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "uninstall_texts.h"
+
+std::FILE* OpenLogFile(const char* path) {
+  int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  struct stat info;
+  if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(descriptor);
+    return nullptr;
+  }
+  fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = fdopen(descriptor, "rb");
+  if (file == nullptr) close(descriptor);
+  return file;
+}
+
+namespace {
+bool HoldsLog(const std::string& folder) {
+  std::FILE* log = OpenLogFile((folder + "/" + kLogFileName).c_str());
+  if (log == nullptr) return false;
+  std::fclose(log);
+  return true;
+}
+}  // namespace
+
+std::string FindLogFolder(const std::string& programFolder) {
+  if (HoldsLog(".")) return ".";
+  if (!programFolder.empty() && HoldsLog(programFolder)) return programFolder;
+  return "";
+}
+
 LogLine ReadLogLine(std::FILE* file) {
   LogLine line;
   for (;;) {
