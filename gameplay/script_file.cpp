@@ -22,7 +22,8 @@ constexpr KeyName kKeyNames[] = {
     {"enter", 13},    {"return", 13}, {"esc", 27},      {"escape", 27},  {"space", 32},
     {"left", 37},     {"up", 38},     {"right", 39},    {"down", 40},    {"backspace", 8},
     {"tab", 9},       {"shift", 16},  {"ctrl", 17},     {"pageup", 33},  {"pagedown", 34},
-    {"end", 35},      {"home", 36},   {"delete", 46},
+    {"end", 35},      {"home", 36},   {"delete", 46},  {"alt", 18},    {"f11", 122},
+    {"f12", 123},
 };
 
 constexpr KeyName kPadButtonNames[] = {

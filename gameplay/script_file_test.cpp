@@ -1,11 +1,9 @@
-// Scripts and run options as a tester writes them, and what a damaged script
-// or a bad option does.
+// Scripts as a tester writes them, and what a damaged script does.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "gameplay/run_options.h"
 #include "gameplay/script_file.h"
 
 namespace {
@@ -22,11 +20,6 @@ std::string ErrorOf(const std::string& text) {
   EXPECT_FALSE(ParseScript(text, &events, &error)) << text;
   EXPECT_TRUE(events.empty());
   return error;
-}
-
-RunOptions Options(std::vector<const char*> args) {
-  args.insert(args.begin(), "rivet-run");
-  return ParseRunOptions(static_cast<int>(args.size()), args.data());
 }
 }  // namespace
 
@@ -148,39 +141,4 @@ TEST(ScriptFile, APressAndItsReleaseNeverShareAFrame) {
   const auto f = Parse("10 down A\n10 button 0 down\n10 up Left\n");
   ScriptCursor other{&f, 0};
   EXPECT_EQ(TakeFrameEvents(other, 10).size(), 3u);
-}
-
-TEST(RunOptions, ReadsEveryOptionBesideTheShellsOwn) {
-  const RunOptions o = Options({"-windowed", "--level", "7", "--script", "a.txt", "--virtual-clock", "16",
-                                "--shot", "1500", "a.png", "--shot", "3000", "b.png", "--quit-after",
-                                "4000", "--window", "320x240"});
-  EXPECT_TRUE(o.error.empty()) << o.error;
-  EXPECT_EQ(o.level, 7);
-  EXPECT_EQ(o.scriptFile, "a.txt");
-  EXPECT_EQ(o.virtualClockMs, 16u);
-  ASSERT_EQ(o.shots.size(), 2u);
-  EXPECT_EQ(o.shots[1].time, 3000u);
-  EXPECT_EQ(o.shots[1].file, "b.png");
-  EXPECT_TRUE(o.hasQuitAfter);
-  EXPECT_EQ(o.quitAfter, 4000u);
-  EXPECT_EQ(o.windowWidth, 320);
-  EXPECT_EQ(o.windowHeight, 240);
-}
-
-TEST(RunOptions, BadValuesAreErrorsNotSurprises) {
-  EXPECT_FALSE(Options({"--level", "0"}).error.empty());
-  EXPECT_FALSE(Options({"--level", "46"}).error.empty());
-  EXPECT_FALSE(Options({"--level", "5x"}).error.empty());
-  EXPECT_FALSE(Options({"--level"}).error.empty());
-  EXPECT_FALSE(Options({"--virtual-clock", "0"}).error.empty());
-  EXPECT_FALSE(Options({"--virtual-clock", "-5"}).error.empty());
-  EXPECT_FALSE(Options({"--shot", "100"}).error.empty());
-  EXPECT_FALSE(Options({"--window", "320"}).error.empty());
-  EXPECT_FALSE(Options({"--window", "0x0"}).error.empty());
-  EXPECT_FALSE(Options({"--quit-after", "soon"}).error.empty());
-  // A value is taken with its option, even a bad one, so it is not read as an option.
-  const char* argv[] = {"rivet-run", "--level", "--script", "x"};
-  RunOptions o;
-  EXPECT_EQ(ParseRunOption(4, argv, 1, o), 2);
-  EXPECT_EQ(ParseRunOption(4, argv, 0, o), 0);
 }

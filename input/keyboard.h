@@ -9,6 +9,7 @@ enum VirtualKey : int {
   VK_RETURN = 13,
   VK_SHIFT = 16,
   VK_CONTROL = 17,
+  VK_MENU = 18,  // Alt
   VK_ESCAPE = 27,
   VK_SPACE = 32,
   VK_PRIOR = 33,
@@ -20,6 +21,8 @@ enum VirtualKey : int {
   VK_RIGHT = 39,
   VK_DOWN = 40,
   VK_DELETE = 46,
+  VK_F11 = 122,
+  VK_F12 = 123,
   // Digits are '0'..'9' and letters 'A'..'Z', as on Windows.
 };
 

@@ -40,6 +40,10 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
     case SDLK_RIGHT: return VK_RIGHT;
     case SDLK_DOWN: return VK_DOWN;
     case SDLK_DELETE: return VK_DELETE;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    case SDLK_F11: return VK_F11;
+    case SDLK_F12: return VK_F12;
     default: return 0;
   }
 }
@@ -115,6 +119,8 @@ void TranslateKey(const SDL_KeyboardEvent& event) {
   }
   if (!down) return;
   Queue(kMessageKeyDown, virtualKey);
+  // A held key's repeats are marked, for keys that act once per press.
+  pending.back().repeat = event.repeat != 0 ? 1 : 0;
   int character = ControlCharacterOf(virtualKey);
   if (character != 0) Queue(kMessageChar, character);
 }

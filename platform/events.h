@@ -21,7 +21,7 @@ struct WindowMessage {
   int32_t x = 0;
   int32_t y = 0;
   int32_t code = 0;
-  int32_t repeat = 0;
+  int32_t repeat = 0;  // kMessageChar: how many times; kMessageKeyDown: 1 for a held key's repeat
 };
 
 // Fetches what the window system has for us into the event queue; the pump

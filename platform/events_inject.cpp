@@ -35,6 +35,9 @@ SDL_Keycode SdlKeyFromVirtualKey(int virtualKey) {
     case VK_RIGHT: return SDLK_RIGHT;
     case VK_DOWN: return SDLK_DOWN;
     case VK_DELETE: return SDLK_DELETE;
+    case VK_MENU: return SDLK_LALT;
+    case VK_F11: return SDLK_F11;
+    case VK_F12: return SDLK_F12;
     default: return SDLK_UNKNOWN;
   }
 }

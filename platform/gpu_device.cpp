@@ -44,6 +44,10 @@ void MakePicture(int32_t width, int32_t height) {
   glViewport(0, 0, width, height);
 }
 
+// A window that follows its window's size stops following while it is full
+// screen: the picture keeps the game's size and shape, shown in bars.
+bool PictureFollowsWindow() { return device.followWindow && !PlatformShowsPictureInBars(); }
+
 void DrawableSize(int* width, int* height) {
   SDL_GL_GetDrawableSize(PlatformSdlWindow(), width, height);
   if (*width < 1) *width = 1;
@@ -103,7 +107,8 @@ void GpuBeginScene() {
   if (device.context == nullptr) return;
   if (device.followWindow) {
     int width, height;
-    DrawableSize(&width, &height);
+    if (PictureFollowsWindow()) DrawableSize(&width, &height);
+    else PlatformGetPictureSize(&width, &height);
     if (width != device.width || height != device.height) {
       MakePicture(width, height);
       GpuClear(true, true, true);
@@ -137,7 +142,7 @@ void GpuPresent() {
   GpuFlushLayeredDraws();
   int areaW, areaH, x, y, w, h;
   DrawableSize(&areaW, &areaH);
-  if (device.followWindow) {
+  if (PictureFollowsWindow()) {
     x = y = 0;
     w = areaW;
     h = areaH;

@@ -1,6 +1,8 @@
 // The SDL window: creation, title, sizes and the tick count.
 #include "platform/window.h"
 
+#include <SDL_image.h>
+
 #include <cstdio>
 
 #include "platform/virtual_clock.h"
@@ -10,7 +12,8 @@ namespace {
 SDL_Window* window = nullptr;
 int pictureWidth = 640;
 int pictureHeight = 480;
-bool fullScreenPicture = false;
+bool startedFullScreen = false;
+bool fullScreenNow = false;
 
 bool InitVideo() {
   if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
@@ -24,7 +27,9 @@ bool InitVideo() {
 
 SDL_Window* PlatformSdlWindow() { return window; }
 
-bool PlatformShowsPictureInBars() { return window != nullptr && fullScreenPicture; }
+// A full-screen start keeps its picture size in a window too; a windowed
+// start's picture follows the window until it goes full screen.
+bool PlatformShowsPictureInBars() { return window != nullptr && (startedFullScreen || fullScreenNow); }
 
 bool PlatformCreateWindow(const WindowConfig& config) {
   if (!InitVideo()) return false;
@@ -36,7 +41,7 @@ bool PlatformCreateWindow(const WindowConfig& config) {
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
   pictureWidth = config.width > 0 ? config.width : 1;
   pictureHeight = config.height > 0 ? config.height : 1;
-  fullScreenPicture = config.fullScreen;
+  startedFullScreen = fullScreenNow = config.fullScreen;
   Uint32 flags = SDL_WINDOW_OPENGL;
   if (config.hidden) flags |= SDL_WINDOW_HIDDEN;
   if (config.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -58,6 +63,33 @@ bool PlatformHasWindow() { return window != nullptr; }
 void PlatformDestroyWindow() {
   if (window != nullptr) SDL_DestroyWindow(window);
   window = nullptr;
+}
+
+const char* PlatformVideoDriver() {
+  if (!InitVideo()) return nullptr;
+  return SDL_GetCurrentVideoDriver();
+}
+
+bool PlatformSetFullScreen(bool on) {
+  if (window == nullptr) return false;
+  if (SDL_SetWindowFullscreen(window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    std::printf("SDL full screen: %s\n", SDL_GetError());
+    return false;
+  }
+  fullScreenNow = on;
+  if (!on) SDL_SetWindowResizable(window, SDL_TRUE);
+  return true;
+}
+
+bool PlatformIsFullScreen() { return window != nullptr && fullScreenNow; }
+
+bool PlatformSetWindowIcon(const char* pngPath) {
+  if (window == nullptr) return false;
+  SDL_Surface* icon = IMG_Load(pngPath);
+  if (icon == nullptr) return false;
+  SDL_SetWindowIcon(window, icon);
+  SDL_FreeSurface(icon);
+  return true;
 }
 
 void PlatformSetWindowTitle(const char* title) {
@@ -97,7 +129,7 @@ void PlatformGetPictureRect(int* x, int* y, int* width, int* height) {
   int areaW = 0;
   int areaH = 0;
   PlatformGetClientSize(&areaW, &areaH);
-  if (fullScreenPicture) {
+  if (PlatformShowsPictureInBars()) {
     FitPictureRect(areaW, areaH, pictureWidth, pictureHeight, x, y, width, height);
   } else {
     *x = 0;

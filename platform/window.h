@@ -24,6 +24,16 @@ bool PlatformCreateWindow(const WindowConfig& config);
 bool PlatformHasWindow();
 void PlatformDestroyWindow();
 void PlatformSetWindowTitle(const char* title);
+// The video driver SDL settled on ("x11", "wayland", "offscreen", ...),
+// starting video if needed; null when no driver could start.
+const char* PlatformVideoDriver();
+// Switches the open window between full screen (the desktop's size, the
+// picture centred in it with its shape kept) and a window. False when the
+// window system refused, with a diagnostic line.
+bool PlatformSetFullScreen(bool on);
+bool PlatformIsFullScreen();
+// The window's icon from a PNG file. False when it cannot be read.
+bool PlatformSetWindowIcon(const char* pngPath);
 // Size of the drawable client area in pixels.
 void PlatformGetClientSize(int* width, int* height);
 // Size of the picture the game draws (the configured width and height).

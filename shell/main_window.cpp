@@ -39,7 +39,9 @@ bool CreateMainWindow(const CommandLine& commandLine, bool hidden) {
   config.placed = !fullScreen;
   config.x = (screenWidth - clientWidth) / 2;
   config.y = (screenHeight - clientHeight - 30) / 2;
-  return PlatformCreateWindow(config);
+  if (!PlatformCreateWindow(config)) return false;
+  PlatformSetWindowIcon(kWindowIconFile);  // without it the desktop shows its own
+  return true;
 }
 
 void SetWindowTitle(const char* text) {

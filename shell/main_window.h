@@ -5,9 +5,12 @@
 
 #include "shell/command_line.h"
 
+constexpr const char* kWindowIconFile = "data/png/icon.png";
+
 // Runs the settings step, then opens the window: full screen (a desktop-sized
 // window showing the picture at the stored resolution, shape kept) unless the
-// command line asks for a window of the screen's size less 30 x 50.
+// command line or the player's last choice asks for a window of the screen's
+// size less 30 x 50. The window carries the game's icon.
 // False (with a diagnostic line) when no window could be opened.
 bool CreateMainWindow(const CommandLine& commandLine, bool hidden = false);
 

@@ -5,6 +5,7 @@
 #include "input/mouse.h"
 #include "input/pad_keys.h"
 #include "input/typed_keys.h"
+#include "shell/desktop_keys.h"
 #include "shell/main_window.h"
 #include "shell/shutdown.h"
 
@@ -12,6 +13,8 @@ namespace {
 constexpr int kAttemptsPerPump = 80;
 int cursorX = 0;
 int cursorY = 0;
+// Alt+Enter also types a carriage return, which no screen should take.
+bool dropCarriageReturn = false;
 
 // The typed-key code of a navigation key, 0 for any other key.
 int NavigationCode(int virtualKey) {
@@ -62,9 +65,20 @@ void PumpMessages() {
 void WindowProc(const WindowMessage& message) {
   switch (message.kind) {
     case kMessageChar:
+      if (dropCarriageReturn && message.code == 13) {
+        dropCarriageReturn = false;
+        break;
+      }
       for (int i = 0; i < message.repeat; ++i) PushTypedKey(static_cast<int8_t>(message.code));
       break;
     case kMessageKeyDown:
+      if (HandleDesktopKey(message)) {
+        if (message.code == VK_RETURN) {
+          dropCarriageReturn = true;
+          SetKeyHeld(VK_RETURN, false);  // nor see Enter held
+        }
+        break;
+      }
       if (NavigationCode(message.code) != 0) PushTypedKey(NavigationCode(message.code));
       break;
     case kMessageSize: RepaintAfterResize(); break;

@@ -9,8 +9,9 @@
 void PumpMessages();
 
 // What one message does: a mouse move sets the cursor, typed characters and
-// the nine navigation keys go to the typed-key queue, a resize repaints grey,
-// a close saves what must be saved and ends the process.
+// the nine navigation keys go to the typed-key queue, F11, Alt+Enter and F12
+// switch the display or save a screenshot (shell/desktop_keys.h), a resize
+// repaints grey, a close saves what must be saved and ends the process.
 void WindowProc(const WindowMessage& message);
 
 // The cursor in client pixels, clamped to the client area.

@@ -3,15 +3,21 @@
 // for a close, saved files and a clean end.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "input/typed_keys.h"
 #include "platform/events.h"
 #include "platform/events_inject.h"
 #include "platform/window.h"
+#include "shell/desktop_keys.h"
 #include "shell/main_window.h"
 #include "shell/pump.h"
 #include "shell/scratch_directory_test.h"
+#include "shell/settings.h"
 #include "shell/shutdown.h"
 
 namespace {
@@ -180,6 +186,41 @@ TEST_F(MessagePump, ResizeRepaintsThroughTheInstalledHook) {
   PumpMessages();
   SetResizeRepaint(nullptr);
   EXPECT_EQ(repaints, 1);
+}
+
+std::vector<std::string> savedFrames;
+bool RecordFrame(const char* path) {
+  savedFrames.push_back(path);
+  return true;
+}
+
+// F11, F12 and Alt+Enter belong to the window: every screen loop gets them
+// through the pump, and no screen sees them as typed or held keys.
+TEST_F(MessagePump, DesktopKeysActOncePerPressAndReachNoScreen) {
+  setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);  // no user-dirs.dirs: shots go to the play folder
+  SetFrameSaver(RecordFrame);
+  savedFrames.clear();
+  PlatformPushKey(VK_F12, true);
+  PlatformPushKey(VK_F12, true, true);  // held: no second shot
+  PlatformPushKey(VK_F12, false);
+  PlatformPushKey(VK_MENU, true);
+  PlatformPushKey(VK_RETURN, true);
+  PumpMessages();
+  SetFrameSaver(nullptr);
+  unsetenv("XDG_CONFIG_HOME");
+  ASSERT_EQ(savedFrames.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(savedFrames[0]).parent_path(), ".");
+  EXPECT_EQ(std::filesystem::path(savedFrames[0]).filename().string().rfind("rivet-run-2", 0), 0u);
+  EXPECT_TRUE(PlatformIsFullScreen());
+  EXPECT_TRUE(TypedKeys().empty());
+  EXPECT_EQ(IsKeyDown(VK_RETURN), 0);
+  // The choice is kept for the next start, and switching back keeps that too.
+  EXPECT_EQ(ReadWindowedChoice(), 0);
+  PlatformPushKey(VK_MENU, false);
+  PlatformPushKey(VK_F11, true);
+  PumpMessages();
+  EXPECT_FALSE(PlatformIsFullScreen());
+  EXPECT_EQ(ReadWindowedChoice(), 1);
 }
 
 void SaveMarker() {

@@ -44,6 +44,18 @@ bool WriteSettings(const Settings& settings) {
   return WriteSmallFile(kSettingsFile, bytes, sizeof(bytes));
 }
 
+int ReadWindowedChoice() {
+  uint8_t bytes[4] = {};
+  if (ReadSmallFile(kDisplayFile, bytes, sizeof(bytes)) < 4) return 0;
+  return ReadInt32Le(bytes) == 1 ? 1 : 0;
+}
+
+bool WriteWindowedChoice(int windowed) {
+  uint8_t bytes[4];
+  WriteInt32Le(bytes, windowed == 1 ? 1 : 0);
+  return WriteSmallFile(kDisplayFile, bytes, sizeof(bytes));
+}
+
 void LoadSettingsAndCommandLine(const CommandLine& commandLine) {
   SetWindowTitle("Rivet Run");
   // The stored choices hold: the options screen promises that a new
@@ -52,8 +64,8 @@ void LoadSettingsAndCommandLine(const CommandLine& commandLine) {
   int width = 0;
   int height = 0;
   GetResolutionSize(settings.resolution, &width, &height);
-  if (!commandLine.windowed) RequestDisplayMode(width, height, -1);
-  WriteSettings(settings);  // a read-only directory just skips the write
+  if (!commandLine.windowed && ReadWindowedChoice() == 0) RequestDisplayMode(width, height, -1);
+  WriteSettings(settings);  // a failed write says so and the game goes on
   startResolution = settings.resolution;
 }
 

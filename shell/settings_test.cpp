@@ -49,13 +49,16 @@ TEST_F(SettingsFile, StoredChoicesSurviveTheStart) {
   EXPECT_EQ(ReadDrawOption(), 0);
 }
 
-TEST_F(SettingsFile, EveryResolutionMapsToItsFullScreenSize) {
-  const int sizes[kResolutionCount][2] = {{320, 240},   {640, 480},   {800, 600},  {1024, 768},
-                                          {1280, 1024}, {1600, 1200}, {2048, 1536}};
-  for (int index = 0; index < kResolutionCount; ++index) {
-    WriteBytes("options.dat", Int32s({1, 1, index}));
+TEST_F(SettingsFile, TheLastDisplayChoiceIsKeptForTheNextStart) {
+  WriteBytes("display.dat", Int32s({1}));  // the player switched to a window
+  StartWith(false);
+  ExpectRequested(0, 0, 0);
+  EXPECT_EQ(ReadBytes("options.dat").size(), 12u);  // options.dat keeps its layout
+  for (auto damaged : {Int32s({7}), std::vector<unsigned char>{1, 0}}) {
+    WriteBytes("display.dat", damaged);  // damaged: full screen, as before the first switch
     StartWith(false);
-    ExpectRequested(sizes[index][0], sizes[index][1], -1);
+    ExpectRequested(640, 480, -1);
+    RequestDisplayMode(0, 0, 0);
   }
 }
 

@@ -2,13 +2,15 @@
 #include "shell/startup.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "frontend/main_menu.h"
 #include "frontend/menu_assets.h"
 #include "gameplay/game_assets.h"
-#include "gameplay/run_options.h"
 #include "graphics/render_device.h"
 #include "input/mouse.h"
+#include "platform/window.h"
 #include "shell/command_line.h"
 #include "shell/data_directory.h"
 #include "shell/diagnostics.h"
@@ -54,20 +56,39 @@ void RunIntroAndGame() {
   SaveProfileIndex();
 }
 
+namespace {
+// Without a display SDL would fall back to an invisible window and the game
+// would run where nobody sees it. A driver chosen on purpose (the tests'
+// offscreen) is taken as it is.
+bool HasDisplayOrChosenDriver() {
+  const char* chosen = std::getenv("SDL_VIDEODRIVER");
+  if (chosen != nullptr && chosen[0] != '\0') return true;
+  const char* driver = PlatformVideoDriver();
+  return driver != nullptr && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+}  // namespace
+
 int RunRivetRun(int argc, const char* const* argv) {
   CommandLine commandLine = ParseCommandLine(argc, argv);
+  if (!commandLine.error.empty()) {
+    std::fprintf(stderr, "rivet-run: %s\n%s", commandLine.error.c_str(), CommandLineUsage().c_str());
+    return 2;
+  }
   if (commandLine.showHelp) {
-    std::fputs(CommandLineUsage(), stdout);
-    std::fputs(RunOptionsUsage(), stdout);
+    std::fputs(CommandLineUsage().c_str(), stdout);
     return 0;
   }
   if (commandLine.showVersion) {
     std::printf("rivet-run %s\n", RR_VERSION);
     return 0;
   }
-  if (!ReadRunOptions(argc, argv)) return 2;
-  if (const char* unknown = FindUnknownArgument(argc, argv)) PrintDiagnostic("unknown argument ignored: %s\n", unknown);
+  SetRunOptions(commandLine.run);
   ChangeToDataDirectory(GetProgramDirectory(argc > 0 ? argv[0] : nullptr));
+  if (!HasDisplayOrChosenDriver()) {
+    std::fputs("rivet-run: no display could be opened (DISPLAY or WAYLAND_DISPLAY); "
+               "SDL_VIDEODRIVER=offscreen runs without one\n", stderr);
+    return 1;
+  }
 
   RequestDisplayMode(0, 0, 0);
   RequestRunWindowSize(commandLine.windowed);

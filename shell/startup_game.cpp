@@ -3,12 +3,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "frontend/play_screen.h"
 #include "gameplay/game_assets.h"
-#include "gameplay/run_options.h"
 #include "gameplay/scripted_run.h"
 #include "graphics/model.h"
 #include "graphics/render_device.h"
@@ -19,6 +17,7 @@
 #include "platform/gpu_device.h"
 #include "platform/pads.h"
 #include "shell/command_line.h"
+#include "shell/desktop_keys.h"
 #include "shell/main_window.h"
 #include "sound/sound.h"
 
@@ -30,38 +29,14 @@ Model& IntroScene() {
   return *scene;
 }
 
-bool IsShellArgument(const char* argument) {
-  const char* const known[] = {"-windowed", " -windowed", "--help", "-h", "--version"};
-  for (const char* k : known) {
-    if (std::strcmp(argument, k) == 0) return true;
-  }
-  return false;
-}
 }  // namespace
 
-bool ReadRunOptions(int argc, const char* const* argv) {
-  runOptions = ParseRunOptions(argc, argv);
+void SetRunOptions(const RunOptions& options) {
+  runOptions = options;
   // The game moves into its data directory before it reads them.
   std::error_code ignored;
   if (!runOptions.scriptFile.empty()) runOptions.scriptFile = std::filesystem::absolute(runOptions.scriptFile, ignored);
   for (ShotRequest& shot : runOptions.shots) shot.file = std::filesystem::absolute(shot.file, ignored);
-  if (runOptions.error.empty()) return true;
-  std::printf("rivet-run: %s (see --help)\n", runOptions.error.c_str());
-  return false;
-}
-
-const char* FindUnknownArgument(int argc, const char* const* argv) {
-  RunOptions scratch;
-  for (int i = 1; i < argc;) {
-    if (argv[i] == nullptr || IsShellArgument(argv[i])) {
-      ++i;
-      continue;
-    }
-    const int taken = ParseRunOption(argc, argv, i, scratch);
-    if (taken == 0) return argv[i];
-    i += taken;
-  }
-  return nullptr;
 }
 
 void RequestRunWindowSize(bool windowed) {
@@ -77,6 +52,7 @@ bool StartGameDevices() {
     return false;
   }
   SetResizeRepaint(GpuRepaintGrey);
+  SetFrameSaver(SaveFramePng);
   // Before sound starts its timer thread, so a bad script leaves nothing running.
   if (!StartScriptedRun(runOptions)) return false;
   if (ScriptedRunActive()) SetFrameShownHook(AdvanceScriptedRun);

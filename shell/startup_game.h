@@ -2,11 +2,11 @@
 // intro scene, the loading screen and the level asked for on the command line.
 #pragma once
 
-// Reads the run options (--level, --window, the scripted-run options).
-// False after printing why when one of them is malformed.
-bool ReadRunOptions(int argc, const char* const* argv);
-// The first argument neither the shell nor the run options know, or null.
-const char* FindUnknownArgument(int argc, const char* const* argv);
+#include "shell/command_line.h"
+
+// Keeps the run options (--level, --window, the scripted-run options) for
+// the devices and play, with their file names made absolute.
+void SetRunOptions(const RunOptions& options);
 // Before the window: the size --window asks for (a windowed start only).
 void RequestRunWindowSize(bool windowed);
 // After the window: the render device, its resize repaint, sound and the

@@ -69,7 +69,7 @@ GenerateReport GenerateData(const GenerateOptions& options) {
   }
   std::vector<PictureJob> pictures;
   if (options.pictures) {
-    for (auto* list : {MenuPictureJobs, HudPictureJobs, FontPictureJobs}) {
+    for (auto* list : {MenuPictureJobs, HudPictureJobs, IconPictureJobs, FontPictureJobs}) {
       std::vector<PictureJob> more = list();
       pictures.insert(pictures.end(), more.begin(), more.end());
     }

@@ -15,6 +15,7 @@ struct PictureJob {
 
 std::vector<PictureJob> MenuPictureJobs();   // buttons, options, profiles, level strip, cursors
 std::vector<PictureJob> HudPictureJobs();    // loading screen, play-screen frame and labels, pause, digits
+std::vector<PictureJob> IconPictureJobs();   // the window's and the menu entry's icon, 256 x 256
 std::vector<PictureJob> FontPictureJobs();   // the menu font and the small digit font
 // Level cards: quoted from content/levels/levelNN.txt when those exist.
 std::vector<PictureJob> LevelCardJobs(const std::string& levelDirectory);

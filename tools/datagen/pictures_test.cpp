@@ -22,7 +22,7 @@ class Pictures : public ::testing::Test {
   static void TearDownTestSuite() { CloseFonts(); }
 
   static Canvas Draw(const std::string& file) {
-    for (auto* list : {MenuPictureJobs, HudPictureJobs, FontPictureJobs})
+    for (auto* list : {MenuPictureJobs, HudPictureJobs, IconPictureJobs, FontPictureJobs})
       for (const PictureJob& job : list())
         if (job.file == file) return job.draw();
     ADD_FAILURE() << "no job draws " << file;
