@@ -14,10 +14,12 @@ if(NOT RR_INSTALL_STEP)
     set(CMAKE_INSTALL_PREFIX /opt/rivet-run CACHE PATH "Folder Rivet Run installs into" FORCE)
   endif()
   install(CODE "set(RR_INSTALL_STEP ON)
+set(RR_PACKAGING_DIR \"${CMAKE_SOURCE_DIR}/packaging\")
 if(NOT DEFINED RR_INSTALL_FROM)
   set(RR_INSTALL_FROM \"${RR_RUN_DIR}\")
 endif()")
   install(SCRIPT ${CMAKE_CURRENT_LIST_FILE})
+  include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
   return()
 endif()
 
@@ -58,8 +60,10 @@ function(rr_missing_folders root folder out)
 endfunction()
 
 # What an earlier install into the same folder listed and is still there:
-# installing again must not forget the folders that install created.
-function(rr_read_previous_log root prefix files_out folders_out)
+# installing again must not forget the folders that install created. Lines
+# count when they lie inside or above one of the anchors (the prefix and the
+# folders of the menu entry).
+function(rr_read_previous_log root prefix anchors files_out folders_out)
   set(files "")
   set(folders "")
   set(log "${root}${prefix}/uninstall.log")
@@ -67,9 +71,15 @@ function(rr_read_previous_log root prefix files_out folders_out)
     file(STRINGS "${log}" lines)
     foreach(line IN LISTS lines)
       string(REPLACE "\r" "" line "${line}")
-      string(FIND "${prefix}/" "${line}/" isAncestor)
-      string(FIND "${line}" "${prefix}/" isInside)
-      if(line STREQUAL "" OR NOT (isAncestor EQUAL 0 OR isInside EQUAL 0))
+      set(ours OFF)
+      foreach(anchor IN LISTS anchors)
+        string(FIND "${anchor}/" "${line}/" isAncestor)
+        string(FIND "${line}" "${anchor}/" isInside)
+        if(isAncestor EQUAL 0 OR isInside EQUAL 0)
+          set(ours ON)
+        endif()
+      endforeach()
+      if(line STREQUAL "" OR NOT ours)
         continue()
       endif()
       if(IS_DIRECTORY "${root}${line}" AND NOT IS_SYMLINK "${root}${line}")
@@ -95,8 +105,11 @@ if(NOT rr_programs)
   message(WARNING "no game program in ${RR_INSTALL_FROM} yet; installing the rest")
 endif()
 
+include("${CMAKE_CURRENT_LIST_DIR}/InstallDesktop.cmake")
+rr_find_desktop_places()
+
 # Note what is there before copying: only folders this install creates are listed.
-rr_read_previous_log("${rr_root}" "${rr_prefix}" rr_files rr_folders)
+rr_read_previous_log("${rr_root}" "${rr_prefix}" "${rr_prefix};${rr_desktop_folders}" rr_files rr_folders)
 rr_missing_folders("${rr_root}" "${rr_prefix}" rr_created)
 if(rr_root AND rr_created)
   # A staged install cannot know which folders above the prefix the target
@@ -132,6 +145,8 @@ file(INSTALL DESTINATION "${rr_prefix}" TYPE PROGRAM FILES ${rr_programs}
 if(rr_trees)
   file(INSTALL DESTINATION "${rr_prefix}" TYPE DIRECTORY FILES ${rr_trees})
 endif()
+
+rr_install_desktop_entry()
 
 # Files, then the uninstaller and its list, then the folders, deepest first:
 # a folder's path sorts after every path inside it.
