@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 FrameSaver frameSaver = nullptr;
+bool screenshotRequested = false;
 
 std::string AbsoluteVariable(const char* name) {
   const char* value = std::getenv(name);
@@ -49,7 +50,7 @@ bool HandleDesktopKey(const WindowMessage& message) {
   if (message.code != VK_F11 && message.code != VK_F12 && !altEnter) return false;
   if (message.repeat != 0) return true;
   if (message.code == VK_F12) {
-    SaveScreenshot();
+    RequestScreenshot();
   } else {
     ToggleFullScreen();
   }
@@ -66,8 +67,11 @@ bool ToggleFullScreen() {
 
 void SetFrameSaver(FrameSaver saver) { frameSaver = saver; }
 
-std::string SaveScreenshot() {
-  if (frameSaver == nullptr) return "";
+void RequestScreenshot() { screenshotRequested = true; }
+
+std::string SaveRequestedScreenshot() {
+  if (!screenshotRequested || frameSaver == nullptr) return "";
+  screenshotRequested = false;
   const fs::path folder = ScreenshotFolder();
   const std::string name = ScreenshotName(std::time(nullptr));
   // Two shots within a second get numbered names rather than replacing each other.

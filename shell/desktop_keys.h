@@ -16,13 +16,17 @@ bool HandleDesktopKey(const WindowMessage& message);
 // system refused.
 bool ToggleFullScreen();
 
-// Writes the frame last shown into a PNG; installed once the graphics device
+// Writes the frame just shown into a PNG; installed once the graphics device
 // exists (nothing is saved before).
 using FrameSaver = bool (*)(const char* pngPath);
 void SetFrameSaver(FrameSaver saver);
-// Saves a screenshot and prints one line with its path. The path, or "" when
-// it could not be saved.
-std::string SaveScreenshot();
+// F12 asks for a screenshot. The picture is cleared once it is shown, so the
+// shot is taken when the next frame reaches the screen: the frame-shown hook
+// calls SaveRequestedScreenshot.
+void RequestScreenshot();
+// Saves the requested screenshot, if any, and prints one line with its path.
+// The path, or "" when none was asked for or it could not be saved.
+std::string SaveRequestedScreenshot();
 
 // The XDG pictures folder (XDG_PICTURES_DIR of user-dirs.dirs), when it is
 // set and exists; "" otherwise.

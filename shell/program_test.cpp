@@ -105,8 +105,11 @@ TEST_F(GameProgram, AReadOnlyPlayFolderKeepsSettingsAndProgressAcrossStarts) {
   const std::string user = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
   const std::string environment = std::string(kHeadless) + " XDG_DATA_HOME=" + data.string() + " " + user;
   const std::string saves = (data / "rivet-run").string();
+  std::ofstream(folder / "skip.txt") << "0 tap Space\n";
+  const std::string run = "-windowed --window 320x240 --virtual-clock 100 --quit-after 3000 --script '" +
+                          (folder / "skip.txt").string() + "' --level ";
 
-  GameRun first = Start(environment, "-windowed --window 320x240 --virtual-clock 50 --level 7 --quit-after 15000");
+  GameRun first = Start(environment, run + "7");
   ASSERT_EQ(first.exitCode, 0) << first.output << first.errors;
   EXPECT_EQ(Int32At(ReadAll(saves + "/profile.dat"), 32), 7) << first.output;
   EXPECT_TRUE(fs::exists(saves + "/profile.da0"));
@@ -116,7 +119,7 @@ TEST_F(GameProgram, AReadOnlyPlayFolderKeepsSettingsAndProgressAcrossStarts) {
   // Music off, effects off, 1024 x 768: the second start must read them there.
   const char options[12] = {0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0};
   std::ofstream(saves + "/options.dat", std::ios::binary).write(options, sizeof options);
-  GameRun second = Start(environment, "-windowed --window 320x240 --virtual-clock 50 --level 2 --quit-after 15000");
+  GameRun second = Start(environment, run + "2");
   ASSERT_EQ(second.exitCode, 0) << second.output << second.errors;
   EXPECT_EQ(ReadAll(saves + "/options.dat"), std::string(options, sizeof options));
   EXPECT_EQ(Int32At(ReadAll(saves + "/profile.dat"), 32), 7);  // level 7 stays the highest reached
@@ -128,10 +131,10 @@ TEST_F(GameProgram, F11SwitchesTheDisplayAndF12SavesTheShownFrameAsAPicture) {
   fs::create_directories(home / "Obrazy");
   std::ofstream(home / ".config" / "user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
                                                          "XDG_PICTURES_DIR=\"$HOME/Obrazy\"\n";
-  std::ofstream(folder / "script.txt") << "0 tap Space\n2000 tap F12\n2500 tap F11\n3000 down Alt\n"
-                                          "3100 tap Enter\n3200 up Alt\n3500 tap F11\n4000 quit\n";
+  std::ofstream(folder / "script.txt") << "0 tap Space\n1000 tap F12\n1400 tap F11\n1800 down Alt\n"
+                                          "1900 tap Enter\n2000 up Alt\n2400 tap F11\n2800 quit\n";
   GameRun run = Start("-u XDG_CONFIG_HOME " + std::string(kHeadless) + " HOME=" + home.string(),
-                  "-windowed --window 320x240 --virtual-clock 20 --level 1 --script '" +
+                  "-windowed --window 320x240 --virtual-clock 40 --level 1 --script '" +
                       (folder / "script.txt").string() + "'");
   ASSERT_EQ(run.exitCode, 0) << run.output << run.errors;
   const size_t at = run.output.find("screenshot: ");

@@ -206,6 +206,9 @@ TEST_F(MessagePump, DesktopKeysActOncePerPressAndReachNoScreen) {
   PlatformPushKey(VK_MENU, true);
   PlatformPushKey(VK_RETURN, true);
   PumpMessages();
+  EXPECT_TRUE(savedFrames.empty());  // taken when the next frame is shown
+  SaveRequestedScreenshot();
+  SaveRequestedScreenshot();
   SetFrameSaver(nullptr);
   unsetenv("XDG_CONFIG_HOME");
   ASSERT_EQ(savedFrames.size(), 1u);

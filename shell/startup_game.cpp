@@ -24,6 +24,13 @@
 namespace {
 RunOptions runOptions;
 
+// After every frame reaches the screen: the screenshot F12 asked for, then
+// the scripted run's shots and input.
+void OnFrameShown() {
+  SaveRequestedScreenshot();
+  if (ScriptedRunActive()) AdvanceScriptedRun();
+}
+
 Model& IntroScene() {
   static Model* scene = new Model;
   return *scene;
@@ -55,7 +62,7 @@ bool StartGameDevices() {
   SetFrameSaver(SaveFramePng);
   // Before sound starts its timer thread, so a bad script leaves nothing running.
   if (!StartScriptedRun(runOptions)) return false;
-  if (ScriptedRunActive()) SetFrameShownHook(AdvanceScriptedRun);
+  SetFrameShownHook(OnFrameShown);
   InitSound();
   InitInput(PlatformMouseDevice());
   InitControllers(PlatformControllerDevice());
