@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "rules/board.h"
+#include "rules/loss_cause.h"
 #include "rules/settle.h"
 
 namespace fs = std::filesystem;
@@ -118,8 +119,8 @@ std::string Moves(int level, const std::string& letters, long start, long* end) 
   return script;
 }
 
-// A level past 9 (no card of its own) and a first move that loses it, found
-// by playing each direction with the rules; level 0 when there is none.
+// A level past 9 (no card of its own) and a first move that loses it on a
+// mine, found by playing each direction with the rules; level 0 when there is none.
 std::pair<int, char> OneMoveLoss() {
   static Board board;
   const std::string folder = std::string(std::getenv("RR_RUN_DIR")) + "/";
@@ -128,7 +129,7 @@ std::pair<int, char> OneMoveLoss() {
       if (!board.LoadLevel(level, folder.c_str())) break;
       PlayCounter counter;
       PlayMove(board, DirectionOfLetter(move), counter);
-      if (board.LevelStatus() == 2) return {level, move};
+      if (board.LevelStatus() == 2 && LossCauseOf(board) == kLossMine) return {level, move};
     }
   }
   return {0, 0};
@@ -179,7 +180,7 @@ TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
   script += std::string("3000 tap ") + key + "\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
   const GameRun run = RunGame("mine", "--virtual-clock 40 --level " + n, script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  const long lost = TimeOf(run.output, "level " + n + " lost");
+  const long lost = TimeOf(run.output, "level " + n + " lost: mine");
   ASSERT_GT(lost, 3000) << run.output;
   EXPECT_EQ(Count(run.output, "level " + n + " started"), 2) << run.output;
   EXPECT_GT(TimeOf(run.output, "level " + n + " started", run.output.find("level " + n + " lost")), lost);
@@ -275,7 +276,7 @@ TEST(PlayEndToEnd, ThirtySecondLevelIsLostByTime) {
   const GameRun run = RunGame("timeout", "--virtual-clock 100 --level " + n, script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long started = TimeOf(run.output, "level " + n + " started");
-  const long lost = TimeOf(run.output, "level " + n + " lost");
+  const long lost = TimeOf(run.output, "level " + n + " lost: time");
   ASSERT_GT(started, 0) << run.output;
   ASSERT_GT(lost, 0) << run.output;
   // Lost one second after the countdown first shows 0.

@@ -8,8 +8,10 @@
 #include "gameplay/screen_view.h"
 
 #include <cstdio>
+#include <cstring>
 #include "graphics/render_device.h"
 #include "graphics/render_queue.h"
+#include "rules/loss_cause.h"
 #include "sound/sound.h"
 
 namespace {
@@ -61,6 +63,22 @@ void QueueLossUndo(const PlayState& s, const MovesShown& shown) {
   QueueText("U COFA RUCH  ENTER OD NOWA", 0.14f, 0.72f);
 }
 
+// The loss card says what went wrong, centred above its undo line.
+void QueueLossCause(const Board& board, const PlayState& s) {
+  if (s.outcome != kOutcomeCard || s.wonLast != 0) return;
+  const char* text = nullptr;
+  switch (LossCauseOf(board, s.lostByTime)) {
+    case kLossMine: text = "ROBOT WJECHAL NA MINE"; break;
+    case kLossCables: text = "KABLE PORAZILY ROBOTA"; break;
+    case kLossDoor: text = "DRZWI ZMIAZDZYLY ROBOTA"; break;
+    case kLossCollision: text = "ROBOTY ZDERZYLY SIE"; break;
+    case kLossTime: text = "KONIEC CZASU"; break;
+    default: return;
+  }
+  const float cell = 0.75f / 26.0f;
+  QueueText(text, 0.5f - cell * static_cast<float>(std::strlen(text)) / 2.0f, 0.64f);
+}
+
 // While a won level fades out: its moves, and whether par was met.
 void QueueWin(const PlayState& s, const MovesShown& shown) {
   if (s.phase != kPhaseWinDarkening && s.phase != kPhaseAfterWin) return;
@@ -107,6 +125,7 @@ void ComposePlayFrame(const Board& board, PlayState& s, const MovesShown& shown)
     QueueMoves(a, shown);
     QueueFadeOverlay(s.fade);
     QueueCard(a, s);
+    QueueLossCause(board, s);
     QueueLossUndo(s, shown);
     QueueWin(s, shown);
     if (s.phase == kPhasePaused) QueuePicture(a.pausePicture, 0.25f, 0.25f, 0.5f, 0.375f, 1);

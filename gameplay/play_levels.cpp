@@ -16,6 +16,7 @@
 #include "input/mouse.h"
 #include "input/typed_keys.h"
 #include "platform/window.h"
+#include "rules/loss_cause.h"
 #include "shell/diagnostics.h"
 #include "shell/pump.h"
 #include "shell/settings.h"
@@ -48,10 +49,12 @@ void CopyCameraOut(const Board& board, PlayerProgress& p) {
 }
 
 // What changed in a frame, for the run log of scripted runs.
-void LogChanges(const PlayState& before, const PlayState& after) {
+void LogChanges(const Board& board, const PlayState& before, const PlayState& after) {
   if (after.outcome != before.outcome) {
     if (after.outcome == kOutcomeWon) LogRunEvent("level %d won", after.level);
-    if (after.outcome == kOutcomeLost) LogRunEvent("level %d lost", after.level);
+    if (after.outcome == kOutcomeLost) {
+      LogRunEvent("level %d lost: %s", after.level, LossCauseWord(LossCauseOf(board, after.lostByTime)));
+    }
   }
   if (before.cardStage != 0 && after.cardStage == 0) LogRunEvent("level %d started", after.level);
   if (after.phase == kPhasePaused && before.phase != kPhasePaused) LogRunEvent("paused at level %d", after.level);
@@ -117,7 +120,7 @@ void PlayLevels(PlayerProgress& progress) {
     ComposePlayFrame(board, s, ShowMoves(play, s.level));
     const PlayState before = s;
     RunPlayFrame(s, actions, PlatformTickCount());
-    LogChanges(before, s);
+    LogChanges(board, before, s);
     if (!s.loadFailed) UpdateProgressGuard(s.level);
     PumpMessages();
   }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 
+#include "rules/loss_cause.h"
 #include "rules/move_history.h"
 #include "rules/settle.h"
 #include "rules/test_levels.h"
@@ -107,7 +108,8 @@ TEST(MoveHistory, RedoTakesTheUndoneMovesAgainUntilANewMoveIsMade) {
 }
 
 // A mine, cables, a closing door and a collision on rollers each lose the
-// level; undo takes back the fatal move and play goes on.
+// level and are named as its cause (a mine before cables when both kill in
+// one move); undo takes back the fatal move and play goes on.
 TEST(MoveHistory, UndoTakesBackEveryKindOfFatalMove) {
   struct Loss {
     const char* what;
@@ -119,6 +121,7 @@ TEST(MoveHistory, UndoTakesBackEveryKindOfFatalMove) {
       {"cables", {"aaaaa", "a000a", "aL00a", "aaaaa"}, {{1, 1}}},
       {"door", {"aaaaaaaa", "a000000a", "ay000w0a", "a0000a0a", "aaaaaaaa"}, {{1, 1}, {5, 2}}},
       {"collision", {"aaaaaa", "a0000a", "a0m00a", "a0m00a", "a0000a", "aaaaaa"}, {{2, 1}, {2, 4}}},
+      {"mine", {"aaaaa", "a000a", "aKL0a", "aaaaa"}, {{1, 1}, {2, 1}}},
   };
   for (const Loss& loss : losses) {
     auto board = MakeTestBoard(loss.cells, loss.robots);
@@ -129,6 +132,7 @@ TEST(MoveHistory, UndoTakesBackEveryKindOfFatalMove) {
     ASSERT_TRUE(p.Command(kDirectionDown)) << loss.what;
     p.Settle();
     ASSERT_EQ(board->LevelStatus(), kLevelLost) << loss.what;
+    EXPECT_STREQ(LossCauseWord(LossCauseOf(*board)), loss.what);
     ASSERT_TRUE(p.history.Undo(*board, p.latches));
     ExpectSameBoard(*board, *before, loss.what);
     EXPECT_TRUE(p.Command(kDirectionRight)) << loss.what;
