@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+
+#include <unistd.h>
 
 #include "tools/datagen/canvas.h"
 #include "tools/datagen/generate.h"
@@ -32,8 +35,14 @@ std::string Bytes(const fs::path& path) {
 }
 
 TEST(Generate, FreshRunMatchesTheBuiltDataByteForByte) {
-  fs::path fresh = fs::path(::testing::TempDir()) / "datagen_fresh";
+  // A folder of this run's own: builds running the suite at once share TempDir.
+  fs::path fresh = fs::path(::testing::TempDir()) / ("datagen_fresh_" + std::to_string(getpid()));
   fs::remove_all(fresh);
+  // Removed however the test ends, a failed assertion included.
+  struct Cleanup {
+    fs::path path;
+    ~Cleanup() { fs::remove_all(path); }
+  } cleanup{fresh};
   GenerateOptions options;
   options.runDirectory = fresh.string();
   options.fontDirectory = "/usr/share/fonts/truetype/dejavu";
@@ -50,7 +59,6 @@ TEST(Generate, FreshRunMatchesTheBuiltDataByteForByte) {
     ++compared;
   }
   EXPECT_EQ(compared, report.files);
-  fs::remove_all(fresh);
 }
 
 TEST(Generate, PolishLettersHaveInkInTheFont) {
