@@ -195,3 +195,5 @@ float LevelCellLeft(int levelInDifficulty) { return 0.105f + 0.0452f * levelInDi
 float LevelRowTop(int difficulty) { return 0.555f + 0.122f * (difficulty - 1); }
 
 float DifficultyButtonTop(int difficulty) { return 0.54f + 0.122f * (difficulty - 1); }
+
+bool IsWonAtPar(int32_t fewestMoves, int32_t par) { return fewestMoves > 0 && fewestMoves <= par; }

@@ -83,6 +83,10 @@ bool IsLevelUnlocked(const LevelChoice& c, int difficulty, int levelInDifficulty
 // The level number 1..45 of the selection.
 int ChosenLevel(const LevelChoice& c);
 bool IsDifficultyCompleted(const LevelChoice& c, int difficulty);
+// A level the player has won in no more moves than its par: fewestMoves is
+// the player's record (0 for no win yet), par the level's (0 when unknown,
+// which never marks a level).
+bool IsWonAtPar(int32_t fewestMoves, int32_t par);
 
 // Where things are, in window fractions.
 float LevelCellLeft(int levelInDifficulty);

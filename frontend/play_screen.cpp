@@ -2,14 +2,19 @@
 // play loop started from it, and the progress kept after each game.
 #include "frontend/play_screen.h"
 
+#include <algorithm>
+#include <array>
+
 #include "frontend/level_choice.h"
 #include "frontend/menu_assets.h"
 #include "frontend/menu_frame.h"
 #include "frontend/menu_keys.h"
 #include "frontend/menu_log.h"
 #include "frontend/menu_step.h"
+#include "gameplay/level_par.h"
 #include "gameplay/play_levels.h"
 #include "gameplay/progress_save.h"
+#include "gameplay/records_file.h"
 #include "gameplay/scripted_run.h"
 #include "graphics/menu_helpers.h"
 #include "graphics/render_queue.h"
@@ -35,32 +40,50 @@ LevelChoicePointer ReadPointer() { return {GetMouseX(), GetMouseY(), GetMouseBut
 struct LevelCellLook {
   bool unlocked = false;
   bool selected = false;
+  bool wonAtPar = false;
 };
 
-LevelCellLook LookOfLevelCell(const LevelChoice& c, int i) {
+// Levels 1..45 (index 0 unused) the current player has won at par, read once
+// a visit: a win just played shows when the screen comes back.
+using WonAtParTable = std::array<bool, kDifficultyCount * kLevelsPerDifficulty + 1>;
+
+WonAtParTable ReadWonAtPar() {
+  const PlayerRecords records = LoadRecords();
+  WonAtParTable won{};
+  for (int level = 1; level < static_cast<int>(won.size()); ++level) {
+    won[level] = IsWonAtPar(FewestMoves(records, playerProgress.profileIndex, level), LevelPar(level));
+  }
+  return won;
+}
+
+LevelCellLook LookOfLevelCell(const LevelChoice& c, int i, const WonAtParTable& won) {
   LevelCellLook look;
   look.unlocked = IsLevelUnlocked(c, c.openDifficulty, i);
   look.selected = c.selectedDifficulty == c.openDifficulty && c.selectedLevel == i;
+  look.wonAtPar = won[(c.openDifficulty - 1) * kLevelsPerDifficulty + i];
   return look;
 }
 
-void QueueDigit(int digit, float x, float y, float grey, float opacity) {
-  QueueImage(&GetMenuAssets().digits[digit], x, y, kDigitWidth, kDigitHeight, -1.0f, opacity, grey, grey, grey, 1.0f,
-             0, 0, 0, 1.0f, 5, 6);
+void QueueDigit(int digit, float x, float y, float r, float g, float b, float opacity) {
+  QueueImage(&GetMenuAssets().digits[digit], x, y, kDigitWidth, kDigitHeight, -1.0f, opacity, r, g, b, 1.0f, 0, 0, 0,
+             1.0f, 5, 6);
 }
 
 // The frame (the selected one is drawn after all others) and the two digits,
-// white when unlocked, grey when locked.
+// white when unlocked, grey when locked; a level won at par has gold digits
+// (blue for the most part taken out, so they stand apart from white for
+// red-green colour blindness too).
 void QueueLevelCell(const LevelChoice& c, int i, const LevelCellLook& look) {
   const float y = LevelRowTop(c.openDifficulty), opacity = c.stripOpacity;
   if (!look.selected) QueueMenuImage(GetMenuAssets().levelFrame[0], LevelCellLeft(i), y, kCellWidth, kCellHeight, opacity);
   const float grey = look.unlocked ? 1.0f : 0.5f;
+  const float blue = look.wonAtPar ? 0.25f * grey : grey, green = look.wonAtPar ? 0.8f * grey : grey;
   const float x = LevelCellLeft(i) + 0.005f;
-  QueueDigit(i / 10, x, y, grey, opacity);
-  QueueDigit(i % 10, x + kDigitWidth, y, grey, opacity);
+  QueueDigit(i / 10, x, y, grey, green, blue, opacity);
+  QueueDigit(i % 10, x + kDigitWidth, y, grey, green, blue, opacity);
 }
 
-void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer) {
+void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer, const WonAtParTable& won) {
   const MenuAssets& a = GetMenuAssets();
   BeginMenuFrame();
   QueueMenuImage(a.infoPanel, 0.18f, 0.42f, 0.7f, 0.1f);
@@ -77,7 +100,7 @@ void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer) {
   HitLevelCells(c, pointer, MenuSoundPlayer());
   if (c.openDifficulty >= 1) {
     QueueMenuImage(a.levelStrip, 0.1415f, DifficultyButtonTop(c.openDifficulty), 0.7f, 0.061f, c.stripOpacity);
-    for (int i = 1; i <= kLevelsPerDifficulty; ++i) QueueLevelCell(c, i, LookOfLevelCell(c, i));
+    for (int i = 1; i <= kLevelsPerDifficulty; ++i) QueueLevelCell(c, i, LookOfLevelCell(c, i, won));
     if (c.selectedDifficulty == c.openDifficulty) {
       QueueMenuImage(a.levelFrame[1], LevelCellLeft(c.selectedLevel), LevelRowTop(c.openDifficulty), kCellWidth,
                      kCellHeight, c.stripOpacity);
@@ -92,10 +115,12 @@ LevelChoice RunLevelChoice() {
   LevelChoice c = BeginLevelChoice(playerProgress.highestLevel, ReadPointer());
   MenuKeys keys;
   keys.Start(ReadMenuKeyboard());
+  const WonAtParTable won = ReadWonAtPar();
+  LogRunEvent("levels won at par: %d", static_cast<int>(std::count(won.begin(), won.end(), true)));
   MenuStepClock clock;
   clock.Start(PlatformTickCount());
   while (!c.finished) {
-    DrawPlayScreen(c, ReadPointer());
+    DrawPlayScreen(c, ReadPointer(), won);
     while (!c.finished && clock.TakeStep(PlatformTickCount())) {
       const MenuKeysHeld held = ReadMenuKeyboard();
       const uint32_t intents = keys.TakeIntents(held, PlatformTickCount());

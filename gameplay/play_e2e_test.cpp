@@ -142,7 +142,7 @@ const char* kSkipIntroAndTour =
     "1300 tap Enter\n";
 }  // namespace
 
-TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
+TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedInParAndMarkedOnThePlayScreen) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   const std::string solution = ParSolution(1);
   ASSERT_FALSE(solution.empty());
@@ -150,9 +150,14 @@ TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
   script += "700 shot tour.png\n1800 shot card1.png\n2200 tap Enter\n4000 shot play.png\n";
   long end = 0;
   script += Moves(1, solution, 3500, &end);
-  // After the win: darkening, level 2's tour (confirmed twice), its card.
+  // After the win: darkening, level 2's tour (confirmed twice), its card;
+  // then the card closed, pause and leave: the play screen marks level 1,
+  // won in par moves.
   for (long t : {end + 1000, end + 1300}) script += std::to_string(t) + " tap Enter\n";
-  script += std::to_string(end + 2500) + " shot card2.png\n" + std::to_string(end + 3000) + " quit\n";
+  script += std::to_string(end + 2500) + " shot card2.png\n";
+  script += std::to_string(end + 3000) + " tap Enter\n" + std::to_string(end + 4300) + " tap Esc\n" +
+            std::to_string(end + 5800) + " tap Esc\n" + std::to_string(end + 8000) + " shot marked.png\n" +
+            std::to_string(end + 8500) + " quit\n";
   const GameRun run = RunGame("level1", "--virtual-clock 40 --level 1", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long started = TimeOf(run.output, "level 1 started");
@@ -161,10 +166,10 @@ TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedAndLevelTwosCardFollows) {
   ASSERT_GT(won, started) << run.output;
   EXPECT_LT(won, end) << run.output;
   EXPECT_GE(TimeOf(run.output, "level 2 loaded"), won);
-  EXPECT_EQ(TimeOf(run.output, "level 2 started"), -1) << "level 2 has a card that waits";
-  // Closing the window during level 2 keeps it.
+  EXPECT_GE(TimeOf(run.output, "level 2 started"), end + 3000) << "level 2 has a card that waits\n" << run.output;
+  EXPECT_GT(TimeOf(run.output, "levels won at par: 1"), won) << run.output;
   EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 2);
-  for (const char* shot : {"tour.png", "card1.png", "play.png", "card2.png"}) {
+  for (const char* shot : {"tour.png", "card1.png", "play.png", "card2.png", "marked.png"}) {
     EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
   }
 }
