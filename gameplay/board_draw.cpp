@@ -40,7 +40,8 @@ void QueueCountdown(const Board& board) {
   if (board.CameraMode == -1 || board.timeLimit <= 0) return;
   char text[32];
   std::snprintf(text, sizeof text, "CZAS %ld", static_cast<long>(RemainingSeconds(board.timeLimit, board.elapsed)));
-  DrawFontText(text, 0.08f, 0.1f, 1.25f, 1.0f, 1, 1, 1, 1);
+  const bool warn = CountdownWarns(board.timeLimit, board.elapsed);
+  DrawFontText(text, 0.08f, 0.1f, 1.25f, 1.0f, 1, warn ? 0.2f : 1, warn ? 0.15f : 1, 1);
 }
 }  // namespace
 

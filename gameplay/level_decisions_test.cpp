@@ -50,6 +50,8 @@ TEST(LevelTimer, ThirtySecondLevelBeepsForTheLastFiveSecondsAndZeroThenRunsOut) 
     for (uint32_t ms = 250; ms <= 1000; ms += 250) {
       const LevelTimerTick t = AdvanceLevelTimer(limit, elapsed, lastSecond, 1000 + (second - 1) * 1000 + ms);
       if (t.beep) beeps += std::to_string(RemainingSeconds(limit, elapsed)) + " ";
+      // Red exactly while the seconds beep.
+      EXPECT_EQ(CountdownWarns(limit, elapsed), elapsed > limit - 6000) << elapsed;
       if (t.timedOut) {
         lostAtSecond = second;
         break;

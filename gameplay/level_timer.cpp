@@ -24,3 +24,7 @@ int32_t RemainingSeconds(int32_t timeLimit, int32_t elapsed) {
   if (remaining < 1) remaining = 0;
   return remaining / 1000;
 }
+
+bool CountdownWarns(int32_t timeLimit, int32_t elapsed) {
+  return timeLimit > 0 && RemainingSeconds(timeLimit, elapsed) <= 5;
+}

@@ -19,3 +19,6 @@ LevelTimerTick AdvanceLevelTimer(int32_t timeLimit, int32_t& elapsed, uint32_t& 
 
 // Whole seconds the countdown text shows.
 int32_t RemainingSeconds(int32_t timeLimit, int32_t elapsed);
+// The countdown warns (turns red) while it shows its last five seconds, the
+// ones that beep.
+bool CountdownWarns(int32_t timeLimit, int32_t elapsed);

@@ -99,6 +99,7 @@ void ComposeEndScene(GameAssets& a, PlayState& s) {
   }
   SetCamera(11.0838f, -12.7017f, 6.97126f, 11.0541f, -12.6282f, 6.96047f, -0.0505161f, 0.125032f, 0.990866f, 80.0f);
   QueueModel(&a.endScene, 0, 0, 0, 0, 0, 0, endFrame);
+  QueueText("ENTER LUB ESC  POWROT", 0.5f - 0.75f / 26.0f * 21.0f / 2.0f, 0.9f);
   endFrame += 0.1f;  // per drawn frame
 }
 }  // namespace
