@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "frontend/game_run_test.h"
 #include "rules/board.h"
 #include "rules/loss_cause.h"
 #include "rules/settle.h"
@@ -20,54 +21,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-struct GameRun {
-  fs::path folder;
-  std::string output;
-  int exitCode = -1;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-// Runs the game in a fresh folder holding links to the generated data.
-GameRun RunGame(const std::string& name, const std::string& arguments, const std::string& script) {
-  GameRun run;
-  const char* runDir = std::getenv("RR_RUN_DIR");
-  if (runDir == nullptr) return run;
-  run.folder = fs::absolute("e2e") / name;
-  std::error_code ignored;
-  fs::remove_all(run.folder, ignored);
-  fs::create_directories(run.folder);
-  for (const char* part : {"data", "levels", "music"}) {
-    fs::create_directory_symlink(fs::path(runDir) / part, run.folder / part, ignored);
-  }
-  std::ofstream(run.folder / "script.txt") << script;
-  const std::string command = "cd '" + run.folder.string() + "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " +
-                              "timeout 600 '" + runDir + "/rivet-run' -windowed --window 320x240 --script script.txt " +
-                              arguments + " > output.txt 2>&1";
-  const int status = std::system(command.c_str());
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.output = ReadAll(run.folder / "output.txt");
-  return run;
-}
-
-bool GameIsBuilt() {
-  const char* runDir = std::getenv("RR_RUN_DIR");
-  return runDir != nullptr && fs::exists(fs::path(runDir) / "rivet-run") &&
-         fs::exists(fs::path(runDir) / "levels" / "etapy.gra");
-}
-
-// The game time of the first log line holding text, or -1.
-long TimeOf(const std::string& output, const std::string& text, size_t from = 0) {
-  const size_t at = output.find(text, from);
-  if (at == std::string::npos) return -1;
-  const size_t open = output.rfind('[', at);
-  return open == std::string::npos ? -1 : std::strtol(output.c_str() + open + 1, nullptr, 10);
-}
+using namespace game_run;
 
 int Count(const std::string& output, const std::string& text) {
   int n = 0;
@@ -80,12 +34,6 @@ int32_t HighestLevelInProfile(const fs::path& folder, int record) {
   if (bytes.size() < static_cast<size_t>(record * 36 + 36)) return -1;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + record * 36 + 32);
   return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
-}
-
-// A PNG that is there and is not one flat colour (a cleared or untextured frame).
-bool IsPictureWithContent(const fs::path& png) {
-  const std::string bytes = ReadAll(png);
-  return bytes.size() > 1000 && bytes.compare(1, 3, "PNG") == 0;
 }
 
 // The par solution of a level as its source gives it.
