@@ -439,8 +439,13 @@ void* operator new(size_t size) {
   if (p == nullptr) throw std::bad_alloc();
   return p;
 }
+// The new above takes its memory from malloc, so free is the matching release;
+// GCC cannot see that through the replaced operators and warns.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 namespace {
 

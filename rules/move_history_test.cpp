@@ -60,7 +60,7 @@ TEST(MoveHistory, UndoGivesBackTheBoardBeforeTheMoveWhereverTheMoveIs) {
   auto board = MakeTestBoard(kBusyLevel, kBusyRobots);
   auto start = std::make_unique<Board>(*board);
   auto before = std::make_unique<Board>();
-  Player p{*board};
+  Player p{*board, {}, {}};
   int undone = 0;
   for (int round = 0; round < 150; ++round) {
     if (board->LevelStatus() != kLevelPlaying || p.history.MovesMade() > 12) {
@@ -82,7 +82,7 @@ TEST(MoveHistory, UndoGivesBackTheBoardBeforeTheMoveWhereverTheMoveIs) {
 
 TEST(MoveHistory, RedoTakesTheUndoneMovesAgainUntilANewMoveIsMade) {
   auto board = MakeTestBoard(kBusyLevel, kBusyRobots);
-  Player p{*board};
+  Player p{*board, {}, {}};
   p.Settle();
   std::vector<std::unique_ptr<Board>> after;
   auto first = std::make_unique<Board>(*board);
@@ -126,7 +126,7 @@ TEST(MoveHistory, UndoTakesBackEveryKindOfFatalMove) {
   for (const Loss& loss : losses) {
     auto board = MakeTestBoard(loss.cells, loss.robots);
     board->cellState[5][2] = 4;  // the door stands open (a wall or floor elsewhere)
-    Player p{*board};
+    Player p{*board, {}, {}};
     p.Settle();
     auto before = std::make_unique<Board>(*board);
     ASSERT_TRUE(p.Command(kDirectionDown)) << loss.what;
