@@ -18,6 +18,9 @@ struct GpuProgram {
 
 // Compiles the one program; false (with a diagnostic line) when GL refuses it.
 bool GpuBuildProgram(GpuProgram* program);
+// Compiles and links a vertex and fragment shader; 0 (with one line naming
+// label and the driver's log) when either fails.
+GLuint GpuLinkProgram(const char* vertexSource, const char* fragmentSource, const char* label);
 GpuProgram& GpuCurrentProgram();
 // Vertex arrays and the stream buffer of screen vertices, made with the device.
 void GpuCreateDrawObjects();

@@ -206,44 +206,11 @@ std::string FragmentShader(const ShaderText& t, int count) {
   return s;
 }
 
-GLuint Compile(GLenum kind, const std::string& source) {
-  GLuint shader = glCreateShader(kind);
-  const char* text = source.c_str();
-  glShaderSource(shader, 1, &text, nullptr);
-  glCompileShader(shader);
-  GLint ok = 0;
-  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-  if (!ok) {
-    char log[1024] = {};
-    glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-    std::printf("GPU layered shader: %s\n", log);
-    glDeleteShader(shader);
-    return 0;
-  }
-  return shader;
-}
-
 bool Build(LayeredProgram& p, const GpuLayer* layers, int32_t count) {
   ShaderText text;
   for (int32_t i = 0; i < count; ++i) AddLayerText(text, layers[i], i);
-  GLuint vertex = Compile(GL_VERTEX_SHADER, VertexShader(text));
-  GLuint fragment = Compile(GL_FRAGMENT_SHADER, FragmentShader(text, count));
-  if (vertex == 0 || fragment == 0) return false;
-  GLuint id = glCreateProgram();
-  glAttachShader(id, vertex);
-  glAttachShader(id, fragment);
-  glLinkProgram(id);
-  glDeleteShader(vertex);
-  glDeleteShader(fragment);
-  GLint ok = 0;
-  glGetProgramiv(id, GL_LINK_STATUS, &ok);
-  if (!ok) {
-    char log[1024] = {};
-    glGetProgramInfoLog(id, sizeof log, nullptr, log);
-    std::printf("GPU layered program: %s\n", log);
-    glDeleteProgram(id);
-    return false;
-  }
+  GLuint id = GpuLinkProgram(VertexShader(text).c_str(), FragmentShader(text, count).c_str(), "GPU layered");
+  if (id == 0) return false;
   p.id = id;
   p.layerCount = count;
   auto at = [id](const char* name) { return glGetUniformLocation(id, name); };

@@ -111,7 +111,7 @@ void main() {
 }
 )";
 
-GLuint CompileShader(GLenum kind, const char* source) {
+GLuint CompileShader(GLenum kind, const char* source, const char* label) {
   GLuint shader = glCreateShader(kind);
   glShaderSource(shader, 1, &source, nullptr);
   glCompileShader(shader);
@@ -120,7 +120,7 @@ GLuint CompileShader(GLenum kind, const char* source) {
   if (!ok) {
     char log[1024] = {};
     glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-    std::printf("GPU shader: %s\n", log);
+    std::printf("%s shader: %s\n", label, log);
     glDeleteShader(shader);
     return 0;
   }
@@ -133,10 +133,14 @@ GpuProgram currentProgram;
 
 GpuProgram& GpuCurrentProgram() { return currentProgram; }
 
-bool GpuBuildProgram(GpuProgram* program) {
-  GLuint vertex = CompileShader(GL_VERTEX_SHADER, kVertexShader);
-  GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
-  if (vertex == 0 || fragment == 0) return false;
+GLuint GpuLinkProgram(const char* vertexSource, const char* fragmentSource, const char* label) {
+  GLuint vertex = CompileShader(GL_VERTEX_SHADER, vertexSource, label);
+  GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, fragmentSource, label);
+  if (vertex == 0 || fragment == 0) {
+    if (vertex != 0) glDeleteShader(vertex);
+    if (fragment != 0) glDeleteShader(fragment);
+    return 0;
+  }
   GLuint id = glCreateProgram();
   glAttachShader(id, vertex);
   glAttachShader(id, fragment);
@@ -148,9 +152,16 @@ bool GpuBuildProgram(GpuProgram* program) {
   if (!ok) {
     char log[1024] = {};
     glGetProgramInfoLog(id, sizeof log, nullptr, log);
-    std::printf("GPU program: %s\n", log);
-    return false;
+    std::printf("%s program: %s\n", label, log);
+    glDeleteProgram(id);
+    return 0;
   }
+  return id;
+}
+
+bool GpuBuildProgram(GpuProgram* program) {
+  GLuint id = GpuLinkProgram(kVertexShader, kFragmentShader, "GPU");
+  if (id == 0) return false;
   program->id = id;
   auto at = [id](const char* name) { return glGetUniformLocation(id, name); };
   program->world = at("world");
