@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "graphics/image.h"
 #include "graphics/model.h"
 #include "graphics/model_builder.h"
@@ -36,7 +38,10 @@ struct Pixel {
   int r, g, b;
 };
 
-std::string TempPath(const std::string& name) { return std::string(::testing::TempDir()) + name; }
+// Tests run as separate processes side by side: each keeps its files apart.
+std::string TempPath(const std::string& name) {
+  return std::string(::testing::TempDir()) + "render_" + std::to_string(getpid()) + "_" + name;
+}
 
 // A square of side 2 x half in the z = height plane facing +z, one material.
 MeshSource Square(float centreX, float centreY, float height, float half, int material) {
