@@ -1,6 +1,7 @@
 // Loading the play screen's assets behind the loading bar.
 #include "gameplay/game_assets.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "gameplay/level_card.h"
@@ -39,6 +40,18 @@ int CardPictureIndex(int card) {
   if (card >= 1 && card <= 9) return card - 1;
   if (card == 45) return 9;
   return 10;  // the generic card
+}
+
+const Image* TourBanner(int level) {
+  if (level < kTourBannerFirst || level > kTourBannerLast) return nullptr;
+  GameAssets& a = GetGameAssets();
+  if (!a.tourBannerLoaded[level]) {
+    char name[32];
+    std::snprintf(name, sizeof name, "data/png/baner%d.png", level);
+    a.tourBanners[level].Load(name);
+    a.tourBannerLoaded[level] = true;
+  }
+  return &a.tourBanners[level];
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "sound/sound_api.h"
 
 constexpr int kCardPictures = 11;  // poz1..poz9, poz45, poz
+constexpr int kTourBannerFirst = 10, kTourBannerLast = 44;  // the levels without a card of their own
 
 struct GameAssets {
   Image screenFrame;  // "data/png/ramka.png" over the whole play screen
@@ -21,6 +22,10 @@ struct GameAssets {
   SoundData timeBeep;
   Image cards[kCardPictures];
   Image digits[10];
+  // "data/png/banerNN.png": the title and hint of a level without a card of
+  // its own, over its tour; each loaded when its level is first toured.
+  Image tourBanners[kTourBannerLast + 1];
+  bool tourBannerLoaded[kTourBannerLast + 1] = {};
   Model endScene;  // "data/end.vxm", loaded when the last level is won
   bool endSceneLoaded = false;
 };
@@ -40,5 +45,7 @@ void LoadLoadingScreen();
 void LoadGameAssets();
 // One loading-screen frame with the bar at step 0..10, drawn and shown.
 void DrawLoadingProgress(float step);
+// The banner toured over a level, loaded on first need; null for levels with a card.
+const Image* TourBanner(int level);
 // Index into GameAssets::cards for a card of ChooseLevelCard (level_card.h).
 int CardPictureIndex(int card);

@@ -24,7 +24,7 @@ TourInput ReadTourInput() {
   return in;
 }
 
-void DrawTourFrame(Board& board, const TourState& t) {
+void DrawTourFrame(Board& board, const TourState& t, const Image* banner) {
   SetWindowViewRect();
   SetLight(255, 255, 255, 0, 0, 0, 0, -20, 20);
   const TourCamera c = CurrentTourCamera(t);
@@ -37,6 +37,9 @@ void DrawTourFrame(Board& board, const TourState& t) {
   if (t.confirmState == 0) {
     QueueImage(&GetGameAssets().cards[CardPictureIndex(-1)], 0, 0, 1, 1, 0.0f, 1.0f, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
   }
+  // The level's title and hint along the top, clear of the robots below;
+  // it darkens with the tour.
+  if (banner != nullptr) QueueImage(banner, 0.1f, 0.03f, 0.8f, 1.0f / 6.0f, -1.0f, t.fade, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
   RenderFrame(1, 1, 1, 1);
 }
 }  // namespace
@@ -53,14 +56,21 @@ std::vector<TourPoint> TourPointsOf(const Board& board) {
   return BuildTourPoints(robots, exits);
 }
 
-void IntroTour(Board& board, uint8_t endOnBlack) {
+void IntroTour(Board& board, uint8_t endOnBlack, int level) {
   TourState t;
-  StartTour(t, TourPointsOf(board), board.pitch, endOnBlack, static_cast<int>(GetMouseButtons()));
+  const OverviewView v = OverviewOf(board);
+  const TourOverview overview{{v.eye.x, v.eye.y, v.eye.z}, {v.target.x, v.target.y, v.target.z}};
+  StartTour(t, TourPointsOf(board), overview, endOnBlack, static_cast<int>(GetMouseButtons()));
   uint32_t nextTick = PlatformTickCount();
+  const Image* banner = TourBanner(level);
   bool firstFrame = true;
   while (!TourFinished(t)) {
-    DrawTourFrame(board, t);
-    if (firstFrame) LogRunEvent("tour shown"), firstFrame = false;
+    DrawTourFrame(board, t, banner);
+    if (firstFrame) {
+      LogRunEvent("tour shown");
+      if (banner != nullptr) LogRunEvent("tour banner: level %d", level);
+      firstFrame = false;
+    }
     CheckTourArrival(t);
     while (static_cast<int32_t>(PlatformTickCount() - nextTick) > 0) {
       RunTourTick(t, ReadTourInput());

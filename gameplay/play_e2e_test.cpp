@@ -116,6 +116,7 @@ TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedInParAndMarkedOnThePlayScreen)
   EXPECT_GE(TimeOf(run.output, "level 2 loaded"), won);
   EXPECT_GE(TimeOf(run.output, "level 2 started"), end + 3000) << "level 2 has a card that waits\n" << run.output;
   EXPECT_GT(TimeOf(run.output, "levels won at par: 1"), won) << run.output;
+  EXPECT_EQ(Count(run.output, "tour banner"), 0) << "levels 1 and 2 tell their words on their cards";
   EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 2);
   for (const char* shot : {"tour.png", "card1.png", "play.png", "card2.png", "marked.png"}) {
     EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
@@ -130,12 +131,16 @@ TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
   const std::string n = std::to_string(level);
   const char* key = move == 'L' ? "Left" : move == 'R' ? "Right" : move == 'U' ? "Up" : "Down";
   std::string script = kSkipIntroAndTour;
-  script += std::string("3000 tap ") + key + "\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
+  script += std::string("500 shot banner.png\n3000 tap ") + key + "\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
   const GameRun run = RunGame("mine", "--virtual-clock 40 --level " + n, script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long lost = TimeOf(run.output, "level " + n + " lost: mine");
   ASSERT_GT(lost, 3000) << run.output;
   EXPECT_EQ(Count(run.output, "level " + n + " started"), 2) << run.output;
+  // A level without a card tells its title and hint on its tour.
+  const long banner = TimeOf(run.output, "tour banner: level " + n);
+  EXPECT_GE(banner, 0) << run.output;
+  EXPECT_LT(banner, TimeOf(run.output, "level " + n + " started")) << run.output;
   EXPECT_GT(TimeOf(run.output, "level " + n + " started", run.output.find("level " + n + " lost")), lost);
   EXPECT_TRUE(IsPictureWithContent(run.folder / "lost.png"));
   EXPECT_TRUE(IsPictureWithContent(run.folder / "restarted.png"));

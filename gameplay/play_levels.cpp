@@ -61,10 +61,13 @@ void LogChanges(const Board& board, const PlayState& before, const PlayState& af
   if (after.endStage != 0 && before.endStage == 0) LogRunEvent("end scene");
 }
 
+int loadedLevel = 0;  // the level on the board, for the tour's banner
+
 // A level whose files cannot be read is reported and never played: an empty
 // board has no robots left on it and would count as won.
 bool LoadPlayLevel(Board& board, int level) {
   const bool loaded = board.LoadLevel(level);
+  loadedLevel = level;
   board.elapsed = 0;
   if (loaded) {
     LogRunEvent("level %d loaded", level);
@@ -82,7 +85,7 @@ PlayActions BindActions(Board& board, BoardPlay& play) {
   a.levelStatus = [&board] { return static_cast<int>(board.LevelStatus()); };
   a.pickMusic = PickLevelMusic;
   a.tourNextLevel = [&board] {
-    IntroTour(board, 0);
+    IntroTour(board, 0, loadedLevel);
     return PlatformTickCount();
   };
   a.popTypedKey = [] { return static_cast<int>(PopTypedKey()); };
@@ -110,7 +113,7 @@ void PlayLevels(PlayerProgress& progress) {
   if (actions.loadLevel(s.level)) {
     PickLevelMusic(s.level);
     BeginProgressGuard(progress, s.level);
-    IntroTour(board, 1);
+    IntroTour(board, 1, s.level);
     BeginPlaySession(s, actions, PlatformTickCount());
   } else {
     s.loadFailed = true;

@@ -2,7 +2,10 @@
 // level's number, its title and a hint of what it introduces (quoted from the
 // level sources when they exist), centred on a panel over the dimmed board.
 // "data/png/poz.png" is the general card: a banner asking to start, shown
-// over the camera tour and after a lost level.
+// over the camera tour and after a lost level. The levels without a card of
+// their own (10-44) start at once after their tour, so their title and hint
+// ride on a strip along the top of the tour, "data/png/banerNN.png", which
+// leaves the robots below it in view.
 #include "tools/datagen/level_texts.h"
 #include "tools/datagen/picture_jobs.h"
 #include "tools/datagen/ui_kit.h"
@@ -47,6 +50,28 @@ Canvas GeneralCard() {
   return c;
 }
 
+// 1024 x 160: 0.8 x 1/6 of the screen, drawn pixel for pixel at 1280 x 960.
+Canvas TourBanner(int level, const LevelText& text) {
+  Canvas c(1024, 160);
+  const float w = float(c.Width());
+  DrawPanel(c, {4.0f, 4.0f}, {w - 4.0f, 156.0f}, 0.85f);
+  int within = (level - 1) % 15 + 1;
+  std::string heading = std::string(DifficultyName(level)) + " " + std::to_string(within);
+  DrawFittedText(c, heading, {28.0f, 22.0f}, {220.0f, 58.0f}, ui::kAccent, FontFace::Bold, false);
+  std::string title = text.title.empty() ? "Etap " + std::to_string(level) : text.title;
+  DrawFittedText(c, title, {236.0f, 16.0f}, {w - 28.0f, 66.0f}, ui::kText, FontFace::Bold, false);
+  std::string hint = text.hint.empty() ? "Wyprowadź wszystkie roboty przez wyjścia." : text.hint;
+  TextStyle style;
+  style.face = FontFace::CondensedBold;
+  style.size = 32;
+  style.fill = Rgb(200, 212, 228);
+  std::vector<std::string> lines = WrapText(hint, style.face, style.size, w - 56.0f);
+  while (lines.size() > 2 && style.size > 18) lines = WrapText(hint, style.face, style.size -= 2, w - 56.0f);
+  float y = lines.size() > 1 ? 96.0f : 112.0f;
+  for (size_t i = 0; i < lines.size() && i < 2; ++i, y += float(style.size) * 1.2f) DrawTextCentred(c, lines[i], {w * 0.5f, y}, style);
+  return c;
+}
+
 }  // namespace
 
 std::vector<PictureJob> LevelCardJobs(const std::string& levelDirectory) {
@@ -55,6 +80,12 @@ std::vector<PictureJob> LevelCardJobs(const std::string& levelDirectory) {
     std::string path = levelDirectory.empty() ? "" : LevelSourcePath(levelDirectory, level);
     jobs.push_back({"data/png/poz" + std::to_string(level) + ".png", [level, path] {
                       return LevelCard(level, path.empty() ? LevelText{} : ReadLevelText(path));
+                    }});
+  }
+  for (int level = 10; level <= 44; ++level) {
+    std::string path = levelDirectory.empty() ? "" : LevelSourcePath(levelDirectory, level);
+    jobs.push_back({"data/png/baner" + std::to_string(level) + ".png", [level, path] {
+                      return TourBanner(level, path.empty() ? LevelText{} : ReadLevelText(path));
                     }});
   }
   jobs.push_back({"data/png/poz.png", GeneralCard});

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 
+#include "tools/datagen/level_texts.h"
 #include "tools/datagen/picture_jobs.h"
 #include "tools/datagen/text.h"
 
@@ -122,9 +123,33 @@ TEST_F(Pictures, LevelCardsQuoteTheirSourceAndKeepTheWordsOnThePanel) {
   for (int y : {10, 200, 760, 950})
     for (int x : {10, 640, 1270}) EXPECT_EQ(quoted.At(x, y).a, 0.0f) << x << "," << y;
   EXPECT_EQ(card(dir.string(), "data/png/poz2.png").Rgba(), card("", "data/png/poz2.png").Rgba());
+  // Levels without a card carry their words on the tour's banner, a strip
+  // that leaves the tour below it in view.
+  std::ofstream(dir / "level12.txt") << "title: Próba\nhint: Krótko.\n";
+  Canvas banner = card(dir.string(), "data/png/baner12.png");
+  ASSERT_EQ(banner.Width(), 1024);
+  ASSERT_EQ(banner.Height(), 160);
+  EXPECT_NE(banner.Rgba(), card("", "data/png/baner12.png").Rgba());
   Canvas general = card("", "data/png/poz.png");
   EXPECT_EQ(general.At(640, 300).a, 0.0f);  // the banner leaves the tour visible
   EXPECT_GT(general.At(640, 775).a, 0.5f);
+}
+
+// Every shipped level has words to show, and exactly one picture shows them:
+// its card (1-9, 45) or its tour banner (10-44).
+TEST(LevelWords, EveryLevelsTitleAndHintHaveAPictureToReachThePlayer) {
+  const std::string levels = std::string(RR_TEST_SOURCE_DIR) + "/content/levels";
+  std::map<std::string, int> files;
+  for (const PictureJob& job : LevelCardJobs(levels)) ++files[job.file];
+  for (int level = 1; level <= 45; ++level) {
+    LevelText text = ReadLevelText(LevelSourcePath(levels, level));
+    EXPECT_FALSE(text.title.empty()) << level;
+    EXPECT_FALSE(text.hint.empty()) << level;
+    const bool card = level <= 9 || level == 45;
+    const std::string n = std::to_string(level);
+    EXPECT_EQ(files["data/png/poz" + n + ".png"], card ? 1 : 0) << level;
+    EXPECT_EQ(files["data/png/baner" + n + ".png"], card ? 0 : 1) << level;
+  }
 }
 
 }  // namespace
