@@ -1,6 +1,7 @@
 // The board as the play screen and the intro tour draw it.
 #include "gameplay/board_draw.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -15,7 +16,8 @@ float SceneY(float y) { return 12.0f - 2.0f * y; }
 
 void SetBoardCamera(const Board& board) {
   if (board.CameraMode == 0) {
-    SetCamera(0, board.eyeHeight, board.eyeDistance, 0, 0, 0, 0, 1, 0, 45.0f);
+    const OverviewView v = OverviewOf(board);
+    SetCamera(v.eye.x, v.eye.y, v.eye.z, v.target.x, v.target.y, v.target.z, 0, 1, 0, 45.0f);
   } else if (board.CameraMode >= 1 && board.CameraMode <= 9 && board.CameraMode <= board.robotCount) {
     const RobotRecord& r = board.robots[board.CameraMode - 1];
     SetCamera(SceneX(r.x), SceneY(r.y), 1.425f, board.lookAt[0], board.lookAt[1], board.lookAt[2], 0, 0, 1,
@@ -44,6 +46,38 @@ void QueueCountdown(const Board& board) {
   DrawFontText(text, 0.08f, 0.1f, 1.25f, 1.0f, 1, warn ? 0.2f : 1, warn ? 0.15f : 1, 1);
 }
 }  // namespace
+
+UsedArea UsedAreaOf(const Board& board) {
+  UsedArea a{kBoardColumns, -1, kBoardRows, -1};
+  auto take = [&a](int x, int y) {
+    a.minColumn = std::min(a.minColumn, x), a.maxColumn = std::max(a.maxColumn, x);
+    a.minRow = std::min(a.minRow, y), a.maxRow = std::max(a.maxRow, y);
+  };
+  for (int x = 0; x < kBoardColumns; ++x)
+    for (int y = 0; y < kBoardRows; ++y)
+      if (!IsWallKind(board.CellVisual(x, y).kind)) take(x, y);
+  const int count = board.robotCount < kRobotCapacity ? board.robotCount : kRobotCapacity;
+  for (int i = 0; i < count; ++i) {
+    const RobotRecord& r = board.robots[i];
+    if (r.active && r.x >= 0 && r.x < kBoardColumns && r.y >= 0 && r.y < kBoardRows) take(static_cast<int>(r.x), static_cast<int>(r.y));
+  }
+  if (a.maxColumn < 0) return UsedArea{};  // nothing but walls: the whole board
+  return a;
+}
+
+OverviewView OverviewOf(const Board& board) {
+  // The search behind the framing is cached for the area and tilt it was made for.
+  static UsedArea area{-1, -1, -1, -1};
+  static float pitch = 1000.0f;
+  static OverviewView view;
+  const UsedArea now = UsedAreaOf(board);
+  if (now.minColumn != area.minColumn || now.maxColumn != area.maxColumn || now.minRow != area.minRow ||
+      now.maxRow != area.maxRow || board.pitch != pitch) {
+    area = now, pitch = board.pitch;
+    view = FrameOverview(area, pitch);
+  }
+  return view;
+}
 
 float CellModelFrame(const Board& board, int kind, int x, int y) {
   if (kind == kCellExit) return board.exitAnim;

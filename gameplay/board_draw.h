@@ -1,12 +1,18 @@
 // Drawing the board: scenery, the floor ring, the cells, the robots with
 // their reflections, and the countdown text.
 #pragma once
+#include "gameplay/overview_framing.h"
 #include "rules/board.h"
 
 class Model;
 
 // Queues the camera, the light and every model of the board for this frame.
 void DrawBoard(const Board& board);
+
+// The cells a level uses: every cell that is not a wall, and the robots'.
+UsedArea UsedAreaOf(const Board& board);
+// The overview camera framed on the used area at the board's tilt.
+OverviewView OverviewOf(const Board& board);
 
 // The robot model and frame a robot is drawn with (null: not drawn).
 struct RobotLook {

@@ -3,6 +3,9 @@
 // the tour's points.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "gameplay/board_draw.h"
 #include "gameplay/game_assets.h"
 #include "gameplay/intro_tour.h"
@@ -136,4 +139,43 @@ TEST(BoardDraw, TourVisitsRobotsThenExits) {
   EXPECT_FLOAT_EQ(p[1].x, -8);
   EXPECT_FLOAT_EQ(p[2].x, -6);   // the exit at column 6
   EXPECT_FLOAT_EQ(p[2].y, 2);
+}
+
+// The overview camera comes close enough that every level's used cells span
+// most of the screen's width at any tilt the player can choose, while the
+// cells stay clear of the heads-up panel at the bottom.
+TEST(BoardDraw, OverviewFramesEveryLevelsUsedAreaWideAndWhole) {
+  const char* run = std::getenv("RR_RUN_DIR");
+  if (run == nullptr) GTEST_SKIP() << "no run directory";
+  static Board board;
+  float narrowest = 1.0f;
+  for (int level = 1; level <= 45; ++level) {
+    ASSERT_TRUE(board.LoadLevel(level, (std::string(run) + "/").c_str())) << level;
+    const UsedArea a = UsedAreaOf(board);
+    for (float pitch : {-45.0f, -25.0f, 0.0f}) {
+      board.pitch = pitch;
+      const OverviewView v = OverviewOf(board);
+      const float left = 2.0f * a.minColumn - 19.0f, right = 2.0f * a.maxColumn - 17.0f;
+      const float bottom = 12.0f - 2.0f * a.maxRow - 1.0f, top = 12.0f - 2.0f * a.minRow + 1.0f;
+      glm::vec2 low(1e9f), high(-1e9f);
+      for (float x : {left, right})
+        for (float y : {bottom, top})
+          for (float z : {0.0f, 2.0f}) {  // floor and wall tops
+            const glm::vec2 p = ProjectOverview(v, {x, y, z});
+            low = glm::min(low, p), high = glm::max(high, p);
+          }
+      EXPECT_GE(low.x, 0.0f) << level << " at " << pitch;
+      EXPECT_LE(high.x, 1.0f) << level << " at " << pitch;
+      EXPECT_GE(low.y, 0.04f) << level << " at " << pitch;
+      EXPECT_LE(high.y, 0.88f) << level << " at " << pitch;
+      // The used cells' floor: its widest row is the nearest one.
+      const float span = ProjectOverview(v, {right, bottom, 0}).x - ProjectOverview(v, {left, bottom, 0}).x;
+      narrowest = std::min(narrowest, span);
+      // Looked at straight down, a level taller than the screen's shape fills
+      // the height instead.
+      const bool heightBound = high.y - low.y >= 0.78f;
+      EXPECT_TRUE(span >= 0.7f || (pitch == 0.0f && heightBound)) << level << " at " << pitch << ": " << span;
+    }
+  }
+  RecordProperty("narrowest", std::to_string(narrowest));
 }

@@ -9,7 +9,6 @@ namespace {
 constexpr float kTourSpeed = 0.002f;
 constexpr float kEyeHeight = 8.5f;
 constexpr float kLookHeight = 2.2f;
-constexpr float kDegrees = 3.1415f / 180.0f;
 
 void AimHop(TourState& t) {
   t.stepX = (t.lookTarget.x - t.eyeTarget.x) * t.speed;
@@ -39,8 +38,8 @@ void BeginNextHop(TourState& t) {
       t.k = 0;
     }
   } else if (t.state == kTourReturnRequested) {
-    t.eyeTarget = OverviewEye(t.overviewPitch);
-    t.lookTarget = {0, 0, 0};
+    t.eyeTarget = t.overviewEye;
+    t.lookTarget = t.overviewTarget;
     t.speed = 0;
     t.state = kTourReturning;
   } else {
@@ -85,10 +84,6 @@ void Confirm(TourState& t, const TourInput& in) {
 }
 }  // namespace
 
-TourVec OverviewEye(float pitchDegrees) {
-  return {0.0f, std::sin(pitchDegrees * kDegrees) * 50.0f, std::cos(pitchDegrees * kDegrees) * 50.0f};
-}
-
 std::vector<TourPoint> BuildTourPoints(std::span<const TourPoint> robotCells,
                                        std::span<const TourPoint> exitCells) {
   std::vector<TourPoint> points;
@@ -101,11 +96,12 @@ std::vector<TourPoint> BuildTourPoints(std::span<const TourPoint> robotCells,
   return points;
 }
 
-void StartTour(TourState& t, std::vector<TourPoint> points, float overviewPitch,
+void StartTour(TourState& t, std::vector<TourPoint> points, const TourOverview& overview,
                uint8_t endOnBlack, int mouseButtonsAtStart) {
   t = TourState{};
   t.points = std::move(points);
-  t.overviewPitch = overviewPitch;
+  t.overviewEye = overview.eye;
+  t.overviewTarget = overview.target;
   t.endOnBlack = endOnBlack;
   t.fadingIn = 1;
   if (HasHops(t)) {
@@ -114,7 +110,8 @@ void StartTour(TourState& t, std::vector<TourPoint> points, float overviewPitch,
     t.speed = kTourSpeed;
   } else {
     // Nothing to fly between: wait on the overview, already looking at the board.
-    t.eye = t.eyeTarget = OverviewEye(overviewPitch);
+    t.eye = t.eyeTarget = overview.eye;
+    t.look = t.lookTarget = overview.target;
     t.speed = 0;
     UpdateDirectionTargets(t);
     t.yaw = t.yawTarget;

@@ -33,7 +33,7 @@ struct TourState {
   uint8_t fadingIn = 0, fadingOut = 0;
   int state = kTourTouring;
   int confirmState = 0, pressState = 0;
-  float overviewPitch = -25.0f;  // the board's overview pitch in degrees
+  TourVec overviewEye, overviewTarget;  // where the return ends and what it looks at
   uint8_t endOnBlack = 1;
 };
 
@@ -48,9 +48,14 @@ struct TourInput {
 std::vector<TourPoint> BuildTourPoints(std::span<const TourPoint> robotCells,
                                        std::span<const TourPoint> exitCells);
 
+// The overview camera the tour returns to (the play screen's, framed on the level).
+struct TourOverview {
+  TourVec eye, target;
+};
+
 // Sets up a tour over the points. With fewer than two points there is
 // nothing to fly between and the camera waits on the overview.
-void StartTour(TourState& t, std::vector<TourPoint> points, float overviewPitch,
+void StartTour(TourState& t, std::vector<TourPoint> points, const TourOverview& overview,
                uint8_t endOnBlack, int mouseButtonsAtStart);
 
 // One 5 ms tick of motion, fades and confirmation.
@@ -64,5 +69,3 @@ struct TourCamera {
   float fov = 70;
 };
 TourCamera CurrentTourCamera(const TourState& t);
-// Where the overview camera stands for a pitch in degrees.
-TourVec OverviewEye(float pitchDegrees);
