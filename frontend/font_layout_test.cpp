@@ -1,46 +1,41 @@
-// The menu font's text layout: cells, glyphs and file names.
+// The menu font's text layout: one cell per character, the font's glyphs
+// drawn in them, and the file each glyph is read from.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "frontend/font_layout.h"
 
-TEST(FontLayout, SpaceLeavesItsCellEmptyAndCaseDoesNotMatter) {
-  const auto upper = LayOutFontText("AB C", 0.1f, 0.2f, 1.0f, 1.0f);
-  ASSERT_EQ(upper.size(), 3u);
-  const float w = 0.5f / 13.0f;
-  EXPECT_FLOAT_EQ(upper[0].width, w);
-  EXPECT_FLOAT_EQ(upper[0].height, 0.05f);
-  EXPECT_FLOAT_EQ(upper[1].x, 0.1f + w);
-  EXPECT_EQ(upper[2].glyph, 2);
-  EXPECT_FLOAT_EQ(upper[2].x, 0.1f + 3 * w);  // the fourth cell
-  EXPECT_FLOAT_EQ(upper[2].y, 0.2f);
-  const auto lower = LayOutFontText("ab c", 0.1f, 0.2f, 1.0f, 1.0f);
-  ASSERT_EQ(lower.size(), 3u);
-  for (size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(lower[i].glyph, upper[i].glyph);
-    EXPECT_FLOAT_EQ(lower[i].x, upper[i].x);
+TEST(FontLayout, EveryCharacterTakesACellAndOnlyTheFontsOwnAreDrawn) {
+  // Either case, digits and the underscore are drawn; a space, a dash or a
+  // byte of a Polish letter leaves its cell empty.
+  const auto places = LayOutFontText("Ab 9_-\xC5z", 0.1f, 0.2f, 1.25f, 1.0f);
+  std::vector<int> glyphs;
+  for (const GlyphPlace& p : places) glyphs.push_back(p.glyph);
+  ASSERT_EQ(glyphs, (std::vector<int>{0, 1, 35, 36, 25}));
+  const float w = places[0].width;
+  const int cells[] = {0, 1, 3, 4, 7};
+  for (size_t i = 0; i < places.size(); ++i) {
+    EXPECT_FLOAT_EQ(places[i].x, 0.1f + static_cast<float>(cells[i]) * w) << i;
+    EXPECT_FLOAT_EQ(places[i].y, 0.2f) << i;
+    EXPECT_FLOAT_EQ(places[i].width, w) << i;
   }
-}
-
-TEST(FontLayout, CountdownTextDigitsAndUnknownCharacters) {
-  // "CZAS 30" as the heads-up display draws it: size 1.25, stretch 1.
-  const auto places = LayOutFontText("CZAS 30", 0.08f, 0.1f, 1.25f, 1.0f);
-  ASSERT_EQ(places.size(), 6u);
-  EXPECT_EQ(places[4].glyph, 26 + 3);
-  EXPECT_EQ(places[5].glyph, 26);
-  EXPECT_FLOAT_EQ(places[5].height, 0.0625f);
-  EXPECT_EQ(MenuFontGlyph('_'), 36);
-  EXPECT_EQ(MenuFontGlyph('-'), -1);
-  EXPECT_EQ(MenuFontGlyph(static_cast<char>(0xC5)), -1);
-  EXPECT_TRUE(LayOutFontText("", 0, 0, 1, 1).empty());
+  // Twice the size doubles the cell; the stretch widens it only.
+  const GlyphPlace big = LayOutFontText("A", 0, 0, 2.5f, 1.0f)[0], wide = LayOutFontText("A", 0, 0, 1.25f, 2.0f)[0];
+  EXPECT_FLOAT_EQ(big.width, 2 * w);
+  EXPECT_FLOAT_EQ(big.height, 2 * places[0].height);
+  EXPECT_FLOAT_EQ(wide.width, 2 * w);
+  EXPECT_FLOAT_EQ(wide.height, places[0].height);
   EXPECT_TRUE(LayOutFontText(nullptr, 0, 0, 1, 1).empty());
 }
 
-TEST(FontLayout, GlyphFileNames) {
-  char name[32];
-  MenuFontFileName(0, name);
-  EXPECT_STREQ(name, "data/font1/A0.png");
-  MenuFontFileName(35, name);
-  EXPECT_STREQ(name, "data/font1/90.png");
-  MenuFontFileName(36, name);
-  EXPECT_STREQ(name, "data/font1/_0.png");
+TEST(FontLayout, EachGlyphIsReadFromTheFileOfItsOwnCharacter) {
+  for (int glyph = 0; glyph < kMenuFontGlyphs; ++glyph) {
+    char name[32];
+    MenuFontFileName(glyph, name);
+    EXPECT_EQ(MenuFontGlyph(name[11]), glyph) << name;
+    std::string pattern = name;
+    EXPECT_EQ(pattern.replace(11, 1, "Q"), "data/font1/Q0.png");
+  }
 }

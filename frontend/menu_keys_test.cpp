@@ -56,11 +56,3 @@ TEST(MenuKeys, PadMovesPressesAndBacksOutBesideTheKeyboard) {
   EXPECT_EQ(ReadMenuPad().bits, kIntentUp | kIntentPress);
   InitControllers(ControllerDevice{});
 }
-
-TEST(MenuKeys, HighlightWrapsAndStartsFromEitherEnd) {
-  EXPECT_EQ(WrapMenuHighlight(-1, 1, 5), 0);
-  EXPECT_EQ(WrapMenuHighlight(-1, -1, 5), 4);
-  EXPECT_EQ(WrapMenuHighlight(4, 1, 5), 0);
-  EXPECT_EQ(WrapMenuHighlight(0, -1, 5), 4);
-  EXPECT_EQ(WrapMenuHighlight(2, 1, 0), -1);
-}

@@ -1,6 +1,9 @@
-// End-to-end runs of the menus in the real game: the mouse and the keyboard
-// reach the players and options screens, what they change reaches the save
-// files, and exit ends the game.
+// End-to-end runs of the menus in the real game, each one start of the
+// program checking a whole visit: the mouse and the keyboard reach the
+// players, options and credits screens and what they change reaches the save
+// files; the pad alone does the same; levels are chosen on the play screen by
+// keyboard and by mouse, after leaving one started with --level; exit ends
+// the game.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,13 +14,17 @@
 using namespace game_run;
 
 namespace {
+std::string At(long t, const std::string& action) { return std::to_string(t) + " " + action + "\n"; }
+
 // A left click at a point of the window, at time t.
 std::string Click(long t, float x, float y) {
-  return std::to_string(t) + " mouse " + std::to_string(x) + " " + std::to_string(y) + "\n" + std::to_string(t + 20) +
-         " button 0 down\n" + std::to_string(t + 80) + " button 0 up\n";
+  return At(t, "mouse " + std::to_string(x) + " " + std::to_string(y)) + At(t + 20, "button 0 down") +
+         At(t + 80, "button 0 up");
 }
 
-std::string Tap(long t, const char* key) { return std::to_string(t) + " tap " + key + "\n"; }
+std::string PadTap(long t, const char* button) {
+  return At(t, std::string("pad button ") + button + " down") + At(t + 60, std::string("pad button ") + button + " up");
+}
 
 int32_t Int32At(const std::string& bytes, size_t at) {
   if (bytes.size() < at + 4) return -1;
@@ -25,82 +32,127 @@ int32_t Int32At(const std::string& bytes, size_t at) {
   return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
 }
 
-// Escape goes to the exit button, Enter presses it.
-std::string ExitByKeyboard(long t) { return Tap(t, "Esc") + Tap(t + 300, "Enter"); }
+// The times of the screens entered, in order, from the run's log.
+long Next(const std::string& output, const std::string& text, size_t* from) {
+  const size_t at = output.find(text, *from);
+  if (at == std::string::npos) return -1;
+  *from = at + text.size();
+  return TimeOf(output, text, at);
+}
 }  // namespace
 
-TEST(MenusEndToEnd, AProfileRenamedAndChosenWithTheMouseIsStored) {
+TEST(MenusEndToEnd, MouseAndKeyboardVisitPlayersOptionsAndCreditsAndTheirChoicesAreStored) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
-  std::string script = "0 tap Space\n2000 shot main.png\n";
-  script += Click(2200, 0.5f, 0.495f);  // players
-  script += Click(3500, 0.5f, 0.613f);  // the fourth profile
-  script += Click(4000, 0.9f, 0.736f);  // rename
-  script += "4400 type Robo\n4500 tap Enter\n5000 shot players.png\n";
-  script += Click(5200, 0.9f, 0.879f);  // choose
-  script += ExitByKeyboard(7000);
-  script += "12000 quit\n";
-  const GameRun run = RunGame("menu_players", "--virtual-clock 20", script);
+  // Players with the mouse: the fourth profile renamed and chosen.
+  std::string script = At(0, "tap Space") + At(2000, "shot main.png") + Click(2200, 0.5f, 0.495f);
+  script += Click(3500, 0.5f, 0.613f) + Click(4000, 0.9f, 0.736f);  // the fourth profile, rename
+  script += At(4400, "type Robo") + At(4500, "tap Enter") + At(5000, "shot players.png") + Click(5200, 0.9f, 0.879f);
+  // Options with the keyboard alone: from no highlight Down goes play, players,
+  // options. There effects off (Right), music off (Enter), resolution one back (Left).
+  script += At(6500, "mouse 0.05 0.05") + At(7000, "tap Down") + At(7200, "tap Down") + At(7400, "tap Down") +
+            At(7600, "tap Enter");
+  script += At(9300, "tap Down") + At(9500, "tap Right") + At(9700, "tap Down") + At(9900, "tap Enter");
+  script += At(10100, "tap Down") + At(10300, "tap Left") + At(10800, "shot options.png") + At(11000, "tap Esc");
+  // The credits, left with Escape; then Escape goes to exit and Enter presses it.
+  script += Click(12500, 0.5f, 0.715f) + At(15300, "shot resting.png") + At(17200, "shot turning.png") +
+            At(17800, "tap Esc");
+  script += At(19500, "tap Esc") + At(19800, "tap Enter") + At(24000, "quit");
+  const GameRun run = RunGame("menus", "--virtual-clock 20", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_GT(TimeOf(run.output, "] menu players"), TimeOf(run.output, "] menu main")) << run.output;
-  EXPECT_GT(TimeOf(run.output, "] exit"), 7000) << run.output;
+
+  size_t from = 0;
+  const long main = Next(run.output, "] menu main", &from);
+  const long players = Next(run.output, "] menu players", &from);
+  const long backFromPlayers = Next(run.output, "] menu main", &from);
+  const long options = Next(run.output, "] menu options", &from);
+  const long backFromOptions = Next(run.output, "] menu main", &from);
+  const long credits = Next(run.output, "] menu credits", &from);
+  const long backFromCredits = Next(run.output, "] menu main", &from);
+  const long exit = Next(run.output, "] exit", &from);
+  EXPECT_GE(main, 0) << run.output;
+  EXPECT_GT(players, 2200) << run.output;
+  EXPECT_GT(backFromPlayers, 5200) << run.output;
+  EXPECT_GT(options, 7600) << run.output;
+  EXPECT_GT(backFromOptions, 11000) << run.output;
+  EXPECT_GT(credits, 12500) << run.output;
+  EXPECT_LT(credits, 13300) << run.output;
+  EXPECT_GT(backFromCredits, 18200) << "a half-second fade-out first\n" << run.output;
+  EXPECT_LT(backFromCredits, 18800) << run.output;
+  EXPECT_GT(exit, 19800) << run.output;
   EXPECT_EQ(TimeOf(run.output, "] quit"), -1) << "exit ends the game, not the script";
+
   const std::string table = ReadAll(run.folder / "profile.dat");
   ASSERT_EQ(table.size(), 360u);
   EXPECT_EQ(table.substr(3 * 36, 5), std::string("Robo\0", 5));
   EXPECT_EQ(Int32At(ReadAll(run.folder / "profile.da0"), 0), 3);
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "main.png"));
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "players.png"));
+  const std::string settings = ReadAll(run.folder / "options.dat");
+  ASSERT_EQ(settings.size(), 12u);
+  EXPECT_EQ(Int32At(settings, 0), 0) << "music";
+  EXPECT_EQ(Int32At(settings, 4), 0) << "effects";
+  EXPECT_EQ(Int32At(settings, 8), 0) << "resolution";
+  for (const char* shot : {"main.png", "players.png", "options.png", "resting.png", "turning.png"})
+    EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
 }
-
-TEST(MenusEndToEnd, OptionsChangedWithTheKeyboardAloneAreStored) {
-  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
-  std::string script = "0 tap Space\n";
-  // Down from no highlight: play, players, options; Enter opens it.
-  script += Tap(2000, "Down") + Tap(2200, "Down") + Tap(2400, "Down") + Tap(2600, "Enter");
-  // After the fades: effects off (Right), music off (Enter), resolution one back (Left).
-  script += Tap(4300, "Down") + Tap(4500, "Right") + Tap(4700, "Down") + Tap(4900, "Enter");
-  script += Tap(5100, "Down") + Tap(5300, "Left") + "5800 shot options.png\n" + Tap(6000, "Esc");
-  script += ExitByKeyboard(7300);
-  script += "12000 quit\n";
-  const GameRun run = RunGame("menu_options", "--virtual-clock 20", script);
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_GT(TimeOf(run.output, "] menu options"), 2600) << run.output;
-  EXPECT_GT(TimeOf(run.output, "] exit"), 7300) << run.output;
-  const std::string options = ReadAll(run.folder / "options.dat");
-  ASSERT_EQ(options.size(), 12u);
-  EXPECT_EQ(Int32At(options, 0), 0) << "music";
-  EXPECT_EQ(Int32At(options, 4), 0) << "effects";
-  EXPECT_EQ(Int32At(options, 8), 0) << "resolution";
-  EXPECT_EQ(ReadAll(run.folder / "profile.da0").size(), 4u);
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "options.png"));
-}
-
-namespace {
-std::string PadTap(long t, const char* button) {
-  return std::to_string(t) + " pad button " + button + " down\n" + std::to_string(t + 60) + " pad button " + button +
-         " up\n";
-}
-}  // namespace
 
 TEST(MenusEndToEnd, PadAloneVisitsPlayersAndOptionsThenExits) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   // Plugged in as the window shows; its south button skips the intro.
-  std::string script = "0 pad attach\n" + PadTap(0, "a");
+  std::string script = At(0, "pad attach") + PadTap(0, "a");
   // D-pad down twice: players; south opens it, east leaves it.
   script += PadTap(2000, "dpdown") + PadTap(2200, "dpdown") + PadTap(2400, "a") + PadTap(4100, "b");
   // The stick down once more: options; there effects off with the stick right.
-  script += "5400 pad axis lefty 1\n5460 pad axis lefty 0\n" + PadTap(5600, "a");
-  script += PadTap(7300, "dpdown") + "7500 pad axis leftx 0.9\n7560 pad axis leftx 0\n" + PadTap(7800, "b");
+  script += At(5400, "pad axis lefty 1") + At(5460, "pad axis lefty 0") + PadTap(5600, "a");
+  script += PadTap(7300, "dpdown") + At(7500, "pad axis leftx 0.9") + At(7560, "pad axis leftx 0") + PadTap(7800, "b");
   // East on the main menu moves to exit, south presses it.
-  script += PadTap(9100, "b") + PadTap(9400, "a") + "14000 quit\n";
+  script += PadTap(9100, "b") + PadTap(9400, "a") + At(14000, "quit");
   const GameRun run = RunGame("menu_pad", "--virtual-clock 20", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   const long players = TimeOf(run.output, "] menu players");
-  const long options = TimeOf(run.output, "] menu options");
   EXPECT_GT(players, 2400) << run.output;
-  EXPECT_GT(options, players) << run.output;
+  EXPECT_GT(TimeOf(run.output, "] menu options"), players) << run.output;
   EXPECT_GT(TimeOf(run.output, "] exit"), 9400) << run.output;
   const std::string settings = ReadAll(run.folder / "options.dat");
   ASSERT_EQ(settings.size(), 12u);
   EXPECT_EQ(Int32At(settings, 4), 0) << "effects";
+}
+
+// Level 20 started from the command line and left lands on the play screen,
+// where the selection rests on it (medium 5): Up goes to easy 5, Right to
+// easy 6, Enter starts it. Left again, the mouse selects level 2 with one
+// click and starts it with a second.
+TEST(MenusEndToEnd, PlayScreenStartsLevelsChosenByKeyboardAndByMouse) {
+  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
+  // Skips the tour, starts from the card when there is one, pauses and leaves.
+  auto playThenLeave = [](long t) {
+    return At(t + 1000, "tap Enter") + At(t + 1300, "tap Enter") + At(t + 2200, "tap Enter") + At(t + 3500, "tap Esc") +
+           At(t + 5000, "tap Esc");
+  };
+  std::string script = At(0, "tap Space") + playThenLeave(0);
+  script += At(6000, "tap Up") + At(6300, "tap Right") + At(6600, "shot keys.png") + At(7000, "tap Enter");
+  script += playThenLeave(7500);
+  // Over the easy button its strip opens; in the middle of its cell 2 the
+  // first click selects, the second starts.
+  script += At(13500, "mouse 0.45 0.56") + At(14000, "mouse " + std::to_string(0.105 + 0.0452 * 2 + 0.02) + " 0.57") +
+            At(14500, "button 0 down") +
+            At(14560, "button 0 up") + At(15000, "shot selected.png") + At(15400, "button 0 down") +
+            At(15460, "button 0 up") + At(17500, "quit");
+  const GameRun run = RunGame("play_screen", "--virtual-clock 40 --level 20", script);
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+
+  const long left = TimeOf(run.output, "left at level 20");
+  ASSERT_GT(left, 0) << run.output;
+  EXPECT_GE(TimeOf(run.output, "] menu play"), left) << run.output;
+  const long byKeys = TimeOf(run.output, "level 6 chosen");
+  EXPECT_GT(byKeys, 7000) << run.output;
+  EXPECT_LT(byKeys, 8000) << run.output;
+  EXPECT_GE(TimeOf(run.output, "level 6 loaded"), byKeys) << run.output;
+  const long leftSix = TimeOf(run.output, "left at level 6");
+  ASSERT_GT(leftSix, byKeys) << run.output;
+  EXPECT_GE(TimeOf(run.output, "] menu play", run.output.find("left at level 6")), leftSix) << run.output;
+  const long byMouse = TimeOf(run.output, "level 2 chosen");
+  EXPECT_GT(byMouse, 15400) << "the first click only selects\n" << run.output;
+  EXPECT_LT(byMouse, 16400) << run.output;
+  EXPECT_GE(TimeOf(run.output, "level 2 loaded"), byMouse) << run.output;
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "keys.png"));
+  EXPECT_TRUE(IsPictureWithContent(run.folder / "selected.png"));
 }

@@ -28,16 +28,22 @@ OptionsStep Click(OptionsState& s, int row, uint32_t buttons) {
 }
 }  // namespace
 
-TEST(Options, ResolutionStepsForwardRoundAndBackStopsAtTheFirst) {
+TEST(Options, ClicksChangeEachValueAtOnce) {
   Settings settings;
   settings.resolution = 0;
   OptionsState s = Opened(settings);
   for (int i = 1; i <= 7; ++i) {
     EXPECT_TRUE(Click(s, kRowResolution, 1).playChange);
-    EXPECT_EQ(s.settings.resolution, i % 7);
+    EXPECT_EQ(s.settings.resolution, i % 7);  // forward goes round
   }
   Click(s, kRowResolution, 2);
-  EXPECT_EQ(s.settings.resolution, 0);
+  EXPECT_EQ(s.settings.resolution, 0);  // back stops at the first
+  EXPECT_EQ(Click(s, kRowMusic, 1).musicSwitched, 0);
+  EXPECT_EQ(Click(s, kRowMusic, 2).musicSwitched, 1);
+  const OptionsStep effects = Click(s, kRowEffects, 1);
+  EXPECT_TRUE(effects.drawOptionChanged);
+  EXPECT_EQ(s.settings.drawOption, 0);
+  EXPECT_EQ(effects.musicSwitched, -1);
 }
 
 TEST(Options, BothButtonsHeldArrowsAndTheFadeInChangeNothing) {
@@ -60,16 +66,6 @@ TEST(Options, BothButtonsHeldArrowsAndTheFadeInChangeNothing) {
   StepOptions(s, Over(kRowMusic));
   StepOptions(s, Over(kRowMusic, 1));
   EXPECT_EQ(s.settings.music, 1);
-}
-
-TEST(Options, MusicAndEffectsSwitchAtOnce) {
-  OptionsState s = Opened();
-  EXPECT_EQ(Click(s, kRowMusic, 1).musicSwitched, 0);
-  EXPECT_EQ(Click(s, kRowMusic, 2).musicSwitched, 1);
-  const OptionsStep effects = Click(s, kRowEffects, 1);
-  EXPECT_TRUE(effects.drawOptionChanged);
-  EXPECT_EQ(s.settings.drawOption, 0);
-  EXPECT_EQ(effects.musicSwitched, -1);
 }
 
 TEST(Options, BackOrEscapeLeaveAfterTheFadeOut) {
