@@ -17,41 +17,29 @@ std::vector<unsigned char> ProfileTable(int index, int32_t highestLevel, const c
   return bytes;
 }
 
-TEST_F(ProfileFiles, NoFilesStartProfileZeroAtLevelZero) {
+TEST_F(ProfileFiles, TheStoredIndexPicksItsRecordAndABadOneTheFirst) {
   playerProgress.profileIndex = 4;
   playerProgress.highestLevel = 9;
-  LoadPlayerProgress();
+  LoadPlayerProgress();  // no files: the first profile at level 0
   EXPECT_EQ(playerProgress.profileIndex, 0);
   EXPECT_EQ(playerProgress.highestLevel, 0);
   EXPECT_EQ(playerProgress.currentLevel, 0);
   EXPECT_FLOAT_EQ(playerProgress.eyeDistance, 50.0f);
   EXPECT_FLOAT_EQ(playerProgress.pitch, -25.0f);
-  EXPECT_FLOAT_EQ(playerProgress.eyeHeight, 0.0f);
-}
 
-TEST_F(ProfileFiles, StoredIndexPicksItsRecordsHighestLevel) {
-  WriteBytes("profile.da0", Int32s({3}));
-  WriteBytes("profile.dat", ProfileTable(3, 17, "OLA"));
+  std::vector<unsigned char> table = ProfileTable(3, 17, "OLA");
+  table[32] = 5;  // the first record at level 5
+  WriteBytes("profile.dat", table);
+  WriteBytes("profile.da0", {0x03, 0x00, 0x00, 0x00, 0xFF});  // a longer file: its first four bytes
   LoadPlayerProgress();
   EXPECT_EQ(playerProgress.profileIndex, 3);
   EXPECT_EQ(playerProgress.highestLevel, 17);
-}
-
-TEST_F(ProfileFiles, IndexOutsideTheTenProfilesPicksTheFirst) {
-  WriteBytes("profile.dat", ProfileTable(0, 5, "A"));
-  for (int32_t bad : {10, -1, 1 << 30, INT32_MIN}) {
-    WriteBytes("profile.da0", Int32s({bad}));
+  for (const std::vector<unsigned char>& bad : {Int32s({10}), Int32s({-1}), Int32s({INT32_MIN}), {0x02, 0x00}}) {
+    WriteBytes("profile.da0", bad);
     LoadPlayerProgress();
-    EXPECT_EQ(playerProgress.profileIndex, 0) << bad;
-    EXPECT_EQ(playerProgress.highestLevel, 5) << bad;
+    EXPECT_EQ(playerProgress.profileIndex, 0) << bad.size();
+    EXPECT_EQ(playerProgress.highestLevel, 5) << bad.size();
   }
-}
-
-TEST_F(ProfileFiles, ShortIndexFileReadsAsZero) {
-  WriteBytes("profile.da0", {0x02, 0x00});
-  EXPECT_EQ(ReadProfileIndex(), 0);
-  WriteBytes("profile.da0", {0x02, 0x00, 0x00, 0x00, 0xFF});
-  EXPECT_EQ(ReadProfileIndex(), 2);
 }
 
 TEST_F(ProfileFiles, ShortTableLeavesTheMissingRecordsEmpty) {

@@ -74,7 +74,8 @@ int32_t Int32At(const std::string& bytes, size_t at) {
 TEST_F(GameProgram, HelpAndVersionLeaveWithZeroAndABadCommandLineWithTwo) {
   GameRun help = Start(kHeadless, "--help");
   EXPECT_EQ(help.exitCode, 0);
-  EXPECT_NE(help.output.find("--window WxH"), std::string::npos);
+  for (const char* text : {"--windowed, -windowed", "--window WxH", "--shot MS FILE.png", "(default: full screen"})
+    EXPECT_NE(help.output.find(text), std::string::npos) << text;
   EXPECT_EQ(Start(kHeadless, "--version").exitCode, 0);
   for (const char* bad : {"--level 5 -windowed --fullscreen", "--level 99", "--window"}) {
     GameRun run = Start(kHeadless, bad);
@@ -93,23 +94,30 @@ TEST_F(GameProgram, WithoutADisplayItSaysSoAndEndsAtOnce) {
 }
 
 // An install the player cannot write into: saves go to XDG_DATA_HOME and are
-// read back from there at the next start.
-TEST_F(GameProgram, AReadOnlyPlayFolderKeepsSettingsAndProgressAcrossStarts) {
-  const fs::path data = folder / "data-home";
+// read back from there at the next start. The second start also switches the
+// display with F11 and Alt+Enter, a choice kept there too, and saves the
+// shown frame with F12 into the Pictures folder of the user's directories.
+TEST_F(GameProgram, AReadOnlyPlayFolderKeepsSavesAcrossStartsAndF11AndF12Work) {
+  const fs::path data = folder / "data-home", home = folder / "home";
   fs::create_directories(data);
-  fs::permissions(data, fs::perms::all);
+  fs::create_directories(home / ".config");
+  fs::create_directories(home / "Obrazy");
+  for (const fs::path& open : {data, home / "Obrazy", folder}) fs::permissions(open, fs::perms::all);
   fs::permissions(folder / "play", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                                        fs::perms::others_exec);
-  fs::permissions(folder, fs::perms::all);
+  std::ofstream(home / ".config" / "user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
+                                                         "XDG_PICTURES_DIR=\"$HOME/Obrazy\"\n";
   // Root writes anywhere: the game runs as another user, as a player would.
   const std::string user = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-  const std::string environment = std::string(kHeadless) + " XDG_DATA_HOME=" + data.string() + " " + user;
+  const std::string environment = "-u XDG_CONFIG_HOME " + std::string(kHeadless) + " HOME=" + home.string() +
+                                  " XDG_DATA_HOME=" + data.string() + " " + user;
   const std::string saves = (data / "rivet-run").string();
-  std::ofstream(folder / "skip.txt") << "0 tap Space\n";
-  const std::string run = "-windowed --window 320x240 --virtual-clock 100 --quit-after 3000 --script '" +
-                          (folder / "skip.txt").string() + "' --level ";
+  std::ofstream(folder / "skip.txt") << "0 tap Space\n2800 quit\n";
+  std::ofstream(folder / "keys.txt") << "0 tap Space\n1000 tap F12\n1400 tap F11\n1800 down Alt\n"
+                                        "1900 tap Enter\n2000 up Alt\n2400 tap F11\n2800 quit\n";
+  const std::string run = "-windowed --window 320x240 --virtual-clock 40 --script '" + folder.string();
 
-  GameRun first = Start(environment, run + "7");
+  GameRun first = Start(environment, run + "/skip.txt' --level 7");
   ASSERT_EQ(first.exitCode, 0) << first.output << first.errors;
   EXPECT_EQ(Int32At(ReadAll(saves + "/profile.dat"), 32), 7) << first.output;
   EXPECT_TRUE(fs::exists(saves + "/profile.da0"));
@@ -119,27 +127,14 @@ TEST_F(GameProgram, AReadOnlyPlayFolderKeepsSettingsAndProgressAcrossStarts) {
   // Music off, effects off, 1024 x 768: the second start must read them there.
   const char options[12] = {0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0};
   std::ofstream(saves + "/options.dat", std::ios::binary).write(options, sizeof options);
-  GameRun second = Start(environment, run + "2");
+  GameRun second = Start(environment, run + "/keys.txt' --level 2");
   ASSERT_EQ(second.exitCode, 0) << second.output << second.errors;
   EXPECT_EQ(ReadAll(saves + "/options.dat"), std::string(options, sizeof options));
   EXPECT_EQ(Int32At(ReadAll(saves + "/profile.dat"), 32), 7);  // level 7 stays the highest reached
-}
 
-TEST_F(GameProgram, F11SwitchesTheDisplayAndF12SavesTheShownFrameAsAPicture) {
-  const fs::path home = folder / "home";
-  fs::create_directories(home / ".config");
-  fs::create_directories(home / "Obrazy");
-  std::ofstream(home / ".config" / "user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
-                                                         "XDG_PICTURES_DIR=\"$HOME/Obrazy\"\n";
-  std::ofstream(folder / "script.txt") << "0 tap Space\n1000 tap F12\n1400 tap F11\n1800 down Alt\n"
-                                          "1900 tap Enter\n2000 up Alt\n2400 tap F11\n2800 quit\n";
-  GameRun run = Start("-u XDG_CONFIG_HOME " + std::string(kHeadless) + " HOME=" + home.string(),
-                  "-windowed --window 320x240 --virtual-clock 40 --level 1 --script '" +
-                      (folder / "script.txt").string() + "'");
-  ASSERT_EQ(run.exitCode, 0) << run.output << run.errors;
-  const size_t at = run.output.find("screenshot: ");
-  ASSERT_NE(at, std::string::npos) << run.output;
-  const fs::path shot = run.output.substr(at + 12, run.output.find('\n', at) - at - 12);
+  const size_t at = second.output.find("screenshot: ");
+  ASSERT_NE(at, std::string::npos) << second.output;
+  const fs::path shot = second.output.substr(at + 12, second.output.find('\n', at) - at - 12);
   EXPECT_EQ(shot.parent_path(), home / "Obrazy");
   EXPECT_EQ(shot.filename().string().size(), std::string("rivet-run-YYYYMMDD-HHMMSS.png").size());
   // A PNG of the picture's size, not one flat colour.
@@ -149,11 +144,11 @@ TEST_F(GameProgram, F11SwitchesTheDisplayAndF12SavesTheShownFrameAsAPicture) {
   EXPECT_EQ(static_cast<unsigned char>(png[18]) << 8 | static_cast<unsigned char>(png[19]), 320);
   EXPECT_EQ(static_cast<unsigned char>(png[22]) << 8 | static_cast<unsigned char>(png[23]), 240);
   // F11 to full screen, Alt+Enter back, F11 to full screen again: kept for the next start.
-  const size_t first = run.output.find("display: full screen");
-  const size_t second = run.output.find("display: window", first);
-  ASSERT_NE(second, std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("display: full screen", second), std::string::npos) << run.output;
-  EXPECT_EQ(Int32At(ReadAll(folder / "play" / "display.dat"), 0), 0);
+  const size_t full = second.output.find("display: full screen");
+  const size_t window = second.output.find("display: window", full);
+  ASSERT_NE(window, std::string::npos) << second.output;
+  EXPECT_NE(second.output.find("display: full screen", window), std::string::npos) << second.output;
+  EXPECT_EQ(Int32At(ReadAll(saves + "/display.dat"), 0), 0);
 }
 
 }  // namespace

@@ -64,22 +64,7 @@ class MessagePump : public ScratchDirectory {
   }
 };
 
-TEST_F(MessagePump, CursorIsClampedIntoTheClientArea) {
-  ASSERT_TRUE(PlatformPushMouseMove(kWidth + 10, -1));
-  PumpMessages();
-  EXPECT_EQ(GetCursorX(), kWidth - 1);
-  EXPECT_EQ(GetCursorY(), 0);
-  EXPECT_LT(GetMouseX(), 1.0f);
-  EXPECT_GT(GetMouseX(), 0.99f);
-  EXPECT_FLOAT_EQ(GetMouseY(), 0.0f);
-
-  PlatformPushMouseMove(-50, kHeight + 300);
-  PumpMessages();
-  EXPECT_EQ(GetCursorX(), 0);
-  EXPECT_EQ(GetCursorY(), kHeight - 1);
-}
-
-TEST_F(MessagePump, CursorIsNormalisedByTheClientSize) {
+TEST_F(MessagePump, CursorIsNormalisedByTheClientSizeAndClampedIntoIt) {
   PlatformPushMouseMove(160, 360);
   PumpMessages();
   EXPECT_FLOAT_EQ(GetMouseX(), 0.25f);
@@ -88,43 +73,37 @@ TEST_F(MessagePump, CursorIsNormalisedByTheClientSize) {
   PlatformPushText("q");
   PumpMessages();
   EXPECT_FLOAT_EQ(GetMouseX(), 0.25f);
-}
 
-TEST_F(MessagePump, TypedTextArrivesAsSignedBytesInOrder) {
-  PlatformPushText("ab");
-  PlatformPushText("\xB9");
-  PlatformPushText("\xC4\x85");  // a Polish letter: its two UTF-8 bytes
+  ASSERT_TRUE(PlatformPushMouseMove(kWidth + 10, -1));
   PumpMessages();
-  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{'a', 'b', -71, -60, -123}));
+  EXPECT_EQ(GetCursorX(), kWidth - 1);
+  EXPECT_EQ(GetCursorY(), 0);
+  EXPECT_LT(GetMouseX(), 1.0f);
+  EXPECT_GT(GetMouseX(), 0.99f);
+  EXPECT_FLOAT_EQ(GetMouseY(), 0.0f);
+  PlatformPushMouseMove(-50, kHeight + 300);
+  PumpMessages();
+  EXPECT_EQ(GetCursorX(), 0);
+  EXPECT_EQ(GetCursorY(), kHeight - 1);
 }
 
-TEST_F(MessagePump, NavigationKeysQueueTheirCodesAndOtherKeysNothing) {
+// Text comes as signed bytes; navigation and control keys queue their codes,
+// also when held; other keys queue nothing.
+TEST_F(MessagePump, TypedTextAndKeysQueueInOrder) {
+  PlatformPushText("ab");
+  PlatformPushText("\xC4\x85");  // a Polish letter: its two UTF-8 bytes
   for (int key : std::initializer_list<int>{VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN,
-                                            VK_DELETE, 'A', '7', VK_CONTROL}) {
+                                            VK_DELETE, 'A', '7', VK_CONTROL, VK_BACK, VK_RETURN, VK_ESCAPE}) {
     PlatformPushKey(key, true);
     PlatformPushKey(key, false);
   }
-  PumpMessages();
-  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{kKeyPageUp, kKeyPageDown, kKeyEnd, kKeyHome, kKeyLeft, kKeyUp,
-                                               kKeyRight, kKeyDown, kKeyDelete}));
-}
-
-TEST_F(MessagePump, HeldNavigationKeyRepeats) {
   PlatformPushKey(VK_DOWN, true);
   PlatformPushKey(VK_DOWN, true, true);
-  PlatformPushKey(VK_DOWN, true, true);
   PumpMessages();
-  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{kKeyDown, kKeyDown, kKeyDown}));
-}
-
-TEST_F(MessagePump, KeysThatTypeControlCharactersQueueThem) {
-  for (int key : {VK_BACK, VK_RETURN, VK_ESCAPE}) PlatformPushKey(key, true);
-  PumpMessages();
-  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{8, 13, 27}));
-}
-
-TEST_F(MessagePump, RepeatCountQueuesTheCharacterThatManyTimes) {
-  WindowMessage message;
+  EXPECT_EQ(TypedKeys(), (std::vector<int32_t>{'a', 'b', -60, -123, kKeyPageUp, kKeyPageDown, kKeyEnd, kKeyHome,
+                                               kKeyLeft, kKeyUp, kKeyRight, kKeyDown, kKeyDelete, 8, 13, 27, kKeyDown,
+                                               kKeyDown}));
+  WindowMessage message;  // a repeat count queues the character that many times
   message.kind = kMessageChar;
   message.code = 0xB9;  // the byte as it may come from a wider source
   message.repeat = 3;
@@ -142,36 +121,28 @@ TEST_F(MessagePump, HandlesAtMostEightyMessagesPerCall) {
   EXPECT_TRUE(TypedKeys().empty());
 }
 
-TEST_F(MessagePump, HeldKeysFollowDownAndUp) {
+TEST_F(MessagePump, HeldKeysAndButtonsFollowDownUpAndTheFocus) {
   PlatformPushKey(VK_SPACE, true);
   PlatformPushKey('W', true);
-  PumpMessages();
-  EXPECT_NE(IsKeyDown(VK_SPACE), 0);
-  EXPECT_NE(IsKeyDown('W'), 0);
-  PlatformPushKey(VK_SPACE, false);
-  PumpMessages();
-  EXPECT_EQ(IsKeyDown(VK_SPACE), 0);
-  EXPECT_NE(IsKeyDown('W'), 0);
-}
-
-TEST_F(MessagePump, LosingTheFocusLetsGoOfEveryKey) {
-  PlatformPushKey(VK_LEFT, true);
-  PlatformPushFocus(false);
-  PumpMessages();
-  EXPECT_EQ(IsKeyDown(VK_LEFT), 0);
-  PlatformPushFocus(true);
-  PumpMessages();
-  EXPECT_EQ(IsKeyDown(VK_LEFT), 0);  // released while away, not held again
-}
-
-TEST_F(MessagePump, PushedMouseButtonsShowInTheMask) {
   PlatformPushMouseButton(0, true);
   PlatformPushMouseButton(1, true);
   PumpMessages();
+  EXPECT_NE(IsKeyDown(VK_SPACE), 0);
+  EXPECT_NE(IsKeyDown('W'), 0);
   EXPECT_EQ(GetMouseButtons() & 0x3u, 0x3u);
+  PlatformPushKey(VK_SPACE, false);
   PlatformPushMouseButton(0, false);
   PumpMessages();
+  EXPECT_EQ(IsKeyDown(VK_SPACE), 0);
+  EXPECT_NE(IsKeyDown('W'), 0);
   EXPECT_EQ(GetMouseButtons() & 0x3u, 0x2u);
+  // Losing the focus lets go of every key; they are not held again on return.
+  PlatformPushFocus(false);
+  PumpMessages();
+  EXPECT_EQ(IsKeyDown('W'), 0);
+  PlatformPushFocus(true);
+  PumpMessages();
+  EXPECT_EQ(IsKeyDown('W'), 0);
 }
 
 int repaints = 0;

@@ -29,24 +29,39 @@ class SettingsFile : public ScratchDirectory {
   }
 };
 
-TEST_F(SettingsFile, MissingFileGivesDefaultsAndIsWritten) {
-  StartWith(true);
+// Good fields are kept, damaged ones fall back one by one, a short file gives
+// all the defaults; the file is written back mended, and the game runs with
+// what was written.
+TEST_F(SettingsFile, StoredChoicesAreKeptAndDamagedOnesMended) {
+  StartWith(true);  // no file at all
   EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));
-  EXPECT_EQ(GetStartResolution(), 1);
   ExpectRequested(0, 0, 0);  // windowed: nothing asked of the display
   EXPECT_STREQ(GetWindowTitle(), "Rivet Run");
-  EXPECT_EQ(IsMusicEnabled(), 1);
-  EXPECT_EQ(ReadDrawOption(), 1);
-}
-
-TEST_F(SettingsFile, StoredChoicesSurviveTheStart) {
-  WriteBytes("options.dat", Int32s({0, 0, 3}));
-  StartWith(false);
-  ExpectRequested(1024, 768, -1);
-  EXPECT_EQ(GetStartResolution(), 3);
-  EXPECT_EQ(ReadBytes("options.dat"), Int32s({0, 0, 3}));
-  EXPECT_EQ(IsMusicEnabled(), 0);
-  EXPECT_EQ(ReadDrawOption(), 0);
+  auto cut = [](std::vector<unsigned char> bytes, size_t length) { return bytes.resize(length), bytes; };
+  const struct {
+    std::vector<unsigned char> stored, written;
+    bool windowed;
+    int32_t width, height;
+  } cases[] = {
+      {Int32s({0, 0, 3}), Int32s({0, 0, 3}), false, 1024, 768},
+      {Int32s({7, 0, 9}), Int32s({1, 0, 1}), false, 640, 480},
+      {Int32s({0, -1, -3}), Int32s({0, 1, 1}), true, 0, 0},
+      {{}, Int32s({1, 1, 1}), true, 0, 0},
+      {cut(Int32s({0, 0, 5}), 4), Int32s({1, 1, 1}), true, 0, 0},
+      {cut(Int32s({0, 0, 5}), 11), Int32s({1, 1, 1}), true, 0, 0},
+      {Int32s({0, 1, 2, 99}), Int32s({0, 1, 2}), true, 0, 0},
+  };
+  for (const auto& c : cases) {
+    WriteBytes("options.dat", c.stored);
+    RequestDisplayMode(0, 0, 0);
+    StartWith(c.windowed);
+    const std::vector<unsigned char> written = ReadBytes("options.dat");
+    ASSERT_EQ(written, c.written) << c.stored.size() << " bytes, first " << int(c.stored.empty() ? -1 : c.stored[0]);
+    ExpectRequested(c.width, c.height, c.width == 0 ? 0 : -1);
+    EXPECT_EQ(IsMusicEnabled(), written[0]);
+    EXPECT_EQ(ReadDrawOption(), written[4]);
+    EXPECT_EQ(GetStartResolution(), written[8]);
+  }
 }
 
 TEST_F(SettingsFile, TheLastDisplayChoiceIsKeptForTheNextStart) {
@@ -60,35 +75,6 @@ TEST_F(SettingsFile, TheLastDisplayChoiceIsKeptForTheNextStart) {
     ExpectRequested(640, 480, -1);
     RequestDisplayMode(0, 0, 0);
   }
-}
-
-TEST_F(SettingsFile, DamagedFieldsFallBackOneByOne) {
-  WriteBytes("options.dat", Int32s({7, 0, 9}));
-  StartWith(false);
-  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 0, 1}));
-  ExpectRequested(640, 480, -1);
-
-  WriteBytes("options.dat", Int32s({0, -1, -3}));
-  StartWith(true);
-  EXPECT_EQ(ReadBytes("options.dat"), Int32s({0, 1, 1}));
-}
-
-TEST_F(SettingsFile, ShortOrEmptyFileGivesAllDefaults) {
-  for (size_t length : {0u, 4u, 11u}) {
-    std::vector<unsigned char> bytes = Int32s({0, 0, 5});
-    bytes.resize(length);
-    WriteBytes("options.dat", bytes);
-    StartWith(true);
-    EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1})) << length << " bytes";
-    EXPECT_EQ(IsMusicEnabled(), 1);
-  }
-}
-
-TEST_F(SettingsFile, LongerFileKeepsItsFirstTwelveBytesOnly) {
-  std::vector<unsigned char> bytes = Int32s({0, 1, 2, 99});
-  WriteBytes("options.dat", bytes);
-  StartWith(true);
-  EXPECT_EQ(ReadBytes("options.dat"), Int32s({0, 1, 2}));
 }
 
 TEST_F(SettingsFile, UnwritableSettingsDoNotStopTheStart) {

@@ -23,31 +23,23 @@ void MakeDataMarker(const std::filesystem::path& directory) {
   std::ofstream(directory / "levels" / "etapy.gra") << "0\n";
 }
 
-TEST_F(DataDirectory, MovesToTheProgramsDataWhenNoneIsHere) {
-  std::filesystem::path program = scratch / "bin";
-  std::filesystem::create_directories(scratch / "elsewhere");
-  MakeDataMarker(program);
-  std::filesystem::current_path(scratch / "elsewhere");
-  EXPECT_TRUE(ChangeToDataDirectory(program.string()));
-  EXPECT_EQ(std::filesystem::current_path(), program);
-}
-
-TEST_F(DataDirectory, StaysWhenTheDataIsHereOrNowhere) {
+// The data is looked for here first, then beside the program.
+TEST_F(DataDirectory, MovesToTheProgramsDataOnlyWhenNoneIsHere) {
   std::filesystem::path program = scratch / "bin";
   std::filesystem::create_directories(program);
   EXPECT_FALSE(ChangeToDataDirectory(program.string()));  // nowhere
   EXPECT_EQ(std::filesystem::current_path(), scratch);
-  MakeDataMarker(scratch);
   MakeDataMarker(program);
+  std::filesystem::create_directories(scratch / "elsewhere");
+  std::filesystem::current_path(scratch / "elsewhere");
+  EXPECT_TRUE(ChangeToDataDirectory(program.string()));
+  EXPECT_EQ(std::filesystem::current_path(), program);
+  std::filesystem::current_path(scratch);
+  MakeDataMarker(scratch);
   EXPECT_FALSE(ChangeToDataDirectory(program.string()));  // here wins
   EXPECT_EQ(std::filesystem::current_path(), scratch);
   EXPECT_FALSE(ChangeToDataDirectory(""));
-}
-
-TEST(ProgramDirectory, IsWhereThisTestProgramLives) {
-  std::string directory = GetProgramDirectory(nullptr);
-  ASSERT_FALSE(directory.empty());
-  EXPECT_TRUE(std::filesystem::is_directory(directory));
+  EXPECT_TRUE(std::filesystem::is_directory(GetProgramDirectory(nullptr)));
 }
 
 TEST_F(DamagedSaves, RandomBytesInEverySaveGiveAValidStart) {
