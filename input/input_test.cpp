@@ -1,68 +1,41 @@
 // The typed-key queue, the held-key table with focus, and the mouse device seam.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "input/keyboard.h"
 #include "input/mouse.h"
 #include "input/typed_keys.h"
 
 namespace {
 
-class TypedKeyQueue : public ::testing::Test {
- protected:
-  void SetUp() override { ClearTypedKeys(); }
-  void TearDown() override { ClearTypedKeys(); }
-};
+TEST(TypedKeyQueue, KeepsOrderAndAFloodKeepsTheFirstEightyThenTheLatest) {
+  ClearTypedKeys();
+  EXPECT_EQ(PopTypedKey(), 0);  // empty
+  for (int32_t key : std::initializer_list<int32_t>{'H', kKeyLeft, 0, -71, kKeyDelete}) PushTypedKey(key);  // 0 is never queued
+  for (int32_t key : std::initializer_list<int32_t>{'H', kKeyLeft, -71, kKeyDelete}) EXPECT_EQ(PopTypedKey(), key);
+  EXPECT_EQ(PopTypedKey(), 0);
 
-TEST_F(TypedKeyQueue, EmptyQueuePopsZeroAndStaysEmpty) {
-  EXPECT_EQ(PopTypedKey(), 0);
-  EXPECT_EQ(PopTypedKey(), 0);
-  PushTypedKey('a');
-  EXPECT_EQ(PopTypedKey(), 'a');
-  EXPECT_EQ(PopTypedKey(), 0);
-}
-
-TEST_F(TypedKeyQueue, KeepsOrderOfCharactersAndNavigationCodes) {
-  PushTypedKey('H');
-  PushTypedKey(kKeyLeft);
-  PushTypedKey(-71);  // 0xB9 read as a signed byte
-  PushTypedKey(kKeyDelete);
-  EXPECT_EQ(PopTypedKey(), 'H');
-  EXPECT_EQ(PopTypedKey(), kKeyLeft);
-  EXPECT_EQ(PopTypedKey(), -71);
-  EXPECT_EQ(PopTypedKey(), kKeyDelete);
-  EXPECT_EQ(PopTypedKey(), 0);
-}
-
-TEST_F(TypedKeyQueue, FloodKeepsFirstEightyThenOnlyTheLatest) {
   for (int i = 1; i <= 85; ++i) PushTypedKey(i);
   for (int i = 1; i <= 80; ++i) ASSERT_EQ(PopTypedKey(), i) << "slot " << i;
   EXPECT_EQ(PopTypedKey(), 85);
   EXPECT_EQ(PopTypedKey(), 0);
-}
-
-TEST_F(TypedKeyQueue, EightyFirstCodeFitsAndRoomReturnsAfterPops) {
-  for (int i = 1; i <= 81; ++i) PushTypedKey(i);
+  for (int i = 1; i <= 81; ++i) PushTypedKey(i);  // the eighty-first still fits
   EXPECT_EQ(PopTypedKey(), 1);
   PushTypedKey(100);  // one slot freed: the queue is 2..81, 100
   for (int i = 2; i <= 81; ++i) ASSERT_EQ(PopTypedKey(), i);
   EXPECT_EQ(PopTypedKey(), 100);
   EXPECT_EQ(PopTypedKey(), 0);
+  ClearTypedKeys();
 }
 
-TEST_F(TypedKeyQueue, ZeroIsNeverQueuedAndCutsNothing) {
-  PushTypedKey('x');
-  PushTypedKey(0);
-  PushTypedKey('y');
-  EXPECT_EQ(PopTypedKey(), 'x');
-  EXPECT_EQ(PopTypedKey(), 'y');
-  EXPECT_EQ(PopTypedKey(), 0);
-}
-
-TEST(HeldKeys, ReadUpWhileAnotherWindowIsActive) {
+TEST(HeldKeys, ReadUpWhileAnotherWindowIsActiveAndWildCodesStayInTheTable) {
   ReleaseAllKeys();
   SetKeyHeld(VK_SPACE, true);
   SetKeyHeld('A', true);
   EXPECT_NE(IsKeyDown(VK_SPACE), 0);
+  EXPECT_NE(IsKeyDown(0x100 + VK_SPACE), 0);  // only the low byte of the code counts
+  EXPECT_EQ(IsKeyDown(-1), 0);
   SetInputFocus(false);
   EXPECT_EQ(IsKeyDown(VK_SPACE), 0);
   EXPECT_EQ(IsKeyDown('A'), 0);
@@ -70,14 +43,6 @@ TEST(HeldKeys, ReadUpWhileAnotherWindowIsActive) {
   EXPECT_NE(IsKeyDown('A'), 0);
   ReleaseAllKeys();
   EXPECT_EQ(IsKeyDown('A'), 0);
-}
-
-TEST(HeldKeys, OnlyTheLowByteOfTheCodeCounts) {
-  ReleaseAllKeys();
-  SetKeyHeld(VK_ESCAPE, true);
-  EXPECT_NE(IsKeyDown(0x100 + VK_ESCAPE), 0);
-  EXPECT_EQ(IsKeyDown(-1), 0);  // a wild code reads a real slot, never outside the table
-  ReleaseAllKeys();
 }
 
 uint32_t fakeButtons = 0;
@@ -90,6 +55,9 @@ uint32_t PollFakeButtons() {
 void SetFakeCursorMode(int mode) { lastCursorMode = mode; }
 
 TEST(MouseDevice, ButtonsArePolledOnEveryAskAndKeptToEightBits) {
+  InitInput(MouseDevice{});  // without a device: no buttons, and modes are harmless
+  EXPECT_EQ(GetMouseButtons(), 0u);
+  SetMouseMode(2);
   MouseDevice device;
   device.pollButtons = PollFakeButtons;
   device.setCursorMode = SetFakeCursorMode;
@@ -104,15 +72,7 @@ TEST(MouseDevice, ButtonsArePolledOnEveryAskAndKeptToEightBits) {
   EXPECT_EQ(lastCursorMode, 0);
   SetMouseMode(1);
   EXPECT_EQ(lastCursorMode, 1);
-}
-
-TEST(MouseDevice, WithoutADeviceTheMaskIsZeroAndModesAreHarmless) {
   InitInput(MouseDevice{});
-  EXPECT_EQ(GetMouseButtons(), 0u);
-  SetMouseMode(2);
-  SetMousePosition(0.25f, 0.75f);
-  EXPECT_FLOAT_EQ(GetMouseX(), 0.25f);
-  EXPECT_FLOAT_EQ(GetMouseY(), 0.75f);
 }
 
 }  // namespace

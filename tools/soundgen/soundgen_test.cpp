@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <set>
 #include <string>
 
 #include "tools/soundgen/effects.h"
@@ -47,21 +46,14 @@ TEST(SoundGenerator, EncodingIsDeterministicAndKeepsTheExactLength) {
 }
 
 TEST(SoundGenerator, EveryEffectIsAudibleShortAndUnclipped) {
-  std::set<std::string> names;
   for (const EffectRecipe& recipe : EffectRecipes()) {
     StereoClip clip = recipe.make();
-    names.insert(recipe.name);
     EXPECT_GT(Peak(clip), 0.05f) << recipe.name;
     EXPECT_LE(Peak(clip), 1.0f) << recipe.name;
     EXPECT_LT(clip.Frames(), 2 * kSynthRate) << recipe.name;
     // No click at either end.
     EXPECT_LT(std::fabs(clip.samples[0]), 0.01f) << recipe.name;
     EXPECT_LT(std::fabs(clip.samples.back()), 0.01f) << recipe.name;
-  }
-  for (const char* name : {"wybuch", "prad", "tasma", "door_open1", "door_close1", "door_open2", "door_close2",
-                           "robot_engine", "wyjscie", "kloniarka_in", "kloniarka_cel", "teleport_in", "teleport_out",
-                           "time_beep", "click1", "opcja", "pressed_key"}) {
-    EXPECT_EQ(names.count(name), 1u) << name;
   }
 }
 
