@@ -22,6 +22,8 @@ void LoadMenuFont() {
     MenuFontFileName(glyph, name);
     MenuFont()[glyph].Load(name);
   }
+  // One texture for every glyph: a line of text is one draw.
+  PackImageSheet(MenuFont(), kMenuFontGlyphs);
 }
 
 void DrawFontText(const char* text, float x, float y, float size, float stretch, float r, float g, float b,

@@ -56,6 +56,7 @@ void Image::Load(const char* path) {
   }
   if (textureSet == nullptr) textureSet = new MaterialTextureSet;
   *textureSet = MaterialTextureSet();
+  area_ = ImageArea();
   if (!ReadFileBytes(path, kLargestImageFile, &fileBytes_)) {
     fileBytes_.clear();
     if (FileExists(path) != 0) std::printf("Picture \"%s\": larger than any picture of the game\n", path);
@@ -75,4 +76,50 @@ GpuTextureId Image::Texture() const {
     }
   }
   return textureSet->baseTexture;
+}
+
+namespace {
+
+bool PowerOfTwo(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
+
+}  // namespace
+
+bool PackImageSheet(Image* images, int32_t count) {
+  if (!GpuHasDevice() || images == nullptr || count <= 0) return false;
+  std::vector<std::vector<uint8_t>> pictures(static_cast<size_t>(count));
+  int32_t width = 0, height = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    int32_t w = 0, h = 0;
+    const std::vector<uint8_t>& bytes = images[i].fileBytes_;
+    if (images[i].textureSet == nullptr || !DecodePictureBytes(bytes.data(), bytes.size(), 1024, &pictures[size_t(i)], &w, &h)) {
+      return false;
+    }
+    if (i == 0) width = w, height = h;
+    if (w != width || h != height || !PowerOfTwo(w) || !PowerOfTwo(h)) return false;
+  }
+  int32_t columns = 1;
+  while (columns * columns < count) ++columns;
+  const int32_t rows = (count + columns - 1) / columns;
+  const size_t sheetWidth = size_t(columns) * size_t(width);
+  std::vector<uint8_t> sheet(sheetWidth * size_t(rows) * size_t(height) * 4, 0);
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t column = i % columns, row = i / columns;
+    for (int32_t y = 0; y < height; ++y) {
+      const uint8_t* from = pictures[size_t(i)].data() + size_t(y) * size_t(width) * 4;
+      uint8_t* to = sheet.data() + ((size_t(row) * size_t(height) + size_t(y)) * sheetWidth + size_t(column) * size_t(width)) * 4;
+      std::copy(from, from + size_t(width) * 4, to);
+    }
+  }
+  const GpuTextureId texture =
+      GpuCreateTextureRgba(sheet.data(), int32_t(sheetWidth), rows * height, kWrapClamp);
+  if (texture == 0) return false;
+  for (int32_t i = 0; i < count; ++i) {
+    Image& image = images[i];
+    image.textureSet->baseTexture = texture;
+    image.fileBytes_ = std::vector<uint8_t>();
+    const float column = float(i % columns), row = float(i / columns);
+    image.area_ = ImageArea{column / float(columns), row / float(rows), (column + 1) / float(columns),
+                            (row + 1) / float(rows)};
+  }
+  return true;
 }

@@ -8,6 +8,12 @@
 
 #include "graphics/model.h"
 
+// Where a picture lies on its texture, as fractions of it: all of it, or its
+// cell of a sheet shared with other pictures.
+struct ImageArea {
+  float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
+};
+
 class Image {
  public:
   Image() = default;
@@ -21,11 +27,21 @@ class Image {
   // pictures shown only later (the level cards) cost neither start time nor
   // memory before then.
   GpuTextureId Texture() const;
+  ImageArea Area() const { return area_; }
 
  private:
+  friend bool PackImageSheet(Image* images, int32_t count);
   mutable std::vector<uint8_t> fileBytes_;  // until the texture is made
   std::string path_;                        // for the diagnostic line
+  ImageArea area_;
 };
+
+// Puts loaded pictures of one size on one texture, side by side, so that a
+// line of them (text in a picture font) draws in one call. The size must be
+// a power of two each way: every smaller level of the texture then keeps the
+// cells apart. False, leaving every picture with a texture of its own, when
+// there is no device or any of them cannot be read or differs in size.
+bool PackImageSheet(Image* images, int32_t count);
 
 // The RGBA pixels of a w x h picture, rows from the top: the colour, and as
 // opacity the first byte of the opacity picture's pixel (opaque without one).

@@ -61,6 +61,8 @@ void AppendQuad(std::vector<GpuScreenVertex>& run, const std::array<ScreenPoint,
 bool AppendShowingParts(std::vector<GpuScreenVertex>& run, const ImageDrawItem& item, GpuTextureId texture,
                         const std::array<uint8_t, 4>& colour) {
   GpuClearCells cells;
+  const ImageArea area = item.image != nullptr ? item.image->Area() : ImageArea();
+  if (area.u0 != 0 || area.v0 != 0 || area.u1 != 1 || area.v1 != 1) return false;  // a cell of a sheet
   if (item.angle != 0 || item.scale != 1 || !GpuTextureClearCells(texture, &cells)) return false;
   int32_t sceneWidth = 0, sceneHeight = 0;
   GpuGetSceneSize(&sceneWidth, &sceneHeight);
@@ -116,7 +118,6 @@ void DrawImageItems(const ImageDrawItem* items, int32_t count) {
     if (!run.empty()) GpuDrawScreenTriangles(s, run.data(), int32_t(run.size()));
     run.clear();
   };
-  const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
   for (int32_t i = 0; i < count; ++i) {
     const ImageDrawItem& item = items[i];
     const std::array<uint8_t, 4> colour = ImageVertexColour(item);
@@ -124,6 +125,9 @@ void DrawImageItems(const ImageDrawItem* items, int32_t count) {
     const GpuTextureId texture = item.image != nullptr ? item.image->Texture() : 0;
     if (texture != s.texture) flush();
     s.texture = texture;
+    // Pictures on one sheet (the letters of a line of text) share its texture and go in one call.
+    const ImageArea a = item.image != nullptr ? item.image->Area() : ImageArea();
+    const float uv[4][2] = {{a.u0, a.v0}, {a.u1, a.v0}, {a.u0, a.v1}, {a.u1, a.v1}};
     if (!AppendShowingParts(run, item, texture, colour)) AppendQuad(run, ImageCorners(item), colour, uv);
   }
   flush();

@@ -453,6 +453,82 @@ TEST_F(RenderFrameTest, PicturesWithClearPartsLookTheSameDrawnWithoutThem) {
   ExpectPixel(Read(2, kHeight / 2), 250, 20, 12, 40);          // the border shows
 }
 
+TEST_F(RenderFrameTest, TextFromOneSheetLooksLikeTextFromSeparatePicturesInOneDraw) {
+  // Letter-like pictures: clear round a faint outline and a solid mark that
+  // differs per letter. Two copies of each: one copy put on a sheet.
+  const int kLetters = 5, kSide = 16;
+  std::vector<std::unique_ptr<Image[]>> sets;
+  for (int set = 0; set < 2; ++set) {
+    sets.push_back(std::make_unique<Image[]>(kLetters));
+    for (int l = 0; l < kLetters; ++l) {
+      std::vector<uint8_t> rgba;
+      for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) {
+          const bool mark = x >= 3 + l && x < 12 && y >= 3 && y < 13 - l;
+          const bool outline = x >= 2 && x < 14 && y >= 2 && y < 14;
+          rgba.insert(rgba.end(), {uint8_t(mark ? 250 : 0), uint8_t(40 * l), uint8_t(255 - x * 9),
+                                   uint8_t(mark ? 255 : outline ? 90 : 0)});
+        }
+      }
+      std::string path = TempPath("letter" + std::to_string(set) + std::to_string(l) + ".png");
+      ASSERT_TRUE(GpuWritePng(path.c_str(), rgba, kSide, kSide));
+      sets.back()[l].Load(path.c_str());
+    }
+  }
+  ASSERT_TRUE(PackImageSheet(sets[1].get(), kLetters));
+  Image& grey = SolidImage(90, 110, 130, 255);
+  std::vector<uint8_t> pictures[2];
+  FrameCost costs[2];
+  for (int set = 0; set < 2; ++set) {
+    RenderFrame(0, 1, 1, 1);
+    QueueFull(grey, 1);
+    // A line shrunk about three times, one enlarged about two times, a letter twice in a row.
+    const int line[] = {0, 1, 2, 3, 4, 4, 2};
+    for (int i = 0; i < 7; ++i) {
+      const Image* letter = &sets[size_t(set)][line[i]];
+      QueueImage(letter, 0.05f + 0.04f * float(i), 0.1f, 0.034f, 0.045f, 0, 1, 1, 0.9f, 0.8f, 1, 0, 0, 0, 1, 5, 6);
+      QueueImage(letter, 0.05f + 0.13f * float(i), 0.5f, 0.2f, 0.26f, 0, 1, 1, 1, 1, 1, 0, 0, 0, 1, 5, 6);
+    }
+    RenderFrame(0, 0, 1, 1);
+    int32_t w = 0, h = 0;
+    ASSERT_TRUE(ReadFramePixels(&pictures[set], &w, &h));
+    RenderFrame(1, 1, 1, 1);
+    costs[set] = LastFrameCost();
+  }
+  size_t far = 0, inked = 0;
+  for (size_t i = 0; i < pictures[0].size(); i += 4) {
+    int worst = 0;
+    for (size_t c = 0; c < 3; ++c) worst = std::max(worst, std::abs(int(pictures[0][i + c]) - int(pictures[1][i + c])));
+    if (worst > 2) ++far;
+    if (pictures[0][i] > 150) ++inked;
+  }
+  EXPECT_GT(inked, size_t(kWidth * kHeight / 20));  // the letters show
+  EXPECT_LE(far, pictures[0].size() / 4 / 1000) << "pixels more than 2 apart";
+  EXPECT_EQ(costs[1].drawCalls, 2);  // the backdrop and every letter
+  EXPECT_GT(costs[0].drawCalls, 5);
+}
+
+TEST(ImageSheet, PicturesOfDifferentSizesOrUnreadableKeepTheirOwnTextures) {
+  ASSERT_TRUE(EnsureDevice());
+  std::vector<uint8_t> square(8 * 8 * 4, 200), wide(16 * 8 * 4, 100);
+  const std::string a = TempPath("sheet a.png"), b = TempPath("sheet b.png");
+  ASSERT_TRUE(GpuWritePng(a.c_str(), square, 8, 8));
+  ASSERT_TRUE(GpuWritePng(b.c_str(), wide, 16, 8));
+  Image mixed[2];
+  mixed[0].Load(a.c_str());
+  mixed[1].Load(b.c_str());
+  EXPECT_FALSE(PackImageSheet(mixed, 2));
+  Image missing[2];
+  missing[0].Load(a.c_str());
+  missing[1].Load(TempPath("no such picture.png").c_str());
+  EXPECT_FALSE(PackImageSheet(missing, 2));
+  for (const Image* image : {&mixed[0], &mixed[1], &missing[0]}) {
+    EXPECT_NE(image->Texture(), 0u);
+    EXPECT_EQ(image->Area().u1, 1.0f);
+  }
+  EXPECT_NE(mixed[0].Texture(), mixed[1].Texture());
+}
+
 }  // namespace
 
 TEST_F(RenderFrameTest, SavedShotIsOpaqueWhateverTheBlendedAlpha) {
