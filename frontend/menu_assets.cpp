@@ -38,7 +38,6 @@ void LoadScenes(MenuAssets& a) {
   a.scene.Load("data/menu scena.vxm");
   char name[32];
   for (int i = 0; i < 7; ++i) {
-    if (i == 5) DrawLoadingProgress(1.0f);
     std::strcpy(name, "data/au1.vxm");
     name[7] = static_cast<char>('1' + i);
     a.credits[i].Load(name);
@@ -79,11 +78,18 @@ void LoadPictures(MenuAssets& a) {
 }
 }  // namespace
 
+void LoadMenuScenes() {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
+  LoadScenes(GetMenuAssets());
+}
+
 void LoadMenuAssets() {
   MenuAssets& a = GetMenuAssets();
   DrawLoadingProgress(0.0f);
   LoadMenuCameraFile("data/kamera.cam", menuCamera);
-  LoadScenes(a);
+  DrawLoadingProgress(1.0f);
   LoadPictures(a);
   a.sounds[kMenuClick] = LoadSound("music/click1.ogg");
   a.sounds[kMenuHover] = LoadSound("music/opcja.ogg");

@@ -1,5 +1,6 @@
-// Everything the menu screens show or play, loaded once at start-up behind
-// the loading bar and kept for the whole run.
+// Everything the menu screens show or play, loaded once (the pictures at
+// start-up behind the loading bar, the scenes when first shown) and kept for
+// the whole run.
 #pragma once
 #include "graphics/image.h"
 #include "graphics/model.h"
@@ -41,8 +42,12 @@ struct MenuAssets {
 // The process-wide object (made on first use, never freed).
 MenuAssets& GetMenuAssets();
 
-// Loads the menu camera, the scenes, the pictures, the sounds and both fonts,
-// moving the loading bar from 0 to 4.
+// Loads the menu camera, the pictures, the sounds and both fonts, moving the
+// loading bar from 0 to 4.
 void LoadMenuAssets();
+// The menu's scene and the credits' scenes, the largest models of the game:
+// loaded when a menu screen is first drawn, so that a level chosen on the
+// command line starts without them.
+void LoadMenuScenes();
 // Plays one of the menu sound slots.
 void PlayMenuSound(int slot);

@@ -13,6 +13,7 @@ void BeginMenuFrame() {
   SetViewRect(0, 2000, 0, 0, GetClientWidth(), GetClientHeight(), 0, 0);
   SetLight(255.0f, 255.0f, 255.0f, 0, 0, 0, 0, -20.0f, 20.0f);
   ApplyMenuCamera();
+  LoadMenuScenes();
   QueueModel(&GetMenuAssets().scene, 0, 0, 0, 0, 0, 0, menuSpin);
 }
 
