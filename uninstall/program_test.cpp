@@ -62,21 +62,18 @@ class UninstallProgramText : public ::testing::Test {
   fs::path root, game;
 };
 
-TEST_F(UninstallProgramText, StartedElsewhereItFindsTheListBesideItself) {
-  WriteLog();
-  fs::create_directories(root / "elsewhere");
-  Outcome outcome = Run(root / "elsewhere", "--yes");
-  EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
-  EXPECT_FALSE(fs::exists(game / "data"));
-  EXPECT_TRUE(fs::exists(root / "elsewhere"));
-}
-
-TEST_F(UninstallProgramText, HelpPrintsUsageAndRemovesNothing) {
+TEST_F(UninstallProgramText, HelpRemovesNothingAndFromElsewhereItFindsTheListBesideItself) {
   WriteLog();
   Outcome outcome = Run(game, "--help");
   EXPECT_EQ(outcome.exitCode, 0);
   EXPECT_NE(outcome.output.find("usage: rivet-uninstall"), std::string::npos) << outcome.output;
   EXPECT_TRUE(fs::exists(game / "data" / "robot.vxm"));
+
+  fs::create_directories(root / "elsewhere");
+  outcome = Run(root / "elsewhere", "--yes");
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.output;
+  EXPECT_FALSE(fs::exists(game / "data"));
+  EXPECT_TRUE(fs::exists(root / "elsewhere"));
 }
 
 // A pipe would hold a reader at its open for ever, and a folder reads as

@@ -55,64 +55,32 @@ class UninstallRemoval : public ::testing::Test {
   RemovalProgress progress;
 };
 
-TEST_F(UninstallRemoval, FilesBeforeTheirDirectoriesRemoveTheWholeTree) {
-  std::string a = MakeFile("game/rivet-run");
-  std::string b = MakeFile("game/data/png/menu.png");
-  std::string c = MakeFile("game/levels/etapy.gra");
-  std::string png = (root / "game/data/png").string();
-  std::string data = (root / "game/data").string();
-  std::string levels = (root / "game/levels").string();
-  std::string game = (root / "game").string();
-  WriteLog({a, b, c, "", png, data, levels, game});
-
-  EXPECT_TRUE(RunWorker());
-  EXPECT_FALSE(Exists(game));
-  EXPECT_FALSE(progress.running.load());
-  EXPECT_EQ(CurrentRemovalPath(progress), game);
-}
-
-TEST_F(UninstallRemoval, DirectoryListedBeforeItsContentsStays) {
-  std::string dir = MakeDir("game/music");
-  std::string song = MakeFile("game/music/menu.ogg");
-  std::string unlisted = MakeFile("game/music/mine.ogg");
-  WriteLog({dir, song});
-
-  EXPECT_TRUE(RunWorker());
-  EXPECT_FALSE(Exists(song));
-  EXPECT_TRUE(Exists(dir));
-  EXPECT_TRUE(Exists(unlisted));
-}
-
-TEST_F(UninstallRemoval, MissingAndNonEmptyPathsAreSkippedQuietly) {
-  std::string kept = MakeFile("other/profile.dat");
-  std::string first = MakeFile("first.vxm");
-  std::string last = MakeFile("last.vxm");
-  WriteLog({first, (root / "never-installed").string(),
-            (root / "other").string(), last});
-
-  EXPECT_TRUE(RunWorker());
-  EXPECT_FALSE(Exists(first));
-  EXPECT_FALSE(Exists(last));
-  EXPECT_TRUE(Exists(kept));
-}
-
-TEST_F(UninstallRemoval, SymbolicLinksGoAsLinksAndTheirTargetsStay) {
-  std::string targetFile = MakeFile("outside/keep.txt");
-  std::string targetDir = MakeDir("outside/folder");
-  std::string inTargetDir = MakeFile("outside/folder/keep.txt");
-  std::string fileLink = (root / "game/file-link").string();
-  std::string dirLink = (root / "game/dir-link").string();
-  MakeDir("game");
+// Files go before their folders, so a listed tree goes whole; a folder listed
+// before its contents, a folder holding what was not listed and a path never
+// installed are passed over; links go as links and what they point to stays.
+TEST_F(UninstallRemoval, RemovesWhatItListsAndNothingElse) {
+  std::vector<std::string> log = {MakeFile("game/rivet-run"), MakeFile("game/data/png/menu.png"),
+                                  MakeFile("game/levels/etapy.gra"), ""};
+  const std::string targetFile = MakeFile("outside/keep.txt"), targetDir = MakeDir("outside/folder");
+  const std::string inTargetDir = MakeFile("outside/folder/keep.txt");
+  const std::string fileLink = (root / "game/file-link").string(), dirLink = (root / "game/dir-link").string();
   fs::create_symlink(targetFile, fileLink);
   fs::create_directory_symlink(targetDir, dirLink);
-  WriteLog({fileLink, dirLink, dirLink + "/"});
+  const std::string music = MakeDir("music"), song = MakeFile("music/menu.ogg"), unlisted = MakeFile("music/mine.ogg");
+  const std::string kept = MakeFile("other/profile.dat");
+  for (const char* path : {"game/data/png", "game/data", "game/levels"}) log.push_back((root / path).string());
+  for (const std::string& path : {fileLink, dirLink, dirLink + "/", music, song, (root / "never-installed").string(),
+                                  (root / "other").string(), (root / "game").string()})
+    log.push_back(path);
+  WriteLog(log);
 
   EXPECT_TRUE(RunWorker());
-  EXPECT_FALSE(Exists(fileLink));
-  EXPECT_FALSE(Exists(dirLink));
-  EXPECT_TRUE(Exists(targetFile));
-  EXPECT_TRUE(Exists(targetDir));
-  EXPECT_TRUE(Exists(inTargetDir));
+  EXPECT_FALSE(Exists((root / "game").string()));
+  EXPECT_FALSE(Exists(song));
+  for (const std::string& path : {targetFile, targetDir, inTargetDir, music, unlisted, kept})
+    EXPECT_TRUE(Exists(path)) << path;
+  EXPECT_FALSE(progress.running.load());
+  EXPECT_EQ(CurrentRemovalPath(progress), (root / "game").string());
 }
 
 TEST_F(UninstallRemoval, OverLongLineDeletesNothingEvenWhenItsCutNamesAFile) {

@@ -71,38 +71,33 @@ class UninstallProgram : public ::testing::Test {
   pid_t pid = -1;
 };
 
-TEST_F(UninstallProgram, YesRemovesTheInstalledGame) {
-  Install();
+// Without its list it says so; with it, No keeps everything and Yes removes
+// the game and nothing around it.
+TEST_F(UninstallProgram, MissingLogIsReportedNoKeepsAndYesRemovesTheGame) {
   Start();
-  std::string question = FindWindow(kWarningCaption);
-  ASSERT_FALSE(question.empty()) << "no confirmation appeared";
-  PressKeys(question, "Return");  // Yes is the default answer
-
-  std::string dialog = FindWindow(kDialogTitle);
-  ASSERT_FALSE(dialog.empty()) << "no removal dialog appeared";
-  EXPECT_TRUE(WaitUntilGone(game));
-  EXPECT_TRUE(fs::exists(outside)) << "a folder the install did not create went";
-  PressKeys(dialog, "Escape");
+  std::string error = FindWindow(kErrorCaption);
+  ASSERT_FALSE(error.empty()) << "no error message appeared";
+  PressKeys(error, "Return");
   EXPECT_EQ(Finish(), 0);
-}
 
-TEST_F(UninstallProgram, NoDeletesNothing) {
   std::vector<fs::path> files = Install();
   Start();
   std::string question = FindWindow(kWarningCaption);
   ASSERT_FALSE(question.empty()) << "no confirmation appeared";
   PressKeys(question, "alt+n");
-
   EXPECT_EQ(Finish(), 0);
   for (const fs::path& file : files) EXPECT_TRUE(fs::exists(file)) << file;
   EXPECT_TRUE(fs::exists(game / "uninstall.log"));
-}
 
-TEST_F(UninstallProgram, MissingLogShowsTheErrorAndEndsWithZero) {
   Start();
-  std::string error = FindWindow(kErrorCaption);
-  ASSERT_FALSE(error.empty()) << "no error message appeared";
-  PressKeys(error, "Return");
+  question = FindWindow(kWarningCaption);
+  ASSERT_FALSE(question.empty()) << "no confirmation appeared";
+  PressKeys(question, "Return");  // Yes is the default answer
+  std::string dialog = FindWindow(kDialogTitle);
+  ASSERT_FALSE(dialog.empty()) << "no removal dialog appeared";
+  EXPECT_TRUE(WaitUntilGone(game));
+  EXPECT_TRUE(fs::exists(outside)) << "a folder the install did not create went";
+  PressKeys(dialog, "Escape");
   EXPECT_EQ(Finish(), 0);
 }
 
