@@ -9,18 +9,13 @@
 
 namespace {
 
-TEST(LevelTexts, ReadsTitleAndHintAmongOtherLines) {
-  LevelText text = ParseLevelText("grid:\nafffa\ntitle:  Pierwsze kroki  \r\nlimit: 0\nhint: Dojedź do wyjścia.\r\n");
+TEST(LevelTexts, ReadsTitleAndHintAmongOtherLinesAndTheFirstValueWins) {
+  LevelText text = ParseLevelText("grid:\nafffa\ntitle:  Pierwsze kroki  \r\nlimit: 0\nhint: Dojedź do wyjścia.\r\n"
+                                  "title: Drugi\n");
   EXPECT_EQ(text.title, "Pierwsze kroki");
   EXPECT_EQ(text.hint, "Dojedź do wyjścia.");
-}
-
-TEST(LevelTexts, FirstValueWinsAndMissingKeysStayEmpty) {
-  LevelText text = ParseLevelText("title: Jeden\ntitle: Dwa\n");
-  EXPECT_EQ(text.title, "Jeden");
-  EXPECT_EQ(text.hint, "");
-  EXPECT_EQ(ParseLevelText("").title, "");
   EXPECT_EQ(ParseLevelText("subtitle: nie to\n").title, "");
+  EXPECT_EQ(ParseLevelText("title: a\n").hint, "");
 }
 
 TEST(LevelTexts, LongValuesAreCutBetweenCharactersAndControlsDropped) {

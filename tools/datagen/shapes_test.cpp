@@ -46,6 +46,7 @@ TEST(Shapes, ClosedSolidsFaceOutwardsWithTheirVolume) {
   } cases[] = {
       {"box", MakeBox({-1, -1, 0}, {1, 1, 2}), 8.0f},
       {"bevel box", MakeBevelBox({0, 0, 0}, {2, 2, 1}, 0.0f), 4.0f},
+      {"bevelled box", MakeBevelBox({0, 0, 0}, {2, 2, 1}, 0.2f), 3.84f},  // less a 0.2 chamfer round the top
       {"cylinder", MakeCylinder(1.0f, 1.0f, 0.0f, 2.0f, 64), 2.0f * kPi},
       {"cone", MakeCylinder(1.0f, 0.0f, 0.0f, 3.0f, 64), kPi},
       {"sphere", MakeSphere(1.0f, 48, 24), 4.0f / 3.0f * kPi},
@@ -56,14 +57,6 @@ TEST(Shapes, ClosedSolidsFaceOutwardsWithTheirVolume) {
     EXPECT_NEAR(SignedVolume(c.mesh), c.volume, c.volume * 0.02f) << c.name;
     EXPECT_TRUE(NormalsAgreeWithWinding(c.mesh)) << c.name;
   }
-}
-
-TEST(Shapes, BevelledPrismLosesOnlyItsChamfer) {
-  float plain = SignedVolume(MakeBevelBox({0, 0, 0}, {2, 2, 1}, 0.0f));
-  float bevelled = SignedVolume(MakeBevelBox({0, 0, 0}, {2, 2, 1}, 0.2f));
-  EXPECT_LT(bevelled, plain);
-  EXPECT_GT(bevelled, plain * 0.85f);
-  EXPECT_TRUE(NormalsAgreeWithWinding(MakeBevelBox({0, 0, 0}, {2, 2, 1}, 0.2f)));
 }
 
 TEST(Shapes, MirroredAndTurnedPartsStillFaceOutwards) {
