@@ -30,6 +30,9 @@ struct PlayCounter {
   // A death always ends in a loss: when set, a move stops as soon as a robot
   // dies instead of playing the failure animation out (the solver's way).
   bool stopAtDeath = false;
+  // Quiet ticks (rules/quiet_ticks.h) go by without the full step: the same
+  // boards, faster. Ignored while an observer watches every tick.
+  bool skipQuietTicks = false;
 };
 
 // Steps with no key held until the board is settled. False when it is not

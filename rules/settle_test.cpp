@@ -71,17 +71,101 @@ TEST(Settle, IdleTicksChangeNothingExactlyWhenTheBoardIsSettled) {
   EXPECT_GT(restlessSeen, 5000);
 }
 
+void ExpectSameBoards(const Board& a, const Board& b, int move) {
+  ASSERT_EQ(a.robotCount, b.robotCount) << "move " << move;
+  for (int32_t i = 0; i < a.robotCount; ++i)
+    ASSERT_EQ(std::memcmp(&a.robots[i], &b.robots[i], sizeof(RobotRecord)), 0) << "move " << move << " robot " << i;
+  ASSERT_EQ(std::memcmp(a.cellState, b.cellState, sizeof(a.cellState)), 0) << "move " << move;
+  ASSERT_EQ(a.GameState, b.GameState) << "move " << move;
+  ASSERT_EQ(a.doorsMoving, b.doorsMoving) << "move " << move;
+  ASSERT_EQ(a.exitAnim, b.exitAnim) << "move " << move;
+  ASSERT_EQ(a.explosionAnim, b.explosionAnim) << "move " << move;
+  ASSERT_EQ(a.electroAnim, b.electroAnim) << "move " << move;
+}
+
+// Moves played with quiet ticks skipped end on exactly the boards, latches,
+// sounds and tick counts of moves stepped tick by tick: on the busy level, and on a
+// crowd of robots driving in step past a cloner (more robots than the
+// pairwise collision check takes).
+TEST(Settle, SkippingQuietTicksChangesNoBoard) {
+  const std::vector<std::string> kCrowdLevel = {"aaaaaaaaaaaa", "a000000000Ka", "a0000C00000a", "a0O000000mma",
+                                                "a00000l000Da", "a0000F00000a", "aaaaaaaaaaaa"};
+  CellList crowd;
+  for (int x = 1; x <= 9; x += 2) crowd.push_back({x, 2}), crowd.push_back({x + 1, 4});
+  struct Case {
+    std::unique_ptr<Board> start;
+    int moves;
+  };
+  Case cases[] = {{MakeTestBoard(kBusyLevel, kBusyRobots), 400}, {MakeTestBoard(kCrowdLevel, crowd), 200}};
+  std::mt19937 random(11);
+  int64_t skippedTicks = 0;
+  for (Case& c : cases) {
+    auto stepped = std::make_unique<Board>(*c.start);
+    auto skipped = std::make_unique<Board>(*c.start);
+    StepReport heardOne, heardMany;
+    PlayCounter one, many;
+    one.heard = &heardOne;
+    many.heard = &heardMany;
+    many.skipQuietTicks = true;
+    for (int move = 0; move < c.moves; ++move) {
+      if (stepped->LevelStatus() != kLevelPlaying || move == 0) {
+        *stepped = *c.start;
+        *skipped = *c.start;
+        ASSERT_EQ(SettleBoard(*stepped, one), SettleBoard(*skipped, many));
+      } else {
+        Direction direction = static_cast<Direction>(1 + random() % 4);
+        ASSERT_EQ(PlayMove(*stepped, direction, one), PlayMove(*skipped, direction, many));
+      }
+      ExpectSameBoards(*stepped, *skipped, move);
+
+      ASSERT_EQ(std::memcmp(&one.latches, &many.latches, sizeof(SoundLatches)), 0) << "move " << move;
+      ASSERT_EQ(one.ticks, many.ticks) << "move " << move;
+      ASSERT_EQ(std::memcmp(heardOne.plays, heardMany.plays, sizeof(heardOne.plays)), 0) << "move " << move;
+    }
+    skippedTicks += many.ticks;
+  }
+  EXPECT_GT(skippedTicks, 50000);
+}
+
+// Boards caught half way through one robot's move while another stands
+// where the very next tick must act on it: on a mine while nobody drives
+// (the mover rides rollers), or just arrived on rollers that carry it on.
+TEST(Settle, SkippingQuietTicksStillActsOnRobotsThatStand) {
+  auto mined = MakeTestBoard({"aaaaaaa", "a0mm00a", "a0K000a", "aaaaaaa"}, {{2, 1}, {2, 2}});
+  auto carried = MakeTestBoard({"aaaaaaa", "a00000a", "a0m000a", "aaaaaaa"}, {{1, 1}, {2, 2}});
+  for (Board* board : {mined.get(), carried.get()}) {
+    RobotRecord& mover = board->robots[0];
+    mover.dx = 1, mover.dy = 0, mover.moving = 1, mover.moveCountdown = 30;
+    mover.originX = mover.x, mover.originY = mover.y;
+    RobotRecord& stander = board->robots[1];
+    stander.dx = 1, stander.dy = 0, stander.justArrived = 1;
+    board->doorsMoving = 0;  // no doors: as after the first step
+    auto stepped = std::make_unique<Board>(*board);
+    PlayCounter one, many;
+    many.skipQuietTicks = true;
+    ASSERT_EQ(SettleBoard(*stepped, one), SettleBoard(*board, many));
+    ExpectSameBoards(*stepped, *board, 0);
+    EXPECT_EQ(one.ticks, many.ticks);
+  }
+  EXPECT_EQ(mined->LevelStatus(), kLevelLost);
+  EXPECT_EQ(carried->robots[1].x, 3);  // one cell on, off the rollers
+}
+
 TEST(Settle, AMoveThatNeverComesToRestIsReportedAsSuch) {
   auto board = MakeTestBoard({"aaaaa", "a000a", "aaaaa"}, {{1, 1}});
   board->robots[0].turnRemaining = 3.0f * 100000;  // longer than two settle limits
   board->robots[0].turnSign = 1;
-  PlayCounter counter;
-  EXPECT_FALSE(SettleBoard(*board, counter));
-  EXPECT_EQ(counter.ticks, kSettleTickLimit);
-  // A move's limit includes the tick its key is held.
-  counter.ticks = 0;
-  EXPECT_FALSE(PlayMove(*board, kDirectionLeft, counter));
-  EXPECT_EQ(counter.ticks, kSettleTickLimit);
+  for (bool skipping : {false, true}) {
+    auto turning = std::make_unique<Board>(*board);
+    PlayCounter counter;
+    counter.skipQuietTicks = skipping;
+    EXPECT_FALSE(SettleBoard(*turning, counter));
+    EXPECT_EQ(counter.ticks, kSettleTickLimit);
+    // A move's limit includes the tick its key is held.
+    counter.ticks = 0;
+    EXPECT_FALSE(PlayMove(*turning, kDirectionLeft, counter));
+    EXPECT_EQ(counter.ticks, kSettleTickLimit);
+  }
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ bool AdvanceTeleports(Board& board, SoundLatches& latches, StepReport& sounds) {
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.teleportAnim < 0) continue;
-    r.teleportAnim += 0.04f;
+    r.teleportAnim += kTeleportAnimPerTick;
     if (r.teleportAnim < 5 && !latches.teleport) {
       sounds.Add(kSoundTeleportIn);
       latches.teleport = true;
@@ -148,7 +148,7 @@ bool AdvanceCloners(Board& board, SoundLatches& latches, StepReport& sounds) {
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.cloneAnim < 0) continue;
-    r.cloneAnim += 0.06f;
+    r.cloneAnim += kCloneAnimPerTick;
     if (r.cloneAnim < 5 && !latches.cloner) {
       latches.cloner = true;
       sounds.Add(kSoundClonerIn);
@@ -173,7 +173,7 @@ bool AdvanceExits(Board& board, SoundLatches& latches, StepReport& sounds) {
   for (int32_t i = 0; i < board.robotCount; ++i) {
     RobotRecord& r = board.robots[i];
     if (r.exitAnim < 0) continue;
-    r.exitAnim += 0.06f;
+    r.exitAnim += kExitAnimPerTick;
     if (!latches.exit) {
       sounds.Add(kSoundExit);
       latches.exit = true;
@@ -338,8 +338,7 @@ StepReport Board::Step(const StepInput& input, SoundLatches& latches) {
 
   bool anyDriving = AnyRobotDriving(*this);
   AdvanceDoors(*this);
-  exitAnim += 0.025f;
-  if (exitAnim > 10) exitAnim = 0;
+  AdvanceExitCells(*this);
 
   bool busy = false;
   busy |= AdvanceTeleports(*this, latches, sounds);

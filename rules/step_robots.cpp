@@ -158,10 +158,9 @@ void Arrive(Board& board, int32_t i, StepReport& sounds) {
 
 void ContinueMove(Board& board, int32_t i, StepReport& sounds) {
   RobotRecord& r = board.robots[i];
-  // The first tick leaves the robot in place, the 61st puts it exactly on the next cell.
   if (!r.skidding) {
-    r.x = r.originX + (60 - r.moveCountdown) * r.dx / 60;
-    r.y = r.originY + (60 - r.moveCountdown) * r.dy / 60;
+    r.x = PositionAlongMove(r.originX, r.dx, r.moveCountdown);
+    r.y = PositionAlongMove(r.originY, r.dy, r.moveCountdown);
   }
   r.moveCountdown -= 1;
   if (r.moveCountdown < 0) Arrive(board, i, sounds);
@@ -227,10 +226,7 @@ void StandOrTurn(Board& board, RobotRecord& r, Direction direction, bool anyDriv
   // Plain rollers carry a robot that has just arrived; it obeys nobody.
   if (kind >= kCellRollers1 && kind <= kCellRollers2c && r.justArrived) return;
   if (r.turnRemaining > 0) {
-    r.angle += r.turnSign * 3;
-    r.turnRemaining -= 3;
-    if (r.angle < -360) r.angle += 360;
-    if (r.angle > 360) r.angle -= 360;
+    AdvanceTurn(r);
     if (r.turnRemaining <= 0) {
       r.moveCountdown = -1;
       r.moving = 1;  // the move follows the turn without another key

@@ -95,6 +95,7 @@ SolveResult SolveLevel(const Board& start, int64_t maxStates, const std::atomic<
   PlayCounter counter;
   bool settled = SettleBoard(*board, counter);
   counter.stopAtDeath = true;
+  counter.skipQuietTicks = true;
   if (settled && board->LevelStatus() == kLevelWon) {
     result.outcome = kSolved;
     return result;
