@@ -75,6 +75,7 @@ void LoadPictures(MenuAssets& a) {
   LoadPair(a.back, "data/png/powrot1a.png", "data/png/powrot1b.png");
   a.restartNotice.Load("data/png/uruchom.png");
   a.completed.Load("data/png/st_ukonczone.png");
+  a.parStar.Load("data/png/par_gwiazdka.png");
 }
 }  // namespace
 

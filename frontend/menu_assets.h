@@ -35,6 +35,7 @@ struct MenuAssets {
   Image back[2];
   Image restartNotice;
   Image completed;  // marker of a finished difficulty
+  Image parStar;    // marker of a level won at par
   Image digits[10];  // "data/png/c0.png" ... level numbers of the play screen
   SoundData sounds[kMenuSounds];
 };

@@ -71,8 +71,8 @@ void QueueDigit(int digit, float x, float y, float r, float g, float b, float op
 
 // The frame (the selected one is drawn after all others) and the two digits,
 // white when unlocked, grey when locked; a level won at par has gold digits
-// (blue for the most part taken out, so they stand apart from white for
-// red-green colour blindness too).
+// and a star over its frame (queued after every cell and the selected frame,
+// which it overlaps), a shape for players who cannot tell gold from white.
 void QueueLevelCell(const LevelChoice& c, int i, const LevelCellLook& look) {
   const float y = LevelRowTop(c.openDifficulty), opacity = c.stripOpacity;
   if (!look.selected) QueueMenuImage(GetMenuAssets().levelFrame[0], LevelCellLeft(i), y, kCellWidth, kCellHeight, opacity);
@@ -81,6 +81,13 @@ void QueueLevelCell(const LevelChoice& c, int i, const LevelCellLook& look) {
   const float x = LevelCellLeft(i) + 0.005f;
   QueueDigit(i / 10, x, y, grey, green, blue, opacity);
   QueueDigit(i % 10, x + kDigitWidth, y, grey, green, blue, opacity);
+}
+
+// Centred over the cell, its points resting on the frame's top edge.
+void QueueParStar(const LevelChoice& c, int i) {
+  const float width = 0.018f, height = 0.024f;
+  QueueMenuImage(GetMenuAssets().parStar, LevelCellLeft(i) + (kCellWidth - width) / 2,
+                 LevelRowTop(c.openDifficulty) - height + 0.005f, width, height, c.stripOpacity);
 }
 
 void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer, const WonAtParTable& won) {
@@ -105,6 +112,8 @@ void DrawPlayScreen(LevelChoice& c, const LevelChoicePointer& pointer, const Won
       QueueMenuImage(a.levelFrame[1], LevelCellLeft(c.selectedLevel), LevelRowTop(c.openDifficulty), kCellWidth,
                      kCellHeight, c.stripOpacity);
     }
+    for (int i = 1; i <= kLevelsPerDifficulty; ++i)
+      if (won[(c.openDifficulty - 1) * kLevelsPerDifficulty + i]) QueueParStar(c, i);
   }
   if (c.crosshair) QueueMenuImage(a.crosshair, c.crosshairX - 0.015f, c.crosshairY - 0.015f, 0.05f, 0.05f);
   FinishMenuFrame(c.fadeLevel, !c.crosshair);

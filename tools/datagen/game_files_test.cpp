@@ -65,7 +65,8 @@ std::vector<std::string> GamePictures() {
       "celownik.png", "info_0.png", "OP_OPCJE.png", "OP_EFEKTY.png", "OP_MUZYKA.png", "OP_ROZDZIEL.png", "TAK.png",
       "NIE.png", "profile_tlo.png", "profile_pasek.png", "profile_skasuj1a.png", "profile_skasuj1b.png",
       "profile_wybierz1a.png", "profile_wybierz1b.png", "profile_pasek_2.png", "profile_zmien1.png",
-      "profile_zmien2.png", "demo.png", "powrot1a.png", "powrot1b.png", "uruchom.png", "st_ukonczone.png"};
+      "profile_zmien2.png", "demo.png", "powrot1a.png", "powrot1b.png", "uruchom.png", "st_ukonczone.png",
+      "par_gwiazdka.png"};
   for (int i = 1; i <= 9; ++i) files.push_back("poz" + std::to_string(i) + ".png");
   for (int i = 1; i <= 7; ++i) files.push_back("roz" + std::to_string(i) + ".png");
   for (int d = 0; d <= 9; ++d) {

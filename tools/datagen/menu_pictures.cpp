@@ -75,6 +75,23 @@ Canvas LevelFrame(bool selected) {
   return c;
 }
 
+// The mark of a level won at par, just above its number: a five-pointed star, light inside a dark outline, so that it reads by its
+// shape and its brightness, not by its gold alone.
+Canvas ParStar() {
+  Canvas c = ScreenCanvas(0.018f, 0.024f);
+  float w = float(c.Width()), h = float(c.Height());
+  float outer = std::min(w, h) * 0.5f - 1.5f, inner = outer * 0.45f;
+  glm::vec2 centre(w * 0.5f, h * 0.5f + outer * 0.08f);
+  std::vector<glm::vec2> star;
+  for (int k = 0; k < 10; ++k) {
+    float angle = 3.14159265f * (-0.5f + 0.2f * float(k));
+    star.push_back(centre + (k % 2 == 0 ? outer : inner) * glm::vec2(std::cos(angle), std::sin(angle)));
+  }
+  c.Fill(Outlined(PolygonShape(star), 1.4f), Rgb(20, 24, 30));
+  c.Fill(PolygonShape(star), Rgb(255, 214, 70));
+  return c;
+}
+
 Canvas Cursor() {
   Canvas c = ScreenCanvas(0.0375f, 0.0375f);
   float s = float(c.Width());
@@ -178,6 +195,7 @@ std::vector<PictureJob> MenuPictureJobs() {
   jobs.push_back({"data/png/st_ramka1.png", [] { return LevelFrame(false); }});
   jobs.push_back({"data/png/st_ramka2.png", [] { return LevelFrame(true); }});
   jobs.push_back({"data/png/st_ukonczone.png", CompletedStamp});
+  jobs.push_back({"data/png/par_gwiazdka.png", ParStar});
   jobs.push_back({"data/png/info_0.png", InfoPanel});
   jobs.push_back({"data/png/OP_OPCJE.png", [] { return LabelPicture(0.245f, 0.09f, "OPCJE", ui::kAccent, true); }});
   jobs.push_back({"data/png/OP_EFEKTY.png", [] { return LabelPicture(0.245f, 0.09f, "EFEKTY", ui::kText, false); }});

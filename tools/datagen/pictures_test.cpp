@@ -51,7 +51,7 @@ TEST_F(Pictures, EachIsDrawnAtTheSizeOfItsPlaceOnTheScreen) {
       {"data/png/load_ramka.png", 0.16f, 0.053f},   {"data/png/ramka.png", 1.0f, 1.0f},
       {"data/png/trudny.png", 0.225f, 0.07f},       {"data/png/etap.png", 0.2f, 0.07f},
       {"data/png/g7.png", 0.05f, 0.09f},            {"data/png/pauza.png", 0.5f, 0.375f},
-      {"data/png/c3.png", 0.015f, 0.031f},
+      {"data/png/c3.png", 0.015f, 0.031f},          {"data/png/par_gwiazdka.png", 0.018f, 0.024f},
   };
   for (const Slot& slot : slots) {
     Canvas c = Draw(slot.file);
@@ -89,6 +89,42 @@ TEST_F(Pictures, GlyphsShareOneBaselineAndStayInsideTheirCell) {
   InkBox wide = InkOf(Draw("data/font1/W0.png"));
   EXPECT_GT(wide.left, 0);
   EXPECT_LT(wide.right, 63);
+}
+
+// The par marker must not lean on its gold: seen as grey levels, its light
+// fill, walked round on a circle about its middle, shows five points, and its
+// outline is much darker than the fill.
+TEST_F(Pictures, TheParStarReadsByItsShapeAndBrightnessAlone) {
+  Canvas c = Draw("data/png/par_gwiazdka.png");
+  auto grey = [&c](int x, int y) {
+    Colour p = c.At(x, y);
+    return p.a * (0.3f * p.r + 0.59f * p.g + 0.11f * p.b);
+  };
+  glm::vec2 centre(0.0f);
+  float lightest = 0.0f, darkestInk = 1.0f, radius = 0.0f;
+  int light = 0;
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x) {
+      if (grey(x, y) > 0.6f) centre += glm::vec2(float(x), float(y)), ++light;
+      lightest = std::max(lightest, grey(x, y));
+      if (c.At(x, y).a > 0.9f) darkestInk = std::min(darkestInk, grey(x, y));
+    }
+  ASSERT_GT(light, 10);
+  centre /= float(light);
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x)
+      if (grey(x, y) > 0.6f) radius = std::max(radius, glm::length(glm::vec2(float(x), float(y)) - centre));
+  int points = 0;
+  bool wasLight = false;
+  for (int step = 0; step <= 360; ++step) {
+    float angle = float(step) * 3.14159265f / 180.0f;
+    glm::vec2 p = centre + 0.7f * radius * glm::vec2(std::sin(angle), -std::cos(angle)) + 0.5f;
+    bool isLight = grey(int(p.x), int(p.y)) > 0.6f;
+    if (isLight && !wasLight && step > 0) ++points;
+    wasLight = isLight;
+  }
+  EXPECT_EQ(points, 5);
+  EXPECT_GT(lightest - darkestInk, 0.5f);
 }
 
 TEST_F(Pictures, NormalAndHighlightedButtonsDifferButMatchInSize) {
