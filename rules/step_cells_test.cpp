@@ -71,7 +71,7 @@ TEST_F(StepCells, AClosingDoorCrushesTheRobotInIt) {
   EXPECT_EQ(Played(kSoundExplosion), 1);
 }
 
-TEST_F(StepCells, TeleportsSendToTheRightmostMarkerOfTheirColour) {
+TEST_F(StepCells, TeleportsSendToTheRightmostMarkerOfTheirColourIfAny) {
   auto board = MakeTestBoard({"aaaaaaaaaaaaaa", "a0000000000I0a", "aE0000000H000a", "a0000H000000aa",
                               "a00F00000H000a", "aaaaaaaaaaaaaa"},
                              {{1, 1}, {3, 3}});
@@ -85,14 +85,11 @@ TEST_F(StepCells, TeleportsSendToTheRightmostMarkerOfTheirColour) {
   EXPECT_GE(counter.ticks, 63 + 250);
   EXPECT_EQ(Played(kSoundTeleportIn), 1);  // one sound for the pair
   EXPECT_EQ(Played(kSoundTeleportOut), 1);
-}
-
-TEST_F(StepCells, ATeleportWithoutMarkerLeavesTheRobotOnIt) {
-  auto board = MakeTestBoard({"aaaaaa", "a0000a", "aG000a", "aaaaaa"}, {{1, 1}});
-  PlayCounter counter = Move(*board, kDown);
-  EXPECT_EQ(board->robots[0].y, 2);
-  EXPECT_EQ(board->robots[0].teleportAnim, -1);
-  EXPECT_EQ(counter.ticks, 63);
+  // With no marker of its colour the robot stays on the teleport.
+  auto unmarked = MakeTestBoard({"aaaaaa", "a0000a", "aG000a", "aaaaaa"}, {{1, 1}});
+  EXPECT_EQ(Move(*unmarked, kDown).ticks, 63);
+  EXPECT_EQ(unmarked->robots[0].y, 2);
+  EXPECT_EQ(unmarked->robots[0].teleportAnim, -1);
 }
 
 const std::vector<std::string> kClonerRoom = {"aaaaaaaaaa", "a00000000a", "aO0000000a", "a00000000a",
@@ -121,16 +118,6 @@ TEST_F(StepCells, ACloneIsMadeOnEveryReceiverAndTheOriginalVanishes) {
   EXPECT_EQ(board->robots[2].y, 5);
 }
 
-TEST_F(StepCells, ACloneWithoutReceiverKeepsTheRobot) {
-  auto board = MakeTestBoard({"aaaaaa", "a0000a", "aO000a", "a0000a", "aaaaaa"}, {{1, 1}});
-  Move(*board, kDown);
-  EXPECT_EQ(board->robotCount, 1);
-  EXPECT_EQ(board->robots[0].active, 1);
-  EXPECT_EQ(board->robots[0].y, 2);
-  Move(*board, kDown);
-  EXPECT_EQ(board->robots[0].y, 3);
-}
-
 TEST_F(StepCells, AnOccupiedReceiverBlowsUpAllThree) {
   std::vector<std::string> cells = kClonerRoom;
   cells[5][5] = 'a';  // the robot on the receiver cannot move away
@@ -143,9 +130,16 @@ TEST_F(StepCells, AnOccupiedReceiverBlowsUpAllThree) {
   EXPECT_EQ(board->robots[3].deathKind, 1);  // its copy
 }
 
-// A full table: the robot that entered stays on the entrance, as with no
-// receiver; with room for one copy, the first receiver gets it.
-TEST_F(StepCells, AFullRobotTableMakesNoMoreCopies) {
+// With no receiver, or a full table, the robot that entered stays on the
+// entrance and drives on from it; with room for one copy, the first receiver
+// gets it.
+TEST_F(StepCells, NoRoomOrNoReceiverMakesNoCopies) {
+  auto unreceived = MakeTestBoard({"aaaaaa", "a0000a", "aO000a", "a0000a", "aaaaaa"}, {{1, 1}});
+  Move(*unreceived, kDown);
+  EXPECT_EQ(unreceived->robotCount, 1);
+  EXPECT_EQ(unreceived->robots[0].active, 1);
+  Move(*unreceived, kDown);
+  EXPECT_EQ(unreceived->robots[0].y, 3);
   for (int32_t used : {kRobotCapacity, kRobotCapacity - 1}) {
     auto board = MakeTestBoard(kClonerRoom, {{1, 1}});
     RobotRecord gone = board->robots[0];
@@ -197,6 +191,15 @@ TEST_F(StepCells, MinesExplodeAndCablesElectrocuteThenTheLevelIsLost) {
     EXPECT_EQ(board->LevelStatus(), 2);
     EXPECT_EQ(counter.ticks, c.dyingState == 1 ? 180 : 267);
   }
+  // Both at once: lost when both animations have finished, each sound once.
+  auto board = MakeTestBoard({"aaaaa", "a000a", "aKL0a", "aaaaa"}, {{1, 1}, {2, 1}});
+  Move(*board, kDown);
+  EXPECT_EQ(board->LevelStatus(), 2);
+  EXPECT_EQ(board->robots[1].deathKind, 2);
+  EXPECT_EQ(board->explosionAnim, 9);
+  EXPECT_EQ(board->electroAnim, 20);
+  EXPECT_EQ(Played(kSoundExplosion), 1);  // the lone cells' deaths above were not listened to
+  EXPECT_EQ(Played(kSoundElectro), 1);
 }
 
 // Mines and cables wait while any robot drives: a robot that reached a mine
@@ -214,18 +217,6 @@ TEST_F(StepCells, DeadlyCellsWaitUntilNoRobotDrives) {
   Ticks(*board, 1);
   EXPECT_EQ(board->GameState, 1);
   EXPECT_EQ(board->robots[0].deathKind, 1);
-}
-
-TEST_F(StepCells, AMineAndCablesTogetherFinishWhenBothAnimationsHave) {
-  auto board = MakeTestBoard({"aaaaa", "a000a", "aKL0a", "aaaaa"}, {{1, 1}, {2, 1}});
-  Move(*board, kDown);
-  EXPECT_EQ(board->LevelStatus(), 2);
-  EXPECT_EQ(board->robots[0].deathKind, 1);
-  EXPECT_EQ(board->robots[1].deathKind, 2);
-  EXPECT_EQ(board->explosionAnim, 9);
-  EXPECT_EQ(board->electroAnim, 20);
-  EXPECT_EQ(Played(kSoundExplosion), 1);
-  EXPECT_EQ(Played(kSoundElectro), 1);
 }
 
 // Two robots facing each other, each able to move "into" the other's cell:

@@ -1,5 +1,6 @@
-// Driving and turning: move and turn timing, lock-step with blocked robots,
-// chains, oil skids with a follower waiting, rollers.
+// Driving together: lines and blocked robots, lock-step commands, followers
+// behind a skid on oil, rollers. Move and turn timing, and the plain oil skid,
+// are kept tick for tick by the solver's golden traces.
 #include <gtest/gtest.h>
 
 #include "rules/settle.h"
@@ -21,111 +22,25 @@ int64_t Move(Board& board, Direction direction) {
   return counter.ticks;
 }
 
-TEST(StepMoves, MovesTakeSixtyTwoTicksAfterTheCommandAndTurnsThreeDegreesATick) {
-  auto board = MakeTestBoard(kRoom, {{1, 1}});
-  const RobotRecord& r = board->robots[0];
-  EXPECT_EQ(Move(*board, kDown), 1 + 62);
-  EXPECT_EQ(r.y, 2);
-  EXPECT_EQ(r.angle, 90);
-  EXPECT_EQ(Move(*board, kRight), 1 + 30 + 62);  // quarter turn first
-  EXPECT_EQ(r.x, 2);
-  EXPECT_EQ(r.angle, 180);
-  EXPECT_EQ(Move(*board, kLeft), 1 + 60 + 62);  // half turn
-  EXPECT_EQ(r.x, 1);
-  EXPECT_EQ(r.angle, 360);
-  EXPECT_EQ(Move(*board, kUp), 1 + 30 + 62);
-  EXPECT_EQ(r.angle, 270);
-  EXPECT_EQ(r.y, 1);
-  // Facing up and commanded right: turns back from 270 to 180, then drives on its own.
-  StepTicks(*board, 1, kDirectionRight);
-  StepTicks(*board, 15);
-  EXPECT_EQ(r.angle, 225);
-  EXPECT_EQ(r.dx, 1);
-  StepTicks(*board, 15);
-  EXPECT_EQ(r.angle, 180);
-  EXPECT_EQ(r.moving, 1);
-  StepTicks(*board, 1);   // the move starts, still in place
-  EXPECT_EQ(r.x, 1);
-  StepTicks(*board, 31);  // half way
-  EXPECT_FLOAT_EQ(r.x, 1.5f);
-  StepTicks(*board, 30);
-  EXPECT_EQ(r.x, 2);
-  EXPECT_EQ(r.moving, 0);
-  EXPECT_EQ(r.justArrived, 1);
-}
-
-// Which way a robot turns, for every facing and command: half way through a
-// quarter turn (15 ticks) it has turned 45 degrees, half way through a half
-// turn 90, in the sense the turn table gives.
-TEST(StepMoves, TurnsGoTheWayTheTurnTableSays) {
-  struct Turn {
-    Direction from, to;
-    float halfWay;  // angle after 15 ticks (quarter) or 30 ticks (half)
-  };
-  // Facing angles: left 0, down 90, right 180, up 270.
-  const Turn turns[] = {{kRight, kLeft, 270}, {kDown, kLeft, 45},   {kUp, kLeft, 315},
-                        {kLeft, kRight, -90}, {kDown, kRight, 135}, {kUp, kRight, 225},
-                        {kRight, kUp, 225},   {kDown, kUp, 180},    {kLeft, kUp, -45},
-                        {kRight, kDown, 135}, {kUp, kDown, 180},    {kLeft, kDown, 45}};
-  for (const Turn& t : turns) {
-    auto board = MakeTestBoard({"aaa", "a0a", "aaa"}, {{1, 1}});  // walled in: turns, never drives
-    Move(*board, t.from);
-    const RobotRecord& r = board->robots[0];
-    bool half = t.from + t.to == kLeft + kRight || t.from + t.to == kUp + kDown;
-    StepTicks(*board, 1, t.to);
-    StepTicks(*board, half ? 30 : 15);
-    EXPECT_FLOAT_EQ(r.angle, t.halfWay) << t.from << " to " << t.to;
-  }
-}
-
-TEST(StepMoves, AnglesStayWithinOneTurnAfterManyTurns) {
-  auto board = MakeTestBoard(kRoom, {{4, 2}});
-  const Direction turns[] = {kLeft, kUp, kRight, kDown, kLeft, kUp, kRight, kDown, kLeft, kUp};
-  for (Direction direction : turns) {
-    Move(*board, direction);
-    EXPECT_GE(board->robots[0].angle, -360);
-    EXPECT_LE(board->robots[0].angle, 360);
-  }
-  // Every quarter turn so far went the short way round: 90 - 10 * 90, wrapped.
-  EXPECT_EQ(static_cast<int>(board->robots[0].angle + 720) % 360, 270);
-}
-
-TEST(StepMoves, RobotsBehindABlockedRobotStayToo) {
-  auto board = MakeTestBoard(kRoom, {{1, 1}, {2, 1}, {1, 3}});
-  Move(*board, kLeft);
-  for (int i : {0, 1}) {
-    EXPECT_EQ(board->robots[i].angle, 0);
-    EXPECT_EQ(board->robots[i].moving, 0);
-    EXPECT_EQ(board->robots[i].justArrived, 0);
-  }
-  EXPECT_EQ(board->robots[0].x, 1);
-  EXPECT_EQ(board->robots[1].x, 2);
-  EXPECT_EQ(board->robots[2].x, 1);
-  EXPECT_EQ(board->GameState, 0);
-}
-
-TEST(StepMoves, ChainsMoveTogetherThroughFreeSpace) {
-  auto board = MakeTestBoard(kRoom, {{1, 2}, {2, 2}, {3, 2}, {4, 2}});
+// A line moves as one through free space; against a wall the front robot
+// stays, and so does everyone behind it, without turning or colliding.
+TEST(StepMoves, LinesOfRobotsMoveAndStopTogether) {
+  auto board = MakeTestBoard(kRoom, {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {1, 4}});
   Move(*board, kRight);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(board->robots[i].x, i + 2);
-  Move(*board, kRight);
-  Move(*board, kRight);
-  Move(*board, kRight);  // the front robot reaches the wall; the rest close up behind
-  Move(*board, kRight);
+  for (int m = 0; m < 4; ++m) Move(*board, kRight);  // the front robot reaches the wall; the rest close up
   for (int i = 0; i < 4; ++i) EXPECT_EQ(board->robots[i].x, i + 5);
+  Move(*board, kLeft);
+  Move(*board, kLeft);
+  Move(*board, kLeft);
+  Move(*board, kLeft);  // now the back robot is against the left wall
+  Move(*board, kLeft);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(board->robots[i].x, i + 1);
+    EXPECT_EQ(board->robots[i].moving, 0);
+  }
+  EXPECT_EQ(board->robots[4].x, 1);
   EXPECT_EQ(board->GameState, 0);
-}
-
-TEST(StepMoves, NoNewCommandWhileARobotDrives) {
-  auto board = MakeTestBoard(kRoom, {{1, 1}});
-  StepTicks(*board, 1, kDirectionDown);
-  StepTicks(*board, 10);
-  StepTicks(*board, 5, kDirectionRight);
-  PlayCounter counter;
-  ASSERT_TRUE(SettleBoard(*board, counter));
-  EXPECT_EQ(board->robots[0].y, 2);
-  EXPECT_EQ(board->robots[0].angle, 90);
-  EXPECT_EQ(board->robots[0].dy, 1);
 }
 
 // Lock-step: a robot standing still takes no command while another drives,
@@ -153,24 +68,6 @@ TEST(StepMoves, CommandsWaitForDrivingRobotsButNotForRobotsOnRollers) {
   EXPECT_EQ(rollers->robots[1].moving, 1);
   ASSERT_TRUE(SettleBoard(*rollers, counter));
   EXPECT_EQ(rollers->robots[1].y, 2);
-}
-
-TEST(StepMoves, OilSkidsTheFirstMoveAndTheFollowerWaits) {
-  auto board = MakeTestBoard({"aaaaaaaa", "a0C0000a", "aaaaaaaa"}, {{1, 1}, {2, 1}});
-  const RobotRecord& follower = board->robots[0];
-  const RobotRecord& leader = board->robots[1];
-  EXPECT_EQ(Move(*board, kRight), 1 + 30 + 62);
-  EXPECT_EQ(leader.x, 2);  // skidded in place
-  EXPECT_EQ(leader.skidding, 1);
-  EXPECT_EQ(follower.x, 1);  // waited behind it
-  EXPECT_EQ(board->GameState, 0);
-  Move(*board, kRight);
-  EXPECT_EQ(leader.x, 3);
-  EXPECT_EQ(leader.skidding, 0);
-  EXPECT_EQ(follower.x, 1);  // a robot still marked skidding cannot be followed
-  Move(*board, kRight);
-  EXPECT_EQ(leader.x, 4);
-  EXPECT_EQ(follower.x, 2);
 }
 
 // The follower judges the leader's own skid: a follower that has skidded
@@ -231,43 +128,30 @@ TEST(StepMoves, RollersCarryAnArrivingRobotWhileOthersObey) {
   EXPECT_EQ(board->robots[1].x, 5);
 }
 
-TEST(StepMoves, ABlockedRobotOnRollersStopsThenObeys) {
-  auto board = MakeTestBoard({"aaaaaaaa", "a0m0000a", "a0m0000a", "aaaaaaaa"}, {{2, 1}});
+// Where rollers stop carrying: a robot they cannot push on stops and then
+// obeys; a door on rollers, once open, carries like rollers within the same
+// move; cells of rollers with a mine kill and carry nobody.
+TEST(StepMoves, RollersCarryOnlyWhereTheyMay) {
+  auto blocked = MakeTestBoard({"aaaaaaaa", "a0m0000a", "a0m0000a", "aaaaaaaa"}, {{2, 1}});
   PlayCounter counter;
-  ASSERT_TRUE(SettleBoard(*board, counter));
-  EXPECT_EQ(board->robots[0].y, 2);
-  EXPECT_EQ(board->robots[0].justArrived, 0);
-  Move(*board, kRight);
-  EXPECT_EQ(board->robots[0].x, 3);
-  EXPECT_EQ(board->robots[0].y, 2);
-}
+  ASSERT_TRUE(SettleBoard(*blocked, counter));
+  EXPECT_EQ(blocked->robots[0].y, 2);
+  EXPECT_EQ(blocked->robots[0].justArrived, 0);
+  Move(*blocked, kRight);
+  EXPECT_EQ(blocked->robots[0].x, 3);
+  EXPECT_EQ(blocked->robots[0].y, 2);
 
-// A door on rollers, once open, carries a robot on like any rollers, within
-// the same move.
-TEST(StepMoves, OpenDoorsOnRollersCarryRobotsOn) {
-  auto board = MakeTestBoard({"aaaaaa", "a0000a", "a0Q00a", "a0000a", "a0000a", "aaaaaa"}, {{2, 1}});
-  board->cellState[2][2] = 4;
-  EXPECT_EQ(Move(*board, kDown), 1 + 62 + 62);
-  EXPECT_EQ(board->robots[0].y, 3);
-  EXPECT_EQ(board->GameState, 0);
-}
+  auto door = MakeTestBoard({"aaaaaa", "a0000a", "a0Q00a", "a0000a", "a0000a", "aaaaaa"}, {{2, 1}});
+  door->cellState[2][2] = 4;
+  EXPECT_EQ(Move(*door, kDown), 1 + 62 + 62);
+  EXPECT_EQ(door->robots[0].y, 3);
+  EXPECT_EQ(door->GameState, 0);
 
-TEST(StepMoves, RollersPushIntoAnOccupiedCellAndBothExplode) {
-  auto board = MakeTestBoard({"aaaaaa", "a0m00a", "a0m00a", "a0000a", "aaaaaa"}, {{2, 1}, {2, 3}});
-  PlayCounter counter;
-  ASSERT_TRUE(SettleBoard(*board, counter));
-  EXPECT_EQ(board->LevelStatus(), 2);
-  EXPECT_EQ(board->robots[0].deathKind, 1);
-  EXPECT_EQ(board->robots[1].deathKind, 1);
-  EXPECT_EQ(board->robots[0].y, 3);
-}
-
-TEST(StepMoves, RollerMinesKillAndCarryNobody) {
-  auto board = MakeTestBoard({"aaaaaa", "a0000a", "aN000a", "a0000a", "aaaaaa"}, {{1, 1}});
-  Move(*board, kDown);
-  EXPECT_EQ(board->LevelStatus(), 2);
-  EXPECT_EQ(board->robots[0].y, 2);
-  EXPECT_EQ(board->robots[0].deathKind, 1);
+  auto mine = MakeTestBoard({"aaaaaa", "a0000a", "aN000a", "a0000a", "aaaaaa"}, {{1, 1}});
+  Move(*mine, kDown);
+  EXPECT_EQ(mine->LevelStatus(), 2);
+  EXPECT_EQ(mine->robots[0].y, 2);
+  EXPECT_EQ(mine->robots[0].deathKind, 1);
 }
 
 }  // namespace

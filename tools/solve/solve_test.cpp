@@ -76,11 +76,15 @@ TEST(Solver, TheHintedMoveStartsAShortestSolution) {
       auto next = std::make_unique<Board>(*board);
       ASSERT_TRUE(PlayMove(*next, hint.first, counter));
       const SolveResult rest = SolveLevel(*next, kDefaultMaxStates);
-      if (next->LevelStatus() != kLevelWon) EXPECT_EQ(rest.moves.size() + 1, solution.size() - i);
+      if (next->LevelStatus() != kLevelWon) {
+        EXPECT_EQ(rest.moves.size() + 1, solution.size() - i);
+      }
       // Asked in the middle of a move, the move is first played out.
       board->Step(CommandInput(DirectionOfLetter(solution[i])), counter.latches);
       for (int t = 0; t < 20; ++t) board->Step(StepInput{}, counter.latches);
-      if (i + 1 < solution.size()) EXPECT_EQ(FindHint(*board, kDefaultMaxStates).movesLeft, hint.movesLeft - 1);
+      if (i + 1 < solution.size()) {
+        EXPECT_EQ(FindHint(*board, kDefaultMaxStates).movesLeft, hint.movesLeft - 1);
+      }
       ASSERT_TRUE(SettleBoard(*board, counter));
     }
   }
