@@ -10,6 +10,9 @@
 #include <map>
 
 #include "tools/datagen/level_texts.h"
+#include "frontend/main_menu_logic.h"
+#include "frontend/options_logic.h"
+#include "frontend/profiles_logic.h"
 #include "tools/datagen/picture_jobs.h"
 #include "tools/datagen/text.h"
 
@@ -39,12 +42,17 @@ struct Slot {
 
 TEST_F(Pictures, EachIsDrawnAtTheSizeOfItsPlaceOnTheScreen) {
   const Slot slots[] = {
-      {"data/png/graj1a.png", 0.3675f, 0.0915f},    {"data/png/wyjscie1b.png", 0.3675f, 0.0915f},
-      {"data/png/powrot1a.png", 0.21f, 0.065325f},  {"data/png/profile_zmien2.png", 0.17745f, 0.061425f},
+      // The menu screens' own places, where they are read from the screens' code.
+      {"data/png/graj1a.png", kMainButtonWidth, kMainButtonHeight},
+      {"data/png/wyjscie1b.png", kMainButtonWidth, kMainButtonHeight},
+      {"data/png/powrot1a.png", kOptionsBack.width, kOptionsBack.height},
+      {"data/png/profile_zmien2.png", kProfileButtonWidth, kProfileButtonHeight},
+      {"data/png/OP_ROZDZIEL.png", kOptionsLabel[2].width, kOptionsLabel[2].height},
+      {"data/png/TAK.png", kOptionsValue[0].width, kOptionsValue[0].height},
+      {"data/png/roz7.png", kOptionsValue[2].width, kOptionsValue[2].height},
       {"data/png/latwe.png", 0.2475f, 0.061f},      {"data/png/pasek.png", 0.7f, 0.061f},
       {"data/png/st_ramka1.png", 0.0435f, 0.032f},  {"data/png/st_ukonczone.png", 0.12375f, 0.0915f},
-      {"data/png/info_0.png", 0.7f, 0.1f},          {"data/png/OP_ROZDZIEL.png", 0.405f, 0.09f},
-      {"data/png/TAK.png", 0.245f, 0.09f},          {"data/png/roz7.png", 0.405f, 0.09f},
+      {"data/png/info_0.png", 0.7f, 0.1f},
       {"data/png/uruchom.png", 0.308f, 0.2268f},    {"data/png/profile_tlo.png", 0.6f, 0.545f},
       {"data/png/profile_pasek_2.png", 0.569f, 0.046f}, {"data/png/kursor.png", 0.0375f, 0.0375f},
       {"data/png/celownik.png", 0.05f, 0.05f},      {"data/png/loading.png", 0.625f, 0.078f},
