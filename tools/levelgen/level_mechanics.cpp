@@ -53,6 +53,19 @@ int CountKind(const LevelSource& level, int kind) {
   return count;
 }
 
+// The family a cell is seen as on the board: walls and floor are background
+// (""), a mine on rollers is a mine, a door on rollers is rollers.
+std::string NameLineFamily(char c) {
+  int kind = CellKindOfChar(c);
+  if (kind == 17 || kind == 29 || kind == 30) return "mine";
+  if (kind == 18) return "cables";
+  if ((kind >= 23 && kind <= 28) || kind == 31 || kind == 32) return "rollers";
+  if (kind == 5 || kind == 7) return "door";
+  if (kind >= 11 && kind <= 16) return "teleport";
+  if (kind == 0 || IsWallKind(kind)) return "";
+  return NameCellElement(c);
+}
+
 }  // namespace
 
 int CellKindOfChar(char c) {
@@ -130,4 +143,69 @@ std::string CheckLevelShape(const LevelSource& level) {
     }
   }
   return "";
+}
+
+std::vector<std::string> ListBoardLines(const LevelSource& level) {
+  int left = kBoardWidth, right = -1, top = kBoardHeight, bottom = -1;
+  for (int y = 0; y < kBoardHeight; ++y) {
+    for (int x = 0; x < kBoardWidth; ++x) {
+      if (IsWallKind(CellKindOfChar(level.rows[y][x]))) continue;
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  std::vector<std::string> lines;
+  // Rows first (across = x), then columns (across = y).
+  for (int byRow = 1; byRow >= 0; --byRow) {
+    int lineFirst = byRow ? top : left, lineLast = byRow ? bottom : right;
+    int alongFirst = byRow ? left : top, alongLast = byRow ? right : bottom;
+    auto at = [&](int line, int along) {
+      return byRow ? level.rows[line][along] : level.rows[along][line];
+    };
+    for (int line = lineFirst; line <= lineLast; ++line) {
+      std::vector<std::string> families;
+      for (int along = alongFirst; along <= alongLast; ++along) {
+        std::string family = NameLineFamily(at(line, along));
+        if (!family.empty() && std::find(families.begin(), families.end(), family) == families.end()) {
+          families.push_back(family);
+        }
+      }
+      for (const std::string& family : families) {
+        int count = 0, runStart = 0, runLength = 0, bestStart = 0, bestLength = 0;
+        for (int along = alongFirst; along <= alongLast; ++along) {
+          if (NameLineFamily(at(line, along)) != family) {
+            runLength = 0;
+            continue;
+          }
+          ++count;
+          if (runLength++ == 0) runStart = along;
+          if (runLength > bestLength) bestStart = runStart, bestLength = runLength;
+        }
+        if (count * 2 < alongLast - alongFirst + 1) continue;
+        std::string name = family + (byRow ? " rows" : " columns");
+        std::vector<std::string> ends;
+        for (int along : {bestStart - 1, bestStart + bestLength}) {
+          if (along < 0 || along >= (byRow ? kBoardWidth : kBoardHeight)) continue;
+          std::string end = NameLineFamily(at(line, along));
+          if (!end.empty() && std::find(ends.begin(), ends.end(), end) == ends.end()) ends.push_back(end);
+        }
+        std::sort(ends.begin(), ends.end());
+        for (size_t i = 0; i < ends.size(); ++i) name += (i == 0 ? " into " : " and ") + ends[i];
+        lines.push_back(name);
+      }
+    }
+  }
+  return lines;
+}
+
+bool LevelsLookAlike(const LevelSource& a, const LevelSource& b) {
+  if (a.rows == b.rows) return true;
+  std::vector<std::string> linesA = ListBoardLines(a), linesB = ListBoardLines(b);
+  for (const std::string& line : linesA) {
+    if (std::count(linesA.begin(), linesA.end(), line) >= 2 &&
+        std::count(linesB.begin(), linesB.end(), line) >= 2) {
+      return true;
+    }
+  }
+  return false;
 }

@@ -29,6 +29,18 @@ char RemoveNeededCell(char c);
 // Every cell kind used by the level (sorted, without duplicates).
 std::vector<int> ListCellKinds(const LevelSource& level);
 
+// The lines a board is drawn with: a row or column of the level's used area
+// (the box around every cell that is not wall) that is at least half one
+// family of cells - mines, cables, rollers, doors, teleports... - is a line,
+// named by its family, its direction and what its longest run leads into
+// ("rollers rows into mine", "mine rows"). One entry per line.
+std::vector<std::string> ListBoardLines(const LevelSource& level);
+
+// Whether a player would take two levels for the same one: the same board, or
+// both drawn with the same kind of line at least twice (two mine fences across
+// a room, belts that end on mines).
+bool LevelsLookAlike(const LevelSource& a, const LevelSource& b);
+
 // "" when the level is playable in shape and every "need:" names what its
 // cell holds; otherwise what is wrong.
 std::string CheckLevelShape(const LevelSource& level);

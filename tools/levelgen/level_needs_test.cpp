@@ -43,6 +43,36 @@ LevelSource MakeLevel(const std::vector<std::string>& rows, int par) {
   return level;
 }
 
+// What the generator writes is what the game's loader reads: every cell as
+// drawn, the robots in order (one in the last cell of the board) and the time
+// limit in milliseconds.
+TEST(LevelNeedsTest, TheGameLoadsTheLevelTheSourceDraws) {
+  std::vector<std::string> rows(kBoardHeight, std::string(kBoardWidth, '0'));
+  rows[0] = "aaaaaaaaaaaaaaaaaa";
+  rows[3] = "a0000000000ywzABCD";
+  rows[7] = "EFGHIJKLOPmlopqrNM";
+  rows[11] = "QRSTbcdefghijkUVX@";
+  LevelSource level = MakeLevel(rows, 1);
+  level.robots.insert(level.robots.begin(), {8, 4});
+  level.timeLimitSeconds = 90;
+  std::string error;
+  std::unique_ptr<Board> board = LoadSourceBoard(level, &error);
+  ASSERT_NE(board, nullptr) << error;
+  for (int y = 0; y < kBoardHeight; ++y) {
+    for (int x = 0; x < kBoardWidth; ++x) {
+      ASSERT_EQ(board->cellChars[x][y], level.rows[y][x]) << x << " " << y;
+    }
+  }
+  ASSERT_EQ(board->robotCount, 2);
+  EXPECT_EQ(board->robots[0].x, 8);
+  EXPECT_EQ(board->robots[0].y, 4);
+  EXPECT_EQ(board->robots[1].x, 17);
+  EXPECT_EQ(board->robots[1].y, 11);
+  EXPECT_EQ(board->timeLimit, 90000);
+  level.timeLimitSeconds = 0;
+  EXPECT_EQ(LoadSourceBoard(level, &error)->timeLimit, 0);
+}
+
 // A far exit nobody needs beside a near one that saves moves; and a door that
 // is the only way out: walling it up must not count as opening it.
 TEST(LevelNeedsTest, TellsNeededCellsFromSpareOnes) {
