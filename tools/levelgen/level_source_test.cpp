@@ -89,6 +89,10 @@ TEST(LevelSourceTest, RefusesBadBoards) {
   EXPECT_NE(ParseError(tab).find("unprintable"), std::string::npos);
 
   EXPECT_FALSE(ParseError(std::string(kKeys)).empty());  // no board at all
+
+  std::string noRobot = MakeSource(kKeys);
+  for (size_t at; (at = noRobot.find('@')) != std::string::npos;) noRobot[at] = '.';
+  EXPECT_NE(ParseError(noRobot).find("robot"), std::string::npos);
 }
 
 TEST(LevelSourceTest, RefusesBadOrMissingKeys) {
@@ -117,10 +121,13 @@ TEST(LevelSourceTest, RefusesBadOrMissingKeys) {
   EXPECT_NE(ParseError(MakeSource("title T\n")).find("key: value"), std::string::npos);
 }
 
+// Card texts are counted in characters, not bytes, and must be whole UTF-8.
 TEST(LevelSourceTest, CardTextsMustBeShortUtf8) {
   std::string tail = "time: none\npar: 3\n";
   EXPECT_NE(ParseError(MakeSource("title: T\nhint: caf\xC3\n" + tail)).find("UTF-8"),
             std::string::npos);
+  EXPECT_EQ(CountUtf8Chars("a\x80"), -1);     // stray continuation byte
+  EXPECT_EQ(CountUtf8Chars("a\tb"), -1);      // control characters are not card text
   // 64 Polish letters fit on a card (they are two bytes each), 65 do not.
   std::string fits, tooLong;
   for (int i = 0; i < 64; ++i) fits += "ł";
@@ -131,20 +138,6 @@ TEST(LevelSourceTest, CardTextsMustBeShortUtf8) {
       << error;
   EXPECT_NE(ParseError(MakeSource("title: T\nhint: " + tooLong + "\n" + tail)).find("hint"),
             std::string::npos);
-}
-
-TEST(LevelSourceTest, RefusesALevelWithoutRobots) {
-  std::string text = MakeSource(kKeys);
-  for (size_t at; (at = text.find('@')) != std::string::npos;) text[at] = '.';
-  EXPECT_NE(ParseError(text).find("robot"), std::string::npos);
-}
-
-TEST(LevelSourceTest, CountsUtf8Characters) {
-  EXPECT_EQ(CountUtf8Chars("Łódź"), 4);
-  EXPECT_EQ(CountUtf8Chars(""), 0);
-  EXPECT_EQ(CountUtf8Chars("\xE2\x82"), -1);  // cut short
-  EXPECT_EQ(CountUtf8Chars("a\x80"), -1);     // stray continuation byte
-  EXPECT_EQ(CountUtf8Chars("a\tb"), -1);      // control characters are not card text
 }
 
 }  // namespace
