@@ -112,11 +112,16 @@ void DrawImageItems(const ImageDrawItem* items, int32_t count) {
   s.stageColour = kStageTextureDiffuse;
   s.stageAlphaModulate = true;
   s.texCoordSource = kTexCoordVertex;
+  // The frame's screen vertices go to the GPU in one write; a run per texture.
   static std::vector<GpuScreenVertex> run;
+  static std::vector<GpuScreenRun> runs;
   run.clear();
+  runs.clear();
+  int32_t runStart = 0;
   auto flush = [&]() {
-    if (!run.empty()) GpuDrawScreenTriangles(s, run.data(), int32_t(run.size()));
-    run.clear();
+    const int32_t end = int32_t(run.size());
+    if (end > runStart) runs.push_back(GpuScreenRun{s.texture, runStart, end - runStart});
+    runStart = end;
   };
   for (int32_t i = 0; i < count; ++i) {
     const ImageDrawItem& item = items[i];
@@ -131,6 +136,7 @@ void DrawImageItems(const ImageDrawItem* items, int32_t count) {
     if (!AppendShowingParts(run, item, texture, colour)) AppendQuad(run, ImageCorners(item), colour, uv);
   }
   flush();
+  if (!runs.empty()) GpuDrawScreenRuns(s, run.data(), runs.data(), int32_t(runs.size()));
   s.texture = 0;
   s.depthTest = true;
 }

@@ -506,6 +506,7 @@ TEST_F(RenderFrameTest, TextFromOneSheetLooksLikeTextFromSeparatePicturesInOneDr
   EXPECT_LE(far, pictures[0].size() / 4 / 1000) << "pixels more than 2 apart";
   EXPECT_EQ(costs[1].drawCalls, 2);  // the backdrop and every letter
   EXPECT_GT(costs[0].drawCalls, 5);
+  EXPECT_EQ(costs[0].bufferUploads, 1);  // however many textures, the vertices go in one write
 }
 
 TEST(ImageSheet, PicturesOfDifferentSizesOrUnreadableKeepTheirOwnTextures) {

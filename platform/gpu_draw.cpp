@@ -2,6 +2,8 @@
 // program's uniforms, then one triangle-list draw.
 #include "platform/gpu_draw.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include <glm/gtc/type_ptr.hpp>
@@ -139,14 +141,23 @@ void GpuCreateDrawObjects() {
 }
 
 void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* vertices, int32_t count) {
-  if (!GpuHasDevice() || vertices == nullptr || count <= 0) return;
+  const GpuScreenRun run{state.texture, 0, count};
+  GpuDrawScreenRuns(state, vertices, &run, 1);
+}
+
+void GpuDrawScreenRuns(const GpuDrawState& state, const GpuScreenVertex* vertices, const GpuScreenRun* runs,
+                       int32_t runCount) {
+  if (!GpuHasDevice() || vertices == nullptr || runs == nullptr || runCount <= 0) return;
+  int32_t total = 0;
+  for (int32_t i = 0; i < runCount; ++i) {
+    if (runs[i].first < 0 || runs[i].count < 0 || runs[i].first > INT32_MAX - runs[i].count) return;
+    total = std::max(total, runs[i].first + runs[i].count);
+  }
+  if (total <= 0) return;
   GpuFlushLayeredDraws();
-  GpuDrawState screen = state;
-  screen.lighting = false;
-  ApplyState(screen, 0.0f);
   GLuint stream = 0;
   GLintptr offset = 0;
-  if (!GpuStreamWrite(vertices, sizeof(GpuScreenVertex) * size_t(count), &stream, &offset)) return;
+  if (!GpuStreamWrite(vertices, sizeof(GpuScreenVertex) * size_t(total), &stream, &offset)) return;
   glBindVertexArray(screenArray);
   const GLsizei stride = sizeof(GpuScreenVertex);
   const uint8_t* base = nullptr;
@@ -154,8 +165,13 @@ void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* ve
   glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, base);
   glVertexAttribPointer(6, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, base + 12);
   glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, base + 16);
-  glDrawArrays(GL_TRIANGLES, 0, count);
-  ++GpuCounting().drawCalls;
+  GpuDrawState screen = state;
+  screen.lighting = false;
+  for (int32_t i = 0; i < runCount; ++i) {
+    if (runs[i].count <= 0) continue;
+    screen.texture = runs[i].texture;
+    ApplyState(screen, 0.0f);
+    glDrawArrays(GL_TRIANGLES, runs[i].first, runs[i].count);
+    ++GpuCounting().drawCalls;
+  }
 }
-
-

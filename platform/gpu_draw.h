@@ -100,6 +100,14 @@ struct GpuScreenVertex {
 // vertex colour as the diffuse colour.
 void GpuDrawScreenTriangles(const GpuDrawState& state, const GpuScreenVertex* vertices, int32_t count);
 static_assert(sizeof(GpuScreenVertex) == 24);
+// Runs of those vertices, each drawn with its own texture in place of the
+// state's, in order: the vertices of all of them go to the GPU in one write.
+struct GpuScreenRun {
+  GpuTextureId texture = 0;
+  int32_t first = 0, count = 0;
+};
+void GpuDrawScreenRuns(const GpuDrawState& state, const GpuScreenVertex* vertices, const GpuScreenRun* runs,
+                       int32_t runCount);
 
 // What drawing has cost since the counts were last taken: draw calls, writes
 // of vertex or instance data into GPU buffers, and texture binds.
