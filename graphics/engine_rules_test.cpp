@@ -1,6 +1,6 @@
-// Rules of the engine that need no GPU: material
-// transparency, animation frame choice, image corners and colours, the light
-// formula, the depth-sort keys and order, and the queue's limits.
+// Rules of the engine that need no GPU: material transparency, animation
+// frame choice, image corners and colours, the cameras, the depth-sort keys
+// and order, and the queue's limits.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,7 +25,7 @@ ModelMaterial WithPictures(std::initializer_list<int> slots) {
   return m;
 }
 
-TEST(MaterialTransparency, FollowsOpacityBaseLitAndReflectionSlots) {
+TEST(MaterialTransparency, FollowsOpacityBaseLitAndReflectionSlotsEvenWhenOpacityMisfits) {
   EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotBase})));
   EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotLit})));
   EXPECT_TRUE(IsMaterialTransparent(WithPictures({kSlotBase, kSlotOpacity})));
@@ -33,9 +33,7 @@ TEST(MaterialTransparency, FollowsOpacityBaseLitAndReflectionSlots) {
   EXPECT_TRUE(IsMaterialTransparent(WithPictures({})));
   EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotGlow, kSlotReflection})));
   EXPECT_FALSE(IsMaterialTransparent(WithPictures({kSlotBase, kSlotOpacity, kSlotReflection})));
-}
-
-TEST(MaterialTransparency, MisfittingOpacityIsIgnoredButStillMakesTheSetTransparent) {
+  // An opacity picture of another size is ignored, but the set still draws as transparent.
   ModelMaterial m = WithPictures({kSlotBase, kSlotOpacity});
   m.pictures[kSlotBase].record[8] = 4;   // width 4
   m.pictures[kSlotOpacity].record[8] = 2;  // width 2
@@ -44,7 +42,7 @@ TEST(MaterialTransparency, MisfittingOpacityIsIgnoredButStillMakesTheSetTranspar
   EXPECT_EQ(set.baseTexture, 0u);
 }
 
-TEST(AnimationFrames, BlendNeighboursAndWrapToFrameZero) {
+TEST(AnimationFrames, BlendNeighboursWrapAndFallBackToFrameZero) {
   FrameBlend b = ChooseAnimationFrames(2.5f, 4);
   EXPECT_EQ(b.frameA, 2);
   EXPECT_EQ(b.frameB, 3);
@@ -56,11 +54,9 @@ TEST(AnimationFrames, BlendNeighboursAndWrapToFrameZero) {
   EXPECT_EQ(b.frameA, 1);
   EXPECT_EQ(b.frameB, 2);
   EXPECT_FLOAT_EQ(b.weight, 0.25f);
-}
-
-TEST(AnimationFrames, NegativeOrBrokenTimesAndStillMeshesDrawFrameZero) {
+  // Negative or broken times, and still meshes, draw frame 0.
   for (float t : {-0.5f, -3.0f, NAN, INFINITY}) {
-    FrameBlend b = ChooseAnimationFrames(t, 4);
+    b = ChooseAnimationFrames(t, 4);
     EXPECT_EQ(b.frameA, 0);
     EXPECT_EQ(b.frameB, 0);
     EXPECT_EQ(b.weight, 0);
@@ -88,7 +84,7 @@ TEST(ModelInstanceTransform, TurnsAboutXThenYThenZThenMoves) {
   EXPECT_TRUE(Near(Apply(InstanceMatrix(5, 6, 7, 0, 0, 90), glm::vec3(1, 0, 0)), glm::vec3(5, 7, 7)));
 }
 
-TEST(ImageCorners, StayPutWithoutTurnOrScaleEvenWithAPivot) {
+TEST(ImageCorners, TurnAndScaleAboutThePivotAndStayPutWithoutEither) {
   ImageDrawItem item = Item(0.1f, 0.2f, 0.3f, 0.4f);
   item.pivotX = 0.7f;
   item.pivotY = 0.9f;
@@ -96,10 +92,7 @@ TEST(ImageCorners, StayPutWithoutTurnOrScaleEvenWithAPivot) {
   EXPECT_FLOAT_EQ(c[0].x, 0.1f);
   EXPECT_FLOAT_EQ(c[3].x, 0.4f);
   EXPECT_FLOAT_EQ(c[3].y, 0.6f);
-}
-
-TEST(ImageCorners, TurnAndScaleAboutThePivot) {
-  ImageDrawItem item = Item(0.5f, 0.5f, 0.2f, 0.1f);
+  item = Item(0.5f, 0.5f, 0.2f, 0.1f);
   item.pivotX = 0.5f;
   item.pivotY = 0.5f;
   item.scale = 2;
@@ -113,7 +106,7 @@ TEST(ImageCorners, TurnAndScaleAboutThePivot) {
   EXPECT_NEAR(turned[1].y, 0.3f, 1e-6);
 }
 
-TEST(ImageColour, OpacityIsClampedAndFoldedIntoAlpha) {
+TEST(ImageColour, OpacityIsClampedAndScalesTheAlphaByteThenTruncates) {
   ImageDrawItem item = Item(0, 0, 1, 1);
   item.a = 0.5f;
   item.opacity = 2;
@@ -127,12 +120,8 @@ TEST(ImageColour, OpacityIsClampedAndFoldedIntoAlpha) {
   auto colour = ImageVertexColour(item);
   EXPECT_EQ(colour[0], 0);
   EXPECT_EQ(colour[1], 255);
-}
-
-TEST(ImageColour, AlphaIsTheAlphaByteScaledByOpacityThenTruncated) {
   // 0.625 x 255 = 159.375, x 0.32 = 51.0; folding opacity in first loses a
   // float step and truncates to 50, so a fading image ends a shade lighter.
-  ImageDrawItem item = Item(0, 0, 1, 1);
   item.a = 0.625f;
   item.opacity = 0.32f;
   EXPECT_EQ(ImageVertexColour(item)[3], 51);
@@ -141,17 +130,6 @@ TEST(ImageColour, AlphaIsTheAlphaByteScaledByOpacityThenTruncated) {
   item.a = 1;
   item.opacity = 1;
   EXPECT_EQ(ImageVertexColour(item)[3], 255);
-}
-
-TEST(LightFormula, ScalesTheSettingsAsTheEngineDoes) {
-  const float settings[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-  GpuLight light = LightFromSettings(settings);
-  EXPECT_EQ(light.diffuse, glm::vec4(88, 110, 132, 1));
-  EXPECT_EQ(light.ambient, glm::vec4(22, 44, 66, 1));
-  EXPECT_EQ(light.specular, glm::vec4((2 + 132) * 1.5f, (4 + 132) * 1.5f, (6 + 132) * 1.5f, 1.5f));
-  EXPECT_EQ(light.position, glm::vec3(7, 8, 9));
-  EXPECT_EQ(light.range, 8000);
-  EXPECT_EQ(light.attenuation, glm::vec3(0.1f, 0.5f, 0));
 }
 
 TEST(CameraSettings, SceneCameraKeeps4To3AndOverlayIsLeftHandedSquare) {
@@ -249,24 +227,6 @@ MaterialTextureSet EveryLayer() {
   set.baseTexture = 100;
   for (int i = 0; i < 6; ++i) set.layerTextures[i] = GpuTextureId(i + 1);
   return set;
-}
-
-TEST(LayerPasses, RunInTheEnginesOrderWithTheirBlends) {
-  LayerPass passes[kMaxLayerPasses];
-  ASSERT_EQ(MeshLayerPasses(EveryLayer(), true, passes), 7);
-  const GpuTextureId order[7] = {1 + kLayerSlot9, 100, 1 + kLayerSlot5, 1 + kLayerSlot4,
-                                 1 + kLayerSlot3, 1 + kLayerSlot8, 1 + kLayerSlot7};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(passes[i].texture, order[i]) << i;
-  EXPECT_EQ(passes[0].destinationBlend, kBlendZero);
-  EXPECT_EQ(passes[0].texCoordSource, kTexCoordCameraReflection);
-  EXPECT_EQ(passes[1].sourceBlend, kBlendSrcAlpha);
-  EXPECT_EQ(passes[1].material.ambient, glm::vec4(0, 0, 0, 1));  // slot 5 takes the ambient light
-  EXPECT_EQ(passes[2].sourceBlend, kBlendOne);                   // added over the base
-  EXPECT_FALSE(passes[3].lighting);
-  EXPECT_EQ(passes[4].stageColour, kStageTextureSpecular);
-  EXPECT_FLOAT_EQ(passes[4].material.power, 1);
-  EXPECT_EQ(passes[5].texCoordSource, kTexCoordSphereMap);
-  EXPECT_TRUE(passes[6].lighting);
 }
 
 TEST(LayerPasses, BaseOnlyWithoutExtraPassesAndSlotFiveAloneBlendsByAlpha) {

@@ -27,24 +27,17 @@ std::vector<uint8_t> RoundTrip(const std::vector<uint8_t>& payload) {
   return DecodeModelPayload(coded.data(), coded.size(), uint32_t(payload.size()));
 }
 
-TEST(RunLengthCode, RunsOfThreeOrMoreBecomeMarkerCountValue) {
+TEST(RunLengthCode, RunsOfThreeOrMoreAndTheMarkerItselfBecomeMarkerCountValue) {
   EXPECT_EQ(EncodeModelPayload(Words({0x1234, 0x1234, 0x1234, 0x1234})),
             (std::vector<uint8_t>{0x66, 0x8E, 0x00, 0x04, 0x12, 0x34}));
   EXPECT_EQ(EncodeModelPayload(Words({0x1234, 0x1234, 0x1234, 0x0001})),
             (std::vector<uint8_t>{0x66, 0x8E, 0x00, 0x03, 0x12, 0x34, 0x00, 0x01}));
-}
-
-TEST(RunLengthCode, TwoEqualWordsStayLiterals) {
   EXPECT_EQ(EncodeModelPayload(Words({0xABCD, 0xABCD})), (std::vector<uint8_t>{0xAB, 0xCD, 0xAB, 0xCD}));
-}
-
-TEST(RunLengthCode, TheMarkerWordTravelsAsARunOfOne) {
-  std::vector<uint8_t> coded = EncodeModelPayload(Words({0x668E}));
-  EXPECT_EQ(coded, (std::vector<uint8_t>{0x66, 0x8E, 0x00, 0x01, 0x66, 0x8E}));
+  EXPECT_EQ(EncodeModelPayload(Words({0x668E})), (std::vector<uint8_t>{0x66, 0x8E, 0x00, 0x01, 0x66, 0x8E}));
   EXPECT_EQ(RoundTrip(Words({0x668E, 0x668E, 0x0000})), Words({0x668E, 0x668E, 0x0000}));
 }
 
-TEST(RunLengthCode, LongRunsSplitAt31000Words) {
+TEST(RunLengthCode, LongRunsSplitAt31000WordsAndAnOddFirstByteTravelsRaw) {
   std::vector<uint8_t> payload(2 * 65000, 0x07);
   std::vector<uint8_t> coded = EncodeModelPayload(payload);
   ASSERT_EQ(coded.size(), 18u);  // 31000 + 31000 + 3000
@@ -52,13 +45,9 @@ TEST(RunLengthCode, LongRunsSplitAt31000Words) {
   EXPECT_EQ(coded[8] << 8 | coded[9], 31000);
   EXPECT_EQ(coded[14] << 8 | coded[15], 3000);
   EXPECT_EQ(RoundTrip(payload), payload);
-}
-
-TEST(RunLengthCode, OddLengthStoresTheFirstByteRaw) {
-  std::vector<uint8_t> payload = {0x55, 0x01, 0x02, 0x01, 0x02, 0x01, 0x02};
-  std::vector<uint8_t> coded = EncodeModelPayload(payload);
-  EXPECT_EQ(coded[0], 0x55);
-  EXPECT_EQ(RoundTrip(payload), payload);
+  std::vector<uint8_t> odd = {0x55, 0x01, 0x02, 0x01, 0x02, 0x01, 0x02};
+  EXPECT_EQ(EncodeModelPayload(odd)[0], 0x55);
+  EXPECT_EQ(RoundTrip(odd), odd);
 }
 
 TEST(RunLengthCode, DecoderClipsRunsAndStopsAtTheEndOfInput) {

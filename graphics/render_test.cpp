@@ -481,6 +481,7 @@ TEST_F(RenderFrameTest, TextFromOneSheetLooksLikeTextFromSeparatePicturesInOneDr
   FrameCost costs[2];
   for (int set = 0; set < 2; ++set) {
     RenderFrame(0, 1, 1, 1);
+    GpuTakeFrameCounts();  // count this frame's drawing alone
     QueueFull(grey, 1);
     // A line shrunk about three times, one enlarged about two times, a letter twice in a row.
     const int line[] = {0, 1, 2, 3, 4, 4, 2};
