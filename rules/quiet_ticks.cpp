@@ -122,10 +122,11 @@ bool SameCell(float x, float y, float otherX, float otherY) {
   return Truncate(x) == Truncate(otherX) && Truncate(y) == Truncate(otherY);
 }
 
-// A driving robot stays in its cell (as the checks see it) for how many more
-// ticks, short of arriving. From the next tick on its positions run one way
-// only, so it stays for n ticks when it is in its cell after the first and
-// after the nth.
+// How many more ticks a driving robot may drive short of arriving, up to and
+// including the one that takes it into another cell (as the checks see it):
+// the checks before the next tick must look again. From the next tick on its
+// positions run one way only, so it is still in its cell after n ticks
+// exactly when it is after the first and after the nth.
 int32_t QuietDrivingTicks(const RobotRecord& r, int32_t limit) {
   // The tick with the countdown at 0 is the arrival.
   if (r.moveCountdown < 1) return 0;
@@ -135,28 +136,28 @@ int32_t QuietDrivingTicks(const RobotRecord& r, int32_t limit) {
     float countdown = r.moveCountdown - static_cast<float>(ticks - 1);
     return SameCell(PositionAlongMove(r.originX, r.dx, countdown), PositionAlongMove(r.originY, r.dy, countdown), r.x, r.y);
   };
-  if (!staysAfter(1)) return 0;
+  if (!staysAfter(1)) return 1;
   if (staysAfter(limit)) return limit;
   int32_t stays = 1, leaves = limit;  // staysAfter(stays), !staysAfter(leaves)
   while (leaves - stays > 1) {
     int32_t middle = (stays + leaves) / 2;
     (staysAfter(middle) ? stays : leaves) = middle;
   }
-  return stays;
+  return leaves;
 }
 
-// A turn is quiet until its last tick, after which the robot drives. Turns
-// are whole degrees (90 or 180, 3 a tick), so whole-number arithmetic counts
-// exactly the ticks the step would.
+// A turn takes 3 degrees a tick; its last tick sets the robot driving, which
+// the checks before the next tick must see. Turns are whole degrees (90 or
+// 180), so whole-number arithmetic counts exactly the ticks the step would.
 int32_t QuietTurningTicks(const RobotRecord& r, int32_t limit) {
   int32_t remaining = static_cast<int32_t>(r.turnRemaining);
   if (static_cast<float>(remaining) != r.turnRemaining) return 0;
-  int32_t ticks = (remaining - 1) / 3;
+  int32_t ticks = (remaining + 2) / 3;
   return ticks < limit ? ticks : limit;
 }
 
-// Robots driving or turning: quiet while nobody arrives, ends a turn or
-// crosses into another cell.
+// Robots driving or turning: a batch lasts until the first robot arrives
+// (not included), ends its turn or crosses into another cell (included).
 int32_t QuietMotionTicks(const Board& board, int32_t limit) {
   for (int32_t i = 0; i < board.robotCount && limit > 0; ++i) {
     const RobotRecord& r = board.robots[i];
@@ -228,6 +229,10 @@ void PlayMotionTicks(Board& board, int32_t ticks) {
       r.moveCountdown -= static_cast<float>(ticks);  // whole numbers from 60 down: exact
     } else if (r.turnRemaining > 0) {
       TurnFor(r, ticks);
+      if (r.turnRemaining <= 0) {
+        r.moveCountdown = -1;
+        r.moving = 1;  // the move follows the turn without another key
+      }
     }
   }
 }

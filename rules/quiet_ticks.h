@@ -9,8 +9,9 @@
 #include "rules/board.h"
 
 // Plays up to maxTicks ticks with no key, each exactly as Step would, as long
-// as each is quiet: no robot starts a move, arrives, ends a turn or crosses
-// into another cell as the collision and mine checks see it; no animation
-// reaches a point where it sounds, jumps or ends; no door moves; no death.
-// Returns the ticks played, 0 when the next tick is not quiet.
+// as each is quiet: no robot starts a move or arrives, no animation reaches a
+// point where it sounds, jumps or ends, no door moves, nobody dies. A robot
+// ending its turn or crossing into another cell (as the collision and mine
+// checks see it) ends the batch. Returns the ticks played, 0 when the next
+// tick is not quiet.
 int32_t SkipQuietTicks(Board& board, SoundLatches& latches, int32_t maxTicks);
