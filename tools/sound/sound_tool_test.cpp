@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -19,11 +18,11 @@ struct ToolRun {
   std::string text;
 };
 
-ToolRun RunTool(std::initializer_list<std::string> words) {
+ToolRun RunTool(const std::vector<std::string>& words) {
   // Headless: SDL's dummy driver unless the caller chose another.
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   std::vector<std::string> args = {"rivet-sound"};
-  args.insert(args.end(), words);
+  args.insert(args.end(), words.begin(), words.end());
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   std::FILE* out = std::tmpfile();
@@ -50,7 +49,7 @@ TEST(SoundTool, InfoPrintsWhatLoadSoundSees) {
   EXPECT_EQ(run.text, "wav 8000 1 8 6\n");
 }
 
-TEST(SoundTool, UnusableFilesExitWithTwo) {
+TEST(SoundTool, UnusableFilesExitWithTwoAndBadCommandLinesWithOne) {
   ToolRun run = RunTool({"info", "no/such/file.ogg"});
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.text.find("none 0 0 0 0\n"), std::string::npos);
@@ -61,6 +60,10 @@ TEST(SoundTool, UnusableFilesExitWithTwo) {
   EXPECT_EQ(RunTool({"decode", "no/such/file.ogg", "out.wav"}).status, 2);
   EXPECT_EQ(RunTool({"play", WriteTestFile("junk.ogg", {'x'}), "--seconds", "0"}).status, 2);
   EXPECT_EQ(RunTool({"play", WriteTestFile("junk.ogg", {'x'}), "--music", "--seconds", "0"}).status, 2);
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+           {}, {"info"}, {"louder", "x.ogg"}, {"play", "x.ogg", "--seconds"}, {"play", "x.ogg", "--seconds", "soon"},
+           {"play", "x.ogg", "--seconds", "-1"}, {"play", "x.ogg", "--loud"}})
+    EXPECT_EQ(RunTool(bad).status, 1) << bad.size();
 }
 
 TEST(SoundTool, DecodeWritesAWavThatLoadsToTheSameSamples) {
@@ -82,14 +85,4 @@ TEST(SoundTool, PlaysEffectsAndMusicThroughTheDevice) {
   EXPECT_EQ(RunTool({"play", ogg, "--seconds", "0.05"}).status, 0);
   EXPECT_EQ(RunTool({"play", ogg, "--music", "--seconds", "0.1"}).status, 0);
   EXPECT_EQ(RunTool({"play", ogg}).status, 0);  // its own length: a tenth of a second
-}
-
-TEST(SoundTool, RejectsBadCommandLines) {
-  EXPECT_EQ(RunTool({}).status, 1);
-  EXPECT_EQ(RunTool({"info"}).status, 1);
-  EXPECT_EQ(RunTool({"louder", "x.ogg"}).status, 1);
-  EXPECT_EQ(RunTool({"play", "x.ogg", "--seconds"}).status, 1);
-  EXPECT_EQ(RunTool({"play", "x.ogg", "--seconds", "soon"}).status, 1);
-  EXPECT_EQ(RunTool({"play", "x.ogg", "--seconds", "-1"}).status, 1);
-  EXPECT_EQ(RunTool({"play", "x.ogg", "--loud"}).status, 1);
 }
