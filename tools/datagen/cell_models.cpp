@@ -65,7 +65,8 @@ ModelKit Door(DoorColour colour, bool onRollers) {
   return kit;
 }
 
-// Switches: blue is a round push button, red a square one with a cross.
+// Switches: blue is a round push button, red a square one with a cross, each
+// small on a wide plate so it does not pass for the door block it works.
 ModelKit Switch(DoorColour colour) {
   ModelKit kit(1);
   AddFloorPlate(kit);
@@ -75,14 +76,14 @@ ModelKit Switch(DoorColour colour) {
   int light = kit.AddMaterial("switch light", LampLook(blue ? Rgb(150, 210, 255) : Rgb(255, 190, 120)));
   if (blue) {
     kit.AddStill("base", base, MakeCylinder(0.8f, 0.72f, 0.0f, 0.14f, 24));
-    kit.AddStill("button", cap, MakeLathe({{0, 0.14f}, {0.55f, 0.14f}, {0.55f, 0.3f}, {0.45f, 0.38f}, {0, 0.4f}}, 24, true));
+    kit.AddStill("button", cap, MakeLathe({{0, 0.14f}, {0.38f, 0.14f}, {0.38f, 0.3f}, {0.3f, 0.38f}, {0, 0.4f}}, 24, true));
     kit.AddStill("light", light, MakeRing(0.6f, 0.7f, 0.145f, 24));
   } else {
     kit.AddStill("base", base, MakeBevelBox({-0.8f, -0.8f, 0.0f}, {0.8f, 0.8f, 0.14f}, 0.06f));
-    kit.AddStill("button", cap, MakeBevelBox({-0.5f, -0.5f, 0.14f}, {0.5f, 0.5f, 0.36f}, 0.08f));
+    kit.AddStill("button", cap, MakeBevelBox({-0.36f, -0.36f, 0.14f}, {0.36f, 0.36f, 0.36f}, 0.06f));
     Mesh cross;
-    cross.Append(MakeFlatOutline({{-0.4f, -0.32f}, {-0.32f, -0.4f}, {0.4f, 0.32f}, {0.32f, 0.4f}}, 0.365f));
-    cross.Append(MakeFlatOutline({{0.32f, -0.4f}, {0.4f, -0.32f}, {-0.32f, 0.4f}, {-0.4f, 0.32f}}, 0.365f));
+    cross.Append(MakeFlatOutline({{-0.28f, -0.22f}, {-0.22f, -0.28f}, {0.28f, 0.22f}, {0.22f, 0.28f}}, 0.365f));
+    cross.Append(MakeFlatOutline({{0.22f, -0.28f}, {0.28f, -0.22f}, {-0.22f, 0.28f}, {-0.28f, 0.22f}}, 0.365f));
     kit.AddStill("light", light, cross);
   }
   return kit;
@@ -134,13 +135,15 @@ ModelKit Exit() {
   ModelKit kit(11);
   AddFloorPlate(kit);
   int rim = kit.AddMaterial("exit rim", PaintLook(Rgb(50, 60, 56), 71));
-  int hatch = kit.AddMaterial("exit hatch", LampLook(palette::kGreen));
-  int stripes = kit.AddMaterial("exit arrows", LampLook(Rgb(200, 255, 200)));
+  // A dark hatch under four large bright chevrons: by lightness alone it
+  // reads unlike any teleport's bright sign on a pad.
+  int hatch = kit.AddMaterial("exit hatch", LampLook(Scaled(palette::kGreen, 0.5f)));
+  int stripes = kit.AddMaterial("exit arrows", LampLook(Rgb(235, 255, 235)));
   kit.AddStill("rim", rim, MakeLathe({{0.92f, 0.0f}, {0.92f, 0.08f}, {0.78f, 0.1f}, {0.7f, 0.02f}}, 28));
   kit.AddStill("hatch", hatch, MakeRing(0.0f, 0.72f, 0.02f, 28));
   Mesh arrows;  // four chevrons pointing into the hatch
   for (int i = 0; i < 4; ++i) {
-    Mesh chevron = MakeFlatOutline({{0.3f, 0.0f}, {0.58f, 0.24f}, {0.58f, 0.12f}, {0.44f, 0.0f}, {0.58f, -0.12f}, {0.58f, -0.24f}}, 0.03f);
+    Mesh chevron = MakeFlatOutline({{0.2f, 0.0f}, {0.66f, 0.38f}, {0.66f, 0.18f}, {0.42f, 0.0f}, {0.66f, -0.18f}, {0.66f, -0.38f}}, 0.03f);
     chevron.Transform(RotationZ(90.0f * float(i) + 45.0f));
     arrows.Append(chevron);
   }
@@ -176,44 +179,42 @@ std::vector<glm::vec2> TeleportSign(TeleportColour c, float size) {
   return RegularOutline(4, size * 1.1f, 45.0f);
 }
 
+// A band along a sign's outline, between the sign at two sizes.
+Mesh SignBand(TeleportColour colour, float outer, float inner, float z) {
+  std::vector<glm::vec2> a = TeleportSign(colour, outer), b = TeleportSign(colour, inner);
+  Mesh band;
+  for (size_t i = 0; i < a.size(); ++i) {
+    size_t j = (i + 1) % a.size();
+    band.Append(MakeFlatOutline({b[i], b[j], a[j], a[i]}, z));
+  }
+  return band;
+}
+
+// A teleport is a pad in the shape of its colour's sign (round, triangular,
+// square) with a glowing edge and the sign lit in the middle, so the shape
+// tells the colours apart where the colours alone do not.
 ModelKit Teleport(TeleportColour colour) {
   ModelKit kit(1);
   AddFloorPlate(kit);
   Colour tint = TeleportTint(colour);
-  int pad = kit.AddMaterial("teleport pad", MetalLook(Rgb(90, 96, 110), 0.45f));
+  int pad = kit.AddMaterial("teleport pad", MetalLook(Rgb(70, 76, 90), 0.45f));
   int ring = kit.AddMaterial("teleport ring", LampLook(tint));
   int sign = kit.AddGlowMaterial("teleport sign", GlowPicture(Mix(tint, Colour(1.0f), 0.35f)));
-  kit.AddStill("pad", pad, MakeLathe({{0.0f, 0.0f}, {0.9f, 0.0f}, {0.9f, 0.18f}, {0.8f, 0.26f}, {0.0f, 0.26f}}, 28));
-  kit.AddStill("ring", ring, Transformed(MakeTorus(0.68f, 0.09f, 28, 8), Translation({0, 0, 0.28f})));
-  for (int i = 0; i < 3; ++i) {  // three emitter prongs around the pad
-    Mesh prong = MakeCylinder(0.07f, 0.04f, 0.2f, 0.75f, 8);
-    prong.Transform(RotationZ(120.0f * float(i) + 90.0f) * Translation({0.82f, 0, 0}));
-    kit.AddStill("prong", ring, prong);
-  }
-  kit.AddStill("sign", sign, MakeFlatOutline(TeleportSign(colour, 0.38f), 0.27f));
+  kit.AddStill("pad", pad, MakePrism(TeleportSign(colour, 0.86f), 0.0f, 0.22f, 0.04f));
+  kit.AddStill("ring", ring, SignBand(colour, 0.82f, 0.65f, 0.225f));
+  kit.AddStill("sign", sign, MakeFlatOutline(TeleportSign(colour, 0.4f), 0.226f));
   return kit;
 }
 
-// Markers are floor with a painted target and the colour's sign, no pad.
+// Markers are floor with the colour's sign painted large, as an outline,
+// and small and filled in its middle; no pad.
 ModelKit Marker(TeleportColour colour) {
   ModelKit kit(1);
   AddFloorPlate(kit);
   Colour tint = TeleportTint(colour);
   int paint = kit.AddMaterial("marker paint", LampLook(tint));
-  Mesh target = MakeRing(0.62f, 0.78f, 0.012f, 28);
-  for (int i = 0; i < 4; ++i) {
-    Mesh tick = MakeFlatOutline({{0.82f, -0.05f}, {0.98f, -0.05f}, {0.98f, 0.05f}, {0.82f, 0.05f}}, 0.012f);
-    tick.Transform(RotationZ(90.0f * float(i)));
-    target.Append(tick);
-  }
-  std::vector<glm::vec2> sign = TeleportSign(colour, 0.34f);
-  std::vector<glm::vec2> inner = TeleportSign(colour, 0.2f);
-  Mesh outlineSign;
-  for (size_t i = 0; i < sign.size(); ++i) {  // the sign as an outline band
-    size_t j = (i + 1) % sign.size();
-    outlineSign.Append(MakeFlatOutline({inner[i], inner[j], sign[j], sign[i]}, 0.014f));
-  }
-  target.Append(outlineSign);
+  Mesh target = SignBand(colour, 0.85f, 0.7f, 0.012f);
+  target.Append(MakeFlatOutline(TeleportSign(colour, 0.26f), 0.012f));
   kit.AddStill("target", paint, target);
   return kit;
 }

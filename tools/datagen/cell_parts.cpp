@@ -46,57 +46,49 @@ void AddRollers(ModelKit& kit, RollerStyle style) {
   kit.AddStill("arrows", arrow, arrows);
 }
 
+namespace {
+// The door's sign, flat at height z: blue a ring, red a cross.
+Mesh DoorSign(bool blue, float size, float z) {
+  if (blue) return MakeRing(size * 0.58f, size, z, 24);
+  Mesh cross;
+  const float t = size * 0.26f;
+  cross.Append(MakeFlatOutline({{-size, -size + t}, {-size + t, -size}, {size, size - t}, {size - t, size}}, z));
+  cross.Append(MakeFlatOutline({{size - t, -size}, {size, -size + t}, {-size + t, size}, {-size, size - t}}, z));
+  return cross;
+}
+}  // namespace
+
 void AddDoor(ModelKit& kit, DoorColour colour) {
   bool blue = colour == DoorColour::Blue;
   Colour tint = blue ? palette::kBlue : palette::kRed;
-  int frame = kit.AddMaterial("door frame", PaintLook(Scaled(tint, 0.75f), blue ? 30 : 31));
-  int panel = kit.AddMaterial("door panel", PaintLook(tint, blue ? 32 : 33));
-  int mark = kit.AddMaterial("door marking", LampLook(blue ? Rgb(190, 230, 255) : Rgb(255, 220, 120)));
-  // The door's colour also shows by shape: blue is round (round posts, studs,
-  // rings), red is angular (square posts, saw teeth, crosses).
-  Mesh posts;
-  for (float y : {-0.82f, 0.82f}) {
-    if (blue) posts.Append(Transformed(MakeCylinder(0.17f, 0.17f, 0.0f, 1.9f, 14), Translation({0, y, 0})));
-    else posts.Append(MakeBevelBox({-0.18f, y - 0.16f, 0.0f}, {0.18f, y + 0.16f, 1.9f}, 0.04f));
-  }
-  posts.Append(MakeBevelBox({-0.2f, -1.0f, 1.85f}, {0.2f, 1.0f, 2.05f}, 0.04f));  // lintel
-  // A sill across the cell in the door's colour stays visible while the door is open.
-  posts.Append(MakeBevelBox({-0.3f, -0.7f, 0.0f}, {0.3f, 0.7f, 0.06f}, 0.02f));
-  kit.AddStill("frame", frame, posts);
-  const float fullHeight = 1.8f;
-  auto panelHeight = [&](int f) { return std::max(fullHeight * (1.0f - float(f) / 4.0f), 0.05f); };
-  kit.AddAnimated("panel", panel, [&](int f) {
-    float h = panelHeight(f);
-    return MakeBevelBox({-0.13f, -0.7f, 0.0f}, {0.13f, 0.7f, h}, std::min(0.04f, h * 0.3f));
-  });
-  // Symbols on both faces of the panel, sinking with it.
-  kit.AddAnimated("marking", mark, [&](int f) {
-    float h = panelHeight(f);
-    Mesh m;
-    float mid = h * 0.5f, size = std::min(0.42f, h * 0.4f);
-    for (float side : {-1.0f, 1.0f}) {
-      Mesh symbol;
-      if (blue) {
-        symbol = MakeRing(size * 0.55f, size, 0.0f, 20);
-      } else {
-        float t = size * 0.22f;
-        symbol.Append(MakeFlatOutline({{-size, -size + t}, {-size + t, -size}, {size, size - t}, {size - t, size}}, 0.0f));
-        symbol.Append(MakeFlatOutline({{size - t, -size}, {size, -size + t}, {-size + t, size}, {-size, size - t}}, 0.0f));
-      }
-      // Stand the symbol up on the panel face (normal along +x or -x).
-      symbol.Transform(Translation({side * 0.135f, 0, mid}) * RotationZ(side > 0 ? 90.0f : -90.0f) * RotationX(90.0f));
-      m.Append(symbol);
-    }
-    return m;
-  });
-  // On top of the lintel, seen from the play camera: round studs or saw teeth.
-  Mesh top;
+  int rim = kit.AddMaterial("door rim", PaintLook(Scaled(tint, 0.8f), blue ? 30 : 31));
+  int block = kit.AddMaterial("door block", PaintLook(tint, blue ? 32 : 33));
+  int mark = kit.AddMaterial("door marking", LampLook(blue ? Rgb(200, 235, 255) : Rgb(255, 235, 150)));
+  int paint = kit.AddMaterial("door paint", LampLook(tint));
+  // A closed door is a coloured block filling its cell, so it reads the same
+  // whichever way its corridor runs; open, it sinks under the floor and
+  // leaves its coloured rim and its sign painted on the floor. The colour
+  // also shows by shape: blue is round (a ring, round corner studs), red
+  // angular (a cross, square corner studs).
+  Mesh frame;
   for (int i = 0; i < 4; ++i) {
-    float y = -0.66f + 0.44f * float(i);
-    if (blue) top.Append(Transformed(MakeLathe({{0.0f, 2.05f}, {0.13f, 2.05f}, {0.11f, 2.13f}, {0.0f, 2.16f}}, 12, true), Translation({0, y, 0})));
-    else top.Append(MakePrism({{-0.12f, y - 0.14f}, {0.12f, y - 0.14f}, {0.12f, y + 0.14f}, {-0.12f, y + 0.14f}}, 2.05f, 2.18f, 0.12f));
+    Mesh side = MakeBox({-0.96f, -0.96f, 0.0f}, {0.96f, -0.8f, 0.07f});
+    side.Transform(RotationZ(90.0f * float(i)));
+    frame.Append(side);
   }
-  kit.AddStill("lintel marks", mark, top);
+  for (float x : {-0.88f, 0.88f})
+    for (float y : {-0.88f, 0.88f}) {
+      if (blue) frame.Append(Transformed(MakeCylinder(0.11f, 0.11f, 0.0f, 0.16f, 12), Translation({x, y, 0})));
+      else frame.Append(MakeBevelBox({x - 0.1f, y - 0.1f, 0.0f}, {x + 0.1f, y + 0.1f, 0.16f}, 0.02f));
+    }
+  kit.AddStill("rim", rim, frame);
+  kit.AddStill("floor sign", paint, DoorSign(blue, 0.5f, 0.012f));
+  // Frames 0..4 lower the block from closed to below the floor.
+  auto top = [](int f) { return 1.4f - 1.75f * float(f) / 4.0f; };
+  kit.AddAnimated("block", block, [&](int f) {
+    return MakeBevelBox({-0.78f, -0.78f, top(f) - 1.4f}, {0.78f, 0.78f, top(f)}, 0.06f);
+  });
+  kit.AddAnimated("marking", mark, [&](int f) { return DoorSign(blue, 0.66f, top(f) + 0.005f); });
 }
 
 void AddMine(ModelKit& kit, float base) {

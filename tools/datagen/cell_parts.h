@@ -10,7 +10,7 @@ enum class RollerStyle { Plain, Railed, Striped };
 void AddFloorPlate(ModelKit& kit);
 // Rollers turning about the y axis, so they carry along x; the game turns the model.
 void AddRollers(ModelKit& kit, RollerStyle style);
-// A door across the x axis (blocks travel along x) that lowers over frames 0..4.
+// A door block filling the cell that sinks under the floor over frames 0..4.
 void AddDoor(ModelKit& kit, DoorColour colour);
 // A mine resting at height `base`.
 void AddMine(ModelKit& kit, float base);
