@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "frontend/font_text.h"
 #include "gameplay/game_assets.h"
@@ -38,13 +39,6 @@ void QueueFloorRing(const GameAssets& a) {
   }
 }
 
-void QueueCountdown(const Board& board) {
-  if (board.CameraMode == -1 || board.timeLimit <= 0) return;
-  char text[32];
-  std::snprintf(text, sizeof text, "CZAS %ld", static_cast<long>(RemainingSeconds(board.timeLimit, board.elapsed)));
-  const bool warn = CountdownWarns(board.timeLimit, board.elapsed);
-  DrawFontText(text, 0.08f, 0.1f, 1.25f, 1.0f, 1, warn ? 0.2f : 1, warn ? 0.15f : 1, 1);
-}
 }  // namespace
 
 UsedArea UsedAreaOf(const Board& board) {
@@ -79,6 +73,17 @@ OverviewView OverviewOf(const Board& board) {
   return view;
 }
 
+void QueueCountdown(const Board& board) {
+  if (board.CameraMode == -1 || board.timeLimit <= 0) return;
+  char text[32];
+  std::snprintf(text, sizeof text, "CZAS %ld", static_cast<long>(RemainingSeconds(board.timeLimit, board.elapsed)));
+  const bool warn = CountdownWarns(board.timeLimit, board.elapsed);
+  // Centred in the clock's recess of the heads-up panel at the bottom,
+  // letters narrowed so "CZAS 120" fits.
+  const float size = 1.0f, stretch = 0.55f, glyph = size * stretch / 26.0f;
+  const float x = 0.4275f - glyph * static_cast<float>(std::strlen(text)) / 2.0f;
+  DrawFontText(text, x, 0.9395f - size * 0.025f, size, stretch, 1, warn ? 0.2f : 1, warn ? 0.15f : 1, 1);
+}
 float CellModelFrame(const Board& board, int kind, int x, int y) {
   if (kind == kCellExit) return board.exitAnim;
   if (IsDoorKind(kind)) {
@@ -128,5 +133,4 @@ void DrawBoard(const Board& board) {
     QueueModel(look.model, SceneX(r.x), SceneY(r.y), 0, 0, 0, r.angle, look.frame);
     QueueModel(look.model, SceneX(r.x), SceneY(r.y), 0, 180, 0, r.angle, look.frame);
   }
-  QueueCountdown(board);
 }

@@ -77,11 +77,20 @@ TEST(BoardDraw, LookingThroughARobotHidesItAndKeepsTheCountdown) {
   ClearQueue();
   DrawBoard(b);
   EXPECT_EQ(CountModels(&GetGameAssets().robot), 2);  // robot 2 is the eye
-  EXPECT_EQ(GetRenderQueue().imageCount, 6);           // "CZAS 30": six glyphs
+  EXPECT_EQ(GetRenderQueue().imageCount, 0);
+  QueueCountdown(b);
+  const RenderQueue& q = GetRenderQueue();
+  ASSERT_EQ(q.imageCount, 6);  // "CZAS 30": six glyphs
+  // They sit in the heads-up panel at the bottom, not over the board.
+  for (int i = 0; i < q.imageCount; ++i) {
+    EXPECT_GT(q.images[i].y, 0.875f);
+    EXPECT_LT(q.images[i].y + q.images[i].height, 1.0f);
+  }
   // The tour sets its own camera and draws no countdown.
   b.CameraMode = -1;
   ClearQueue();
   DrawBoard(b);
+  QueueCountdown(b);
   EXPECT_EQ(GetRenderQueue().imageCount, 0);
   EXPECT_EQ(CountModels(&GetGameAssets().robot), 4);
 }

@@ -123,6 +123,7 @@ void ComposePlayFrame(const Board& board, PlayState& s, const MovesShown& shown)
     SetWindowViewRect();
     DrawBoard(board);
     QueueHeadsUp(a, s.level);
+    QueueCountdown(board);
     QueueMoves(a, shown);
     QueueFadeOverlay(s.fade);
     QueueCard(a, s);

@@ -44,16 +44,17 @@ Canvas PlayFrame() {
   c.FillVertical(frame, 0, h, ui::kPlateTop, ui::kPlateBottom);
   c.Fill(Outlined(window, 1.5f), ui::kEdge);
   c.Fill(LineShape({border + 20, barTop + 6}, {w - border - 20, barTop + 6}, 1.0f), WithAlpha(Colour(1.0f), 0.2f));
-  // Recesses behind the labels and digits.
+  // Recesses behind the labels, the clock and the digits.
   auto recess = [&](float x0, float y0, float x1, float y1) {
     glm::vec2 low(x0 * w, y0 * h), high(x1 * w, y1 * h);
     c.Fill(RoundRectShape(low, high, 8), Rgb(16, 18, 24));
     c.Fill(Outlined(RoundRectShape(low, high, 8), 1.0f), WithAlpha(ui::kEdge, 0.7f));
   };
   recess(0.062f, 0.895f, 0.307f, 0.984f);
+  recess(0.335f, 0.895f, 0.52f, 0.984f);  // the countdown of a level with a time limit
   recess(0.545f, 0.893f, 0.765f, 0.98f);
   recess(0.82f, 0.885f, 0.933f, 0.99f);
-  for (float x : {0.03f, 0.43f, 0.79f, 0.97f}) {
+  for (float x : {0.03f, 0.79f, 0.97f}) {
     glm::vec2 at(x * w, h * 0.94f);
     c.Fill(CircleShape(at, 7), Rgb(20, 24, 30));
     c.Fill(CircleShape(at - 1.5f, 4.5f), Rgb(150, 160, 176));
