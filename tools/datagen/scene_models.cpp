@@ -196,9 +196,6 @@ ModelKit Intro() {
     glm::vec3 at = centre + glm::vec3(-45.0f + 45.0f * drive, 0.0f, -12.0f);
     return Translation(at) * RotationZ(180.0f + 25.0f * drive) * Scaling(glm::vec3(8.0f));
   });
-  AddGlow(kit, "intro flash", Rgb(255, 200, 120), [&](int) {
-    return Transformed(MakeTorus(30.0f, 0.3f, 48, 4), Translation(centre + glm::vec3(0, 0.5f, 8.0f)) * RotationX(90.0f) * Scaling({1.0f, 0.35f, 1.0f}));
-  }, [](int f) { return f >= 3 ? 0.8f : 0.0f; });
   return kit;
 }
 
