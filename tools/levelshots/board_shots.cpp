@@ -65,6 +65,7 @@ void MakeShowcaseBoard(Board& board, bool doorsOpen) {
     board.cellChars[kShowcaseColumns[i]][kShowcaseMarkerRow] = uint8_t(markers[i]);
   }
   board.cellChars[14][kShowcaseMarkerRow] = 'B';
+  board.cellChars[14][kShowcaseDoorRow] = 'a';
   board.pitch = -25.0f;
 }
 

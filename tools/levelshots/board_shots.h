@@ -24,7 +24,7 @@ Shot ShootBoard(const Board& board);
 // A showcase board of the cells whose kinds and states a player must tell
 // apart at a glance, each at a cell below (column, row):
 //   row 3: blue door across x, blue door across y, red across x, red across y
-//          at columns 3, 6, 9, 12, closed (or open when `doorsOpen`);
+//          at columns 3, 6, 9, 12, closed (or open when `doorsOpen`), a wall at 14;
 //   row 6: blue, green and orange teleports at 3, 6, 9, an exit at 12;
 //   row 9: blue, green and orange markers at 3, 6, 9, blue and red switches at 12, 14.
 constexpr int kShowcaseColumns[4] = {3, 6, 9, 12};

@@ -109,6 +109,7 @@ TEST_F(Showcase, KeyPairsStayApartForColourBlindPlayersAndByShape) {
   const int* c = kShowcaseColumns;
   const Pair pairs[] = {
       {"blue and red door", c[0], kShowcaseDoorRow, c[2], kShowcaseDoorRow},
+      {"red door and wall", c[3], kShowcaseDoorRow, 14, kShowcaseDoorRow},
       {"green and orange teleport", c[1], kShowcaseTeleportRow, c[2], kShowcaseTeleportRow},
       {"green and orange marker", c[1], kShowcaseMarkerRow, c[2], kShowcaseMarkerRow},
       {"exit and green teleport", c[3], kShowcaseTeleportRow, c[1], kShowcaseTeleportRow},
