@@ -62,10 +62,13 @@ void AddDoor(ModelKit& kit, DoorColour colour) {
   bool blue = colour == DoorColour::Blue;
   Colour tint = blue ? palette::kBlue : palette::kRed;
   int rim = kit.AddMaterial("door rim", PaintLook(Scaled(tint, 0.8f), blue ? 30 : 31));
-  // The block is painted darker than the rim: lit from above, its top would
-  // otherwise wash out towards white, and a washed-out red reads as a grey
-  // wall to players who do not see red.
-  int block = kit.AddMaterial("door block", PaintLook(Scaled(tint, blue ? 0.85f : 0.7f), blue ? 32 : 33));
+  // The block is painted darker than the rim and barely glossy: lit from
+  // above, its top would otherwise wash out towards white, and a washed-out
+  // red reads as a grey wall to players who do not see red.
+  SurfaceLook blockLook = PaintLook(Scaled(tint, blue ? 0.85f : 0.7f), blue ? 32 : 33);
+  blockLook.specular = 0.05f;
+  blockLook.shine = 0.0f;
+  int block = kit.AddMaterial("door block", blockLook);
   int mark = kit.AddMaterial("door marking", LampLook(blue ? Rgb(200, 235, 255) : Rgb(255, 235, 150)));
   int paint = kit.AddMaterial("door paint", LampLook(tint));
   // A closed door is a coloured block filling its cell, so it reads the same
