@@ -130,18 +130,24 @@ TEST(Settle, SkippingQuietTicksChangesNoBoard) {
 // Boards caught half way through one robot's move while another stands
 // where the very next tick must act on it: on a mine while nobody drives
 // (the mover rides rollers), or just arrived on rollers that carry it on; or
-// driving head on into it, which the tick after the mover crosses into its
-// cell must catch.
+// in the cell the mover is entering, head on or from behind, which the tick
+// after the mover crosses must catch.
 TEST(Settle, SkippingQuietTicksStillActsOnRobotsThatStand) {
   auto mined = MakeTestBoard({"aaaaaaa", "a0mm00a", "a0K000a", "aaaaaaa"}, {{2, 1}, {2, 2}});
   auto carried = MakeTestBoard({"aaaaaaa", "a00000a", "a0m000a", "aaaaaaa"}, {{1, 1}, {2, 2}});
   auto headOn = MakeTestBoard({"aaaaaaa", "a00000a", "aaaaaaa"}, {{1, 1}, {2, 1}});
-  for (Board* board : {mined.get(), carried.get(), headOn.get()}) {
+  auto rearEnd = MakeTestBoard({"aaaaaaa", "a00000a", "aaaaaaa"}, {{1, 1}, {2, 1}});
+  for (Board* board : {mined.get(), carried.get(), headOn.get(), rearEnd.get()}) {
     RobotRecord& mover = board->robots[0];
     mover.dx = 1, mover.dy = 0, mover.moving = 1, mover.moveCountdown = 30;
     mover.originX = mover.x, mover.originY = mover.y;
     RobotRecord& stander = board->robots[1];
     stander.dx = 1, stander.dy = 0, stander.justArrived = 1;
+    if (board == rearEnd.get()) {  // the one behind crosses into the first one's cell on the very next tick
+      mover.moving = 0, mover.moveCountdown = -1;
+      stander.dx = -1, stander.moving = 1, stander.moveCountdown = 59, stander.justArrived = 0;
+      stander.originX = stander.x, stander.originY = stander.y;
+    }
     if (board == headOn.get()) {
       stander.dx = -1, stander.moving = 1, stander.moveCountdown = 60, stander.justArrived = 0;
       stander.originX = stander.x, stander.originY = stander.y;
@@ -156,6 +162,7 @@ TEST(Settle, SkippingQuietTicksStillActsOnRobotsThatStand) {
   }
   EXPECT_EQ(mined->LevelStatus(), kLevelLost);
   EXPECT_EQ(headOn->LevelStatus(), kLevelLost);
+  EXPECT_EQ(rearEnd->LevelStatus(), kLevelLost);
   EXPECT_EQ(carried->robots[1].x, 3);  // one cell on, off the rollers
 }
 
