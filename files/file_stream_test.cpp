@@ -57,7 +57,7 @@ std::vector<uint8_t> ReadAll(const char* path) {
 void WriteAll(const char* path, const std::vector<uint8_t>& bytes) {
   FILE* file = std::fopen(path, "wb");
   ASSERT_NE(file, nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
 }
 

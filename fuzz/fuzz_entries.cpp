@@ -14,6 +14,7 @@ void FuzzLevel(const uint8_t* data, size_t size);
 void FuzzSound(const uint8_t* data, size_t size);
 void FuzzZip(const uint8_t* data, size_t size);
 void FuzzSaves(const uint8_t* data, size_t size);
+void FuzzRecords(const uint8_t* data, size_t size);
 void FuzzScript(const uint8_t* data, size_t size);
 void FuzzUninstallLog(const uint8_t* data, size_t size);
 void FuzzCamera(const uint8_t* data, size_t size);
@@ -22,7 +23,7 @@ const std::vector<FuzzTarget>& FuzzTargets() {
   static const std::vector<FuzzTarget> targets = {
       {"model", FuzzModel},   {"picture", FuzzPicture}, {"level", FuzzLevel},   {"sound", FuzzSound},
       {"zip", FuzzZip},       {"saves", FuzzSaves},     {"script", FuzzScript}, {"uninstall-log", FuzzUninstallLog},
-      {"camera", FuzzCamera},
+      {"camera", FuzzCamera}, {"records", FuzzRecords},
   };
   return targets;
 }
