@@ -89,57 +89,31 @@ using DiskFile = Files;
 using ArchiveEntry = Files;
 using WrittenFile = Files;
 
-TEST_F(DiskFile, ReadsBytesThenFFAtTheEnd) {
+// The end of a disk file shows only once a read went past it, as 0xFF; the
+// size never moves the read position; Requested counts what was asked.
+TEST_F(DiskFile, ReadsToTheEndThenFFAndReopensAtTheStart) {
   FileStream stream("data/png/a.png", "r");
   ASSERT_EQ(stream.Kind(), FileStream::kDiskRead);
-  for (uint8_t expected : small) EXPECT_EQ(stream.ReadByte(), expected);
-  EXPECT_EQ(stream.AtEnd(), 0);  // read exactly to the last byte: not yet at the end
-  EXPECT_EQ(stream.ReadByte(), 0xFF);
-  EXPECT_EQ(stream.AtEnd(), 1);
-  EXPECT_EQ(stream.Requested(), static_cast<int32_t>(small.size()) + 1);
-}
-
-TEST_F(DiskFile, SizeLeavesTheReadPositionAlone) {
-  FileStream stream("data/png/a.png", "rb");
   EXPECT_EQ(stream.ReadByte(), 'P');
   EXPECT_EQ(stream.Size(), static_cast<int32_t>(small.size()));
-  EXPECT_EQ(stream.ReadByte(), 'N');
-}
-
-TEST_F(DiskFile, ReadDeliversWhatIsThereAndCountsWhatWasAsked) {
-  FileStream stream("data/png/a.png", "r");
   uint8_t buffer[64] = {};
-  EXPECT_EQ(stream.Read(buffer, 64), static_cast<int32_t>(small.size()));
-  EXPECT_EQ(std::memcmp(buffer, small.data(), small.size()), 0);
-  EXPECT_EQ(stream.Read(buffer, 10), 0);
-  EXPECT_EQ(stream.Requested(), 74);
+  EXPECT_EQ(stream.Read(buffer, 64), static_cast<int32_t>(small.size()) - 1);
+  EXPECT_EQ(std::memcmp(buffer, small.data() + 1, small.size() - 1), 0);
   EXPECT_EQ(stream.AtEnd(), 1);
-}
-
-TEST_F(DiskFile, ReopenStartsOverAndFileExistsTellsTheKind) {
-  FileStream stream("data/png/a.png", "r");
-  stream.ReadByte();
-  stream.ReadByte();
+  EXPECT_EQ(stream.ReadByte(), 0xFF);
+  EXPECT_EQ(stream.Requested(), 1 + 64 + 1);
   EXPECT_EQ(stream.Reopen(), FileStream::kDiskRead);
   EXPECT_EQ(stream.Requested(), 0);
-  EXPECT_EQ(stream.ReadByte(), 'P');
+  for (uint8_t expected : small) EXPECT_EQ(stream.ReadByte(), expected);
+  EXPECT_EQ(stream.AtEnd(), 0);  // read exactly to the last byte: not yet at the end
+}
+
+TEST_F(DiskFile, OnlyReadableFilesAndEntriesExist) {
   EXPECT_EQ(FileExists("data/png/a.png"), FileStream::kDiskRead);
   EXPECT_EQ(FileExists("pack.zip|data/png/a.png"), FileStream::kArchiveEntry);
   EXPECT_EQ(FileExists("data/png/missing.png"), 0);
   EXPECT_EQ(FileExists(""), 0);
-}
-
-TEST_F(DiskFile, BadModesAndNamesOpenNothing) {
-  FileStream stream;
-  EXPECT_EQ(stream.Open("data/png/a.png", nullptr), 0);
-  EXPECT_EQ(stream.Open("data/png/a.png", "a"), 0);
-  EXPECT_EQ(stream.Open("data/png/a.png", ""), 0);
-  EXPECT_EQ(stream.Open(nullptr, "r"), 0);
-}
-
-TEST_F(DiskFile, DirectoriesAndPipesAreNotFiles) {
   EXPECT_EQ(FileExists("data/png"), 0);
-  EXPECT_EQ(FileExists("data"), 0);
   fs::create_directory("dir.zip");
   EXPECT_EQ(FileExists("dir.zip|data/png/a.png"), 0);
   // A named pipe with no writer would hold a plain open forever.
@@ -149,54 +123,44 @@ TEST_F(DiskFile, DirectoriesAndPipesAreNotFiles) {
   EXPECT_EQ(FileExists("pipe.zip|data/png/a.png"), 0);
 }
 
-TEST_F(DiskFile, ClosedStreamReadsNothingAndCountsNothing) {
+TEST_F(DiskFile, AStreamThatDidNotOpenReadsAndWritesNothing) {
   FileStream stream;
+  EXPECT_EQ(stream.Open("data/png/a.png", nullptr), 0);
+  EXPECT_EQ(stream.Open("data/png/a.png", "a"), 0);
+  EXPECT_EQ(stream.Open(nullptr, "r"), 0);
   uint8_t buffer[4] = {1, 2, 3, 4};
   EXPECT_EQ(stream.ReadByte(), 0);
   EXPECT_EQ(stream.Read(buffer, 4), 0);
   EXPECT_EQ(buffer[0], 1);
-  EXPECT_EQ(stream.Size(), 0);
   EXPECT_EQ(stream.AtEnd(), 0);
-  EXPECT_EQ(stream.Requested(), 0);
   stream.Write(buffer, 4);
-  stream.WriteByte(9);
   stream.Close();
   stream.Close();
-  EXPECT_EQ(stream.Kind(), 0);
-}
-
-TEST_F(DiskFile, OverlongNamesAreCutTo799Characters) {
+  // A name longer than the stream keeps is cut, not written past its end.
   std::string name(1200, 'n');
-  FileStream stream(name.c_str(), "r");
-  EXPECT_EQ(stream.Kind(), 0);
-  EXPECT_EQ(std::strlen(stream.Name()), 799u);
+  FileStream overlong(name.c_str(), "r");
+  EXPECT_EQ(overlong.Kind(), 0);
+  EXPECT_EQ(std::strlen(overlong.Name()), 799u);
 }
 
-TEST_F(ArchiveEntry, NamesMatchWhateverTheLetterCase) {
+TEST_F(ArchiveEntry, EntriesAreFoundInAnyLetterCaseButOnlyByTheirExactPath) {
   FileStream stream("pack.zip|Data/PNG/A.PNG", "r");
   ASSERT_EQ(stream.Kind(), FileStream::kArchiveEntry);
   EXPECT_EQ(stream.Size(), static_cast<int32_t>(small.size()));
   std::vector<uint8_t> got(small.size());
   EXPECT_EQ(stream.Read(got.data(), static_cast<int32_t>(got.size())), static_cast<int32_t>(small.size()));
   EXPECT_EQ(got, small);
-}
-
-TEST_F(ArchiveEntry, BackslashesAreNotSlashes) {
-  EXPECT_EQ(FileExists("pack.zip|data\\png\\a.png"), 0);
-  EXPECT_EQ(FileExists("pack.zip|/data/png/a.png"), 0);
-}
-
-TEST_F(ArchiveEntry, MissingArchivesEntriesAndOverlongNamesOpenNothing) {
-  EXPECT_EQ(FileExists("nothing.zip|data/png/a.png"), 0);
-  EXPECT_EQ(FileExists("pack.zip|data/png/b.png"), 0);
-  EXPECT_EQ(FileExists("pack.zip|"), 0);
-  EXPECT_EQ(FileExists("|data/png/a.png"), 0);
-  EXPECT_EQ(FileExists("data/png/a.png|x"), 0);  // not an archive at all
+  for (const char* missing : {"pack.zip|data\\png\\a.png", "pack.zip|/data/png/a.png", "nothing.zip|data/png/a.png",
+                              "pack.zip|data/png/b.png", "pack.zip|", "|data/png/a.png", "data/png/a.png|x"}) {
+    EXPECT_EQ(FileExists(missing), 0) << missing;
+  }
   std::string longName = "pack.zip|" + std::string(300, 'a');
   EXPECT_EQ(FileExists(longName.c_str()), 0);
 }
 
-TEST_F(ArchiveEntry, DeflatedEntryReadsWholeInPieces) {
+// A deflated entry reads whole across many blocks; a stored one ends as soon
+// as its last byte is read, gives 0 after, and starts over on Reopen.
+TEST_F(ArchiveEntry, EntriesReadWholeEndOnTheirLastByteAndReopen) {
   FileStream stream("pack.zip|DATA/BIG.BIN", "r");
   ASSERT_EQ(stream.Kind(), FileStream::kArchiveEntry);
   EXPECT_EQ(stream.Size(), 50000);
@@ -206,25 +170,17 @@ TEST_F(ArchiveEntry, DeflatedEntryReadsWholeInPieces) {
   while ((n = stream.Read(buffer, sizeof(buffer))) > 0) got.insert(got.end(), buffer, buffer + n);
   EXPECT_EQ(got, big);
   EXPECT_EQ(stream.AtEnd(), 1);
-}
-
-TEST_F(ArchiveEntry, AtEndAsSoonAsThePositionReachesTheSize) {
-  FileStream stream("pack.zip|data/png/a.png", "r");
-  for (size_t i = 0; i + 1 < small.size(); ++i) stream.ReadByte();
-  EXPECT_EQ(stream.AtEnd(), 0);
-  EXPECT_EQ(stream.ReadByte(), small.back());
-  EXPECT_EQ(stream.AtEnd(), 1);
-  EXPECT_EQ(stream.ReadByte(), 0);  // exhausted entries give 0, not 0xFF
-  EXPECT_EQ(stream.Requested(), static_cast<int32_t>(small.size()) + 1);
-}
-
-TEST_F(ArchiveEntry, ReopenGoesBackToTheEntrysStart) {
-  FileStream stream("pack.zip|data/big.bin", "r");
-  uint8_t buffer[100];
-  stream.Read(buffer, 100);
   ASSERT_EQ(stream.Reopen(), FileStream::kArchiveEntry);
   EXPECT_EQ(stream.ReadByte(), big[0]);
   EXPECT_EQ(stream.AtEnd(), 0);
+
+  FileStream stored("pack.zip|data/png/a.png", "r");
+  for (size_t i = 0; i + 1 < small.size(); ++i) stored.ReadByte();
+  EXPECT_EQ(stored.AtEnd(), 0);
+  EXPECT_EQ(stored.ReadByte(), small.back());
+  EXPECT_EQ(stored.AtEnd(), 1);
+  EXPECT_EQ(stored.ReadByte(), 0);  // exhausted entries give 0, not 0xFF
+  EXPECT_EQ(stored.Requested(), static_cast<int32_t>(small.size()) + 1);
 }
 
 TEST_F(ArchiveEntry, CorruptEntryReadsZeroAfterTheErrorAndEnds) {
@@ -289,34 +245,21 @@ TEST_F(ArchiveEntry, CutOffOrGarbageArchivesOpenNothing) {
   EXPECT_EQ(FileExists("empty.zip|data/png/a.png"), 0);
 }
 
-TEST_F(WrittenFile, WritesWhatItIsGivenAndReadsItBack) {
-  FileStream stream("out.bin", "w");
+TEST_F(WrittenFile, WritesWhatItIsGivenEvenUnderANameWithABar) {
+  FileStream stream("pack.zip|new.bin", "w");
   ASSERT_EQ(stream.Kind(), FileStream::kDiskWrite);
   stream.Write(small.data(), static_cast<int32_t>(small.size()));
   stream.WriteByte(0x42);
-  EXPECT_EQ(stream.Size(), 0);
-  EXPECT_EQ(stream.AtEnd(), 0);
   stream.Close();
   std::vector<uint8_t> expected = small;
   expected.push_back(0x42);
-  EXPECT_EQ(ReadAll("out.bin"), expected);
-}
-
-TEST_F(WrittenFile, MissingDirectoryOpensNothingAndWritesNothing) {
-  FileStream stream("no/such/dir/out.bin", "w");
-  EXPECT_EQ(stream.Kind(), 0);
-  stream.Write(small.data(), static_cast<int32_t>(small.size()));
-  stream.WriteByte(1);
-  EXPECT_FALSE(fs::exists("no"));
-}
-
-TEST_F(WrittenFile, ABarInAWrittenNameIsPartOfTheFileName) {
-  FileStream stream("pack.zip|new.bin", "w");
-  ASSERT_EQ(stream.Kind(), FileStream::kDiskWrite);
-  stream.WriteByte('x');
-  stream.Close();
-  EXPECT_TRUE(fs::exists("pack.zip|new.bin"));
+  EXPECT_EQ(ReadAll("pack.zip|new.bin"), expected);
   EXPECT_EQ(FileExists("pack.zip|new.bin"), 0);  // reading it still means the archive
+
+  FileStream nowhere("no/such/dir/out.bin", "w");
+  EXPECT_EQ(nowhere.Kind(), 0);
+  nowhere.WriteByte(1);
+  EXPECT_FALSE(fs::exists("no"));
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ void FuzzSound(const uint8_t* data, size_t size) {
   SoundData effect = LoadSound(name);
   if (effect.samples != nullptr) {
     FUZZ_CHECK(effect.byteSize > 0 && (effect.channels == 1 || effect.channels == 2));
-    delete[] static_cast<const uint8_t*>(effect.samples);
+    FreeSound(effect);
   }
   PlayMusic(name, 0.0f, (data[0] >> 2) & 1);
   std::vector<int16_t> output(2 * 20000);

@@ -13,10 +13,13 @@
 #include "sound/sound_api.h"
 #include "sound/sound_mixer.h"
 
-// Decodes an Ogg Vorbis or WAV effect whole. The samples stay allocated for
+// Decodes an Ogg Vorbis or WAV effect whole. The game keeps its effects for
 // the rest of the run. A missing, unknown or damaged file gives an all-zero
 // SoundData (and one line on standard output), which PlaySound ignores.
 SoundData LoadSound(const char* name);
+// Gives back what LoadSound allocated and empties the sound. Only once no
+// voice plays it any more (after ShutdownSound, or the effect has ended).
+void FreeSound(SoundData& sound);
 
 // Switches the music to the named track (Ogg Vorbis, MP3 or WAV) streamed
 // from disk or an archive. What plays now fades out over fadeSeconds (0 stops

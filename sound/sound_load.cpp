@@ -127,3 +127,8 @@ SoundData LoadSound(const char* name) {
   }
   return LoadOgg(file, name);
 }
+
+void FreeSound(SoundData& sound) {
+  delete[] sound.samples;
+  sound = SoundData{};
+}

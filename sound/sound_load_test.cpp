@@ -24,7 +24,9 @@ TEST(LoadSound, StereoOggKeepsFourBytesPerFrame) {
   EXPECT_EQ(sound.channels, 2);
   EXPECT_EQ(sound.bitsPerSample, 16);
   EXPECT_EQ(sound.byteSize, 4 * 11025);
-  ASSERT_NE(sound.samples, nullptr);
+  EXPECT_NE(sound.samples, nullptr);
+  FreeSound(sound);
+  EXPECT_TRUE(IsEmpty(sound));
 }
 
 TEST(LoadSound, MonoEffectKeepsItsTrueRate) {
@@ -33,6 +35,7 @@ TEST(LoadSound, MonoEffectKeepsItsTrueRate) {
   EXPECT_EQ(sound.sampleRate, 22050);
   EXPECT_EQ(sound.channels, 1);
   EXPECT_EQ(sound.byteSize, 2 * 2205);
+  FreeSound(sound);
 }
 
 TEST(LoadSound, WavGivesItsSamplesAsTheyStand) {
@@ -43,6 +46,7 @@ TEST(LoadSound, WavGivesItsSamplesAsTheyStand) {
   EXPECT_EQ(sound.channels, 1);
   ASSERT_EQ(sound.byteSize, 5);
   EXPECT_EQ(std::memcmp(sound.samples, data.data(), 5), 0);
+  FreeSound(sound);
 }
 
 TEST(LoadSound, HostileWavHeadersGiveEmptyOrShortSounds) {
@@ -55,12 +59,14 @@ TEST(LoadSound, HostileWavHeadersGiveEmptyOrShortSounds) {
   PutLittle32(huge, dataLength, 0xFFFFFFF0u);
   SoundData sound = LoadSound(WriteTestFile("huge.wav", huge).c_str());
   EXPECT_EQ(sound.byteSize, static_cast<int32_t>(data.size()));
+  FreeSound(sound);
 
   // Truncated in the middle of a frame: whole frames only.
   std::vector<uint8_t> cut(wav.begin(), wav.end() - 1001);
   sound = LoadSound(WriteTestFile("cut.wav", cut).c_str());
   EXPECT_EQ(sound.byteSize % 4, 0);
   EXPECT_LE(sound.byteSize, static_cast<int32_t>(data.size()) - 1001);
+  FreeSound(sound);
 
   // Formats the device cannot play would switch all sound off: refused here.
   for (int variant = 0; variant < 4; ++variant) {
@@ -85,4 +91,5 @@ TEST(LoadSound, MissingUnknownOrBrokenFilesGiveNoSound) {
   std::vector<uint8_t> headersOnly(ogg.begin(), ogg.begin() + std::min<size_t>(ogg.size(), 3500));
   SoundData sound = LoadSound(WriteTestFile("headers.ogg", headersOnly).c_str());
   EXPECT_LE(sound.byteSize, 4 * 4410);
+  FreeSound(sound);
 }

@@ -28,7 +28,13 @@ class MixerTest : public testing::Test {
     output.clear();
     InitSound(SoundOptions{true, TestClock});
   }
-  void TearDown() override { ShutdownSound(); }
+  void TearDown() override {
+    ShutdownSound();
+    for (SoundData& sound : loaded) FreeSound(sound);
+  }
+
+  // An effect kept until the test ends, when no voice plays it any more.
+  SoundData Load(const std::string& name) { return loaded.emplace_back(LoadSound(name.c_str())); }
 
   // Plays ms milliseconds: the device's frames for that time, then the tick.
   void Run(uint32_t ms) {
@@ -50,6 +56,7 @@ class MixerTest : public testing::Test {
 
   int64_t mixedFrames = 0;
   std::vector<int16_t> output;
+  std::vector<SoundData> loaded;
 };
 
 std::vector<int16_t> Samples(const SoundData& sound) {
@@ -72,7 +79,7 @@ TEST(VolumeFromLevel, FallsAsTheFourthRootToMinus60Decibels) {
 
 TEST_F(MixerTest, StreamedTrackComesOutSampleForSampleAcrossRefills) {
   std::string name = Track("known.ogg", 3 * 44100);
-  SoundData decoded = LoadSound(name.c_str());
+  SoundData decoded = Load(name);
   ASSERT_EQ(decoded.byteSize, 3 * 44100 * 4);
   PlayMusic(name.c_str(), 0.0f, 0);
   ASSERT_NE(Mixer().slots[0], nullptr);
@@ -222,14 +229,14 @@ TEST_F(MixerTest, PlayMusicReturnsEvenWhenTheMixerIsStuck) {
 
 TEST_F(MixerTest, SoundOffDoesNothing) {
   std::string name = Track("any.ogg", 4410);
-  SoundData effect = LoadSound(name.c_str());
+  SoundData effect = Load(name);
   DisableSound();
   PlayMusic(name.c_str(), 0.0f, 1);
   EXPECT_EQ(Mixer().slots[0], nullptr);
   EXPECT_FALSE(Mixer().switchPending);
   PlaySound(effect);
   EXPECT_EQ(BusyVoiceCount(), 0);
-  EXPECT_EQ(LoadSound(name.c_str()).samples, nullptr);
+  EXPECT_EQ(Load(name).samples, nullptr);
   EXPECT_EQ(CreateSoundBuffer(44100, 16, 2, 400, nullptr), nullptr);
 }
 
@@ -277,7 +284,7 @@ TEST_F(MixerTest, FailedBufferSwitchesSoundOffForTheRun) {
 
 TEST_F(MixerTest, SoundSwitchedOffFallsSilentInsteadOfRepeatingTheLastBuffer) {
   PlayMusic(Track("playing.ogg", 44100 * 4).c_str(), 0.0f, 1);
-  SoundData effect = LoadSound(Track("blip.ogg", 44100).c_str());
+  SoundData effect = Load(Track("blip.ogg", 44100));
   PlaySound(effect);
   Run(1000);
   uint8_t bytes[12] = {};
@@ -292,7 +299,7 @@ TEST_F(MixerTest, SoundSwitchedOffFallsSilentInsteadOfRepeatingTheLastBuffer) {
 }
 
 TEST_F(MixerTest, VoicesAreReclaimedAfterTheyFinish) {
-  SoundData effect = LoadSound(Track("blip.ogg", 441).c_str());
+  SoundData effect = Load(Track("blip.ogg", 441));
   ASSERT_NE(effect.samples, nullptr);
   PlaySound(effect);
   PlaySound(effect);
@@ -308,7 +315,7 @@ TEST_F(MixerTest, VoicesAreReclaimedAfterTheyFinish) {
 }
 
 TEST_F(MixerTest, MonoEffectPlaysAtItsTrueRate) {
-  SoundData effect = LoadSound(WriteTestFile("mono.ogg", EncodeTestOgg(MakeTone(2205, 1, 22050), 1, 22050)).c_str());
+  SoundData effect = Load(WriteTestFile("mono.ogg", EncodeTestOgg(MakeTone(2205, 1, 22050), 1, 22050)));
   ASSERT_EQ(effect.channels, 1);
   PlaySound(effect);
   std::vector<int16_t> out(2 * 4300);
@@ -322,7 +329,7 @@ TEST_F(MixerTest, MonoEffectPlaysAtItsTrueRate) {
 
 TEST_F(MixerTest, LoopedTrackRepeatsExactly) {
   std::string name = Track("seamless.ogg", 44100);
-  std::vector<int16_t> once = Samples(LoadSound(name.c_str()));
+  std::vector<int16_t> once = Samples(Load(name));
   PlayMusic(name.c_str(), 0.0f, 1);
   Run(3500);
   size_t same = 0;
@@ -390,7 +397,7 @@ TEST_F(MixerTest, DamagedFilesPlayAsSilenceOrNoiseNeverACrash) {
         damaged[(randomState >> 8) % damaged.size()] ^= static_cast<uint8_t>(randomState >> 24 | 1);
       }
       std::string name = WriteTestFile("damaged" + std::to_string(variant) + "." + kind, damaged);
-      SoundData effect = LoadSound(name.c_str());
+      SoundData effect = Load(name);
       if (effect.samples != nullptr) PlaySound(effect);
       PlayMusic(name.c_str(), 0.5f, variant % 2);
       Run(600);

@@ -36,4 +36,5 @@ TEST(SoundThreads, SwitchesAndEffectsWhileTheTimerStreams) {
   EXPECT_TRUE(IsSoundEnabled());
   EXPECT_GE(BusyVoiceCount(), 1);
   ShutdownSound();
+  FreeSound(effect);
 }

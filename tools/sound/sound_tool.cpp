@@ -107,7 +107,9 @@ int Info(const char* name, std::FILE* out) {
   SoundData sound = LoadSound(name);
   std::fprintf(out, "%s %d %d %d %d\n", KindOf(name), sound.sampleRate, sound.channels, sound.bitsPerSample,
                sound.byteSize);
-  return sound.samples != nullptr ? 0 : kUnusable;
+  const int status = sound.samples != nullptr ? 0 : kUnusable;
+  FreeSound(sound);
+  return status;
 }
 
 int Decode(const char* name, const char* path, std::FILE* out) {
@@ -116,7 +118,9 @@ int Decode(const char* name, const char* path, std::FILE* out) {
     std::fprintf(out, "rivet-sound: %s gives no sound\n", name);
     return kUnusable;
   }
-  if (!WriteWav(path, sound)) {
+  const bool written = WriteWav(path, sound);
+  FreeSound(sound);
+  if (!written) {
     std::fprintf(out, "rivet-sound: cannot write %s\n", path);
     return kUsage;
   }
@@ -130,6 +134,7 @@ int Play(const char* name, bool music, double seconds, std::FILE* out) {
     return kUsage;
   }
   int status = 0;
+  SoundData sound;
   if (music) {
     if (seconds < 0.0) seconds = TrackSeconds(name);
     PlayMusic(name, 0.0f, 0);
@@ -138,7 +143,7 @@ int Play(const char* name, bool music, double seconds, std::FILE* out) {
       status = kUnusable;
     }
   } else {
-    SoundData sound = LoadSound(name);
+    sound = LoadSound(name);
     if (sound.samples == nullptr) {
       std::fprintf(out, "rivet-sound: %s gives no sound\n", name);
       status = kUnusable;
@@ -149,6 +154,7 @@ int Play(const char* name, bool music, double seconds, std::FILE* out) {
   }
   if (status == 0) Wait(seconds);
   ShutdownSound();
+  FreeSound(sound);
   return status;
 }
 }  // namespace
