@@ -17,6 +17,10 @@ struct ImageArea {
 class Image {
  public:
   Image() = default;
+  ~Image() { delete textureSet; }
+  // One owner for the texture set: a copy would free it twice.
+  Image(const Image&) = delete;
+  Image& operator=(const Image&) = delete;
   // Reads the whole file through FileStream. A missing, damaged or oversized
   // file prints one diagnostic line naming it (a damaged one when its texture
   // is first asked for) and leaves an image that draws untextured.
