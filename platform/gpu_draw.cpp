@@ -81,13 +81,7 @@ void ApplyUniforms(const GpuProgram& p, const GpuDrawState& s, float weight, boo
     glUniform1f(p.materialPower, s.material.power);
   }
   if (all || Differs(s.light, o.light)) {
-    glUniform1i(p.lightEnabled, s.light.enabled ? 1 : 0);
-    glUniform4fv(p.lightDiffuse, 1, glm::value_ptr(s.light.diffuse));
-    glUniform4fv(p.lightSpecular, 1, glm::value_ptr(s.light.specular));
-    glUniform4fv(p.lightAmbient, 1, glm::value_ptr(s.light.ambient));
-    glUniform3fv(p.lightPosition, 1, glm::value_ptr(s.light.position));
-    glUniform1f(p.lightRange, s.light.range);
-    glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(s.light.attenuation));
+    GpuUploadLight(p, s.light);
   }
   if (all || s.texCoordSource != o.texCoordSource) glUniform1i(p.texCoordSource, s.texCoordSource);
   if (all || s.stageColour != o.stageColour) glUniform1i(p.stageColour, s.stageColour);

@@ -5,6 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include <glm/gtc/type_ptr.hpp>
+
+#include "platform/gpu_draw.h"
+
 struct GpuProgram {
   GLuint id = 0;
   GLint world = -1, instanced = -1, view = -1, projection = -1, frameWeight = -1;
@@ -15,6 +19,18 @@ struct GpuProgram {
   GLint texCoordSource = -1, stageColour = -1, stageAlphaModulate = -1;
   GLint textureEnabled = -1, texture = -1;
 };
+
+// Sets the light's uniforms of either program (the main one or a layered one).
+template <typename Program>
+void GpuUploadLight(const Program& p, const GpuLight& light) {
+  glUniform1i(p.lightEnabled, light.enabled ? 1 : 0);
+  glUniform4fv(p.lightDiffuse, 1, glm::value_ptr(light.diffuse));
+  glUniform4fv(p.lightSpecular, 1, glm::value_ptr(light.specular));
+  glUniform4fv(p.lightAmbient, 1, glm::value_ptr(light.ambient));
+  glUniform3fv(p.lightPosition, 1, glm::value_ptr(light.position));
+  glUniform1f(p.lightRange, light.range);
+  glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(light.attenuation));
+}
 
 // Compiles the one program; false (with a diagnostic line) when GL refuses it.
 bool GpuBuildProgram(GpuProgram* program);

@@ -266,13 +266,7 @@ void SendUniforms(LayeredProgram& p, const GpuDrawState& s, const GpuLayer* laye
     glUniformMatrix4fv(p.projection, 1, GL_FALSE, glm::value_ptr(s.projection));
   }
   if (!p.primed || !Same(p.lastLight, s.light)) {
-    glUniform1i(p.lightEnabled, s.light.enabled ? 1 : 0);
-    glUniform4fv(p.lightDiffuse, 1, glm::value_ptr(s.light.diffuse));
-    glUniform4fv(p.lightSpecular, 1, glm::value_ptr(s.light.specular));
-    glUniform4fv(p.lightAmbient, 1, glm::value_ptr(s.light.ambient));
-    glUniform3fv(p.lightPosition, 1, glm::value_ptr(s.light.position));
-    glUniform1f(p.lightRange, s.light.range);
-    glUniform3fv(p.lightAttenuation, 1, glm::value_ptr(s.light.attenuation));
+    GpuUploadLight(p, s.light);
   }
   for (int32_t i = 0; i < p.layerCount; ++i) {
     float colour[4];
