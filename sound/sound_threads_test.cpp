@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "sound/sound.h"
+#include "sound/sound_mixer.h"
 #include "sound/sound_voices.h"
 #include "sound/test_sounds.h"
 
@@ -35,6 +36,19 @@ TEST(SoundThreads, SwitchesAndEffectsWhileTheTimerStreams) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
   EXPECT_TRUE(IsSoundEnabled());
   EXPECT_GE(BusyVoiceCount(), 1);
+
+  // Two quick switches in a row, then the timer alone: it has refilled the
+  // stream behind the play cursor. Looked at under the tick guard, as PlayMusic does.
+  PlayMusic(tracks[0].c_str(), 0.0f, 1);
+  PlayMusic(tracks[0].c_str(), 0.0f, 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  while (Mixer().tickGuard.test_and_set()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  MusicChannel* playing = Mixer().slots[0];
+  int32_t written = Mixer().writePosition[0];
+  Mixer().tickGuard.clear();
+  ASSERT_NE(playing, nullptr);
+  EXPECT_GT(written, 0);
+  EXPECT_EQ(Mixer().slots[1], nullptr);
   ShutdownSound();
   FreeSound(effect);
 }
