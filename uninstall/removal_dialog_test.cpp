@@ -107,58 +107,48 @@ class UninstallDialog : public ::testing::Test {
   fs::path root;
 };
 
-TEST_F(UninstallDialog, ShowsTheRemovalThenTheEndTexts) {
+// One removal runs to its end texts; another, with a long list between its two
+// files (paths that are not there, each still tried) so that the worker is
+// surely still busy, is cancelled and stops where it is.
+TEST_F(UninstallDialog, ShowsTheRemovalThenTheEndTextsAndCancelStopsIt) {
   std::string a = MakeFile("game/rivet-run");
   std::string b = MakeFile("game/data/robot.vxm");
   std::ofstream(root / "uninstall.log")
       << a << "\r\n" << b << "\r\n" << (root / "game/data").string() << "\r\n"
       << (root / "game").string() << "\r\n";
-
   Texts first, last;
   DialogWatch watch;
   watch.done = [&](GtkWidget* window) {
-    Texts texts = DialogTexts(window);
-    if (first.empty()) first = texts;
-    last = texts;
-    return texts.size() == 3 && texts[1] == kFinishedText;
+    last = DialogTexts(window);
+    if (first.empty()) first = last;
+    return last.size() == 3 && last[1] == kFinishedText;
   };
   RunWatchedRemoval(root / "uninstall.log", watch);
-
   ASSERT_EQ(first.size(), 3u);
   EXPECT_EQ(first[0], kRemovingLabel);
   EXPECT_EQ(first[2], kCancelButton);
   EXPECT_EQ(last, (Texts{" ", kFinishedText, kCloseButton}));
   EXPECT_FALSE(fs::exists(root / "game"));
-}
 
-TEST_F(UninstallDialog, CancelStopsTheRemovalWhereItIs) {
-  // A long list between the two files (paths that are not there, each still
-  // tried), so the worker is surely still busy when Cancel is pressed: it has
-  // removed the first path, the second waits at the end.
-  std::string first = MakeFile("first.png");
-  std::string second = MakeFile("second.png");
-  fs::path log = root / "uninstall.log";
+  std::string early = MakeFile("first.png"), late = MakeFile("second.png");
   {
-    std::ofstream out(log, std::ios::binary);
-    out << first << "\r\n";
+    std::ofstream out(root / "long.log", std::ios::binary);
+    out << early << "\r\n";
     const std::string missing = (root / "missing" / "x").string() + "\r\n";
     for (int i = 0; i < 1000000; ++i) out << missing;
-    out << second << "\r\n";
+    out << late << "\r\n";
   }
-
-  Texts shown;
-  DialogWatch watch;
-  watch.done = [&](GtkWidget* window) {
-    shown = DialogTexts(window);
-    return shown.size() == 3 && shown[2] == kCancelButton && !fs::exists(first);
+  DialogWatch cancel;
+  cancel.done = [&](GtkWidget* window) {
+    last = DialogTexts(window);
+    return last.size() == 3 && last[2] == kCancelButton && !fs::exists(early);
   };
-  RunWatchedRemoval(log, watch);
-
-  ASSERT_EQ(shown.size(), 3u);
-  EXPECT_EQ(shown[0], kRemovingLabel);
-  EXPECT_EQ(shown[2], kCancelButton);  // still removing when cancelled
-  EXPECT_FALSE(fs::exists(first));
-  EXPECT_TRUE(fs::exists(second));
+  RunWatchedRemoval(root / "long.log", cancel);
+  ASSERT_EQ(last.size(), 3u);
+  EXPECT_EQ(last[0], kRemovingLabel);
+  EXPECT_EQ(last[2], kCancelButton);  // still removing when cancelled
+  EXPECT_FALSE(fs::exists(early));
+  EXPECT_TRUE(fs::exists(late));
 }
 
 }  // namespace

@@ -43,25 +43,19 @@ ReadResult ReadBytes(const std::string& bytes) {
 
 using Paths = std::vector<std::string>;
 
+// CR, NUL and 0xFF end a line; an LF alone does not (the names around it
+// run together); empty lines are skipped and the last line needs no end.
 TEST(UninstallLog, LineEndsSplitPaths) {
-  EXPECT_EQ(ReadBytes("/a/first\r\n/a/second\r\n/a/last\r\n").paths,
-            (Paths{"/a/first", "/a/second", "/a/last"}));
-  EXPECT_EQ(ReadBytes("one\rtwo\r").paths, (Paths{"one", "two"}));
-  EXPECT_EQ(ReadBytes("one\0two\xFFthree"s).paths,
-            (Paths{"one", "two", "three"}));
-}
-
-TEST(UninstallLog, LineFeedIsDroppedWhereverItStands) {
-  // An LF alone does not end a line: the two names run together.
-  EXPECT_EQ(ReadBytes("data\nfile\n").paths, (Paths{"datafile"}));
-  EXPECT_EQ(ReadBytes("\nda\nta\r\n\n").paths, (Paths{"data"}));
-}
-
-TEST(UninstallLog, EmptyLinesAreSkippedAndTheLastLineNeedsNoEnd) {
-  EXPECT_EQ(ReadBytes("\r\n\r\nfirst\r\r\n\0\xFFlast"s).paths,
-            (Paths{"first", "last"}));
-  EXPECT_TRUE(ReadBytes("").paths.empty());
-  EXPECT_TRUE(ReadBytes("\r\n\r\n").paths.empty());
+  const std::pair<std::string, Paths> cases[] = {
+      {"/a/first\r\n/a/second\r\n/a/last\r\n", {"/a/first", "/a/second", "/a/last"}},
+      {"one\rtwo\r", {"one", "two"}},
+      {"one\0two\xFFthree"s, {"one", "two", "three"}},
+      {"data\nfile\n", {"datafile"}},
+      {"\nda\nta\r\n\n", {"data"}},
+      {"\r\n\r\nfirst\r\r\n\0\xFFlast"s, {"first", "last"}},
+      {"", {}},
+      {"\r\n\r\n", {}}};
+  for (const auto& [bytes, paths] : cases) EXPECT_EQ(ReadBytes(bytes).paths, paths) << bytes;
 }
 
 TEST(UninstallLog, OverLongLineIsSkippedWhole) {
