@@ -30,12 +30,11 @@ TEST(PictureRect, BarsBesideOrAboveAndNoDivisionByZero) {
   EXPECT_EQ(Fit(0, 0, 640, 480), (Rect{0, 0, 0, 0}));
 }
 
+// SDL counts left, middle, right; the game left, right, middle.
 TEST(MouseMask, SdlButtonsMapToTheGamesNumbering) {
-  EXPECT_EQ(MouseMaskFromSdlButtons(0), 0u);
-  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_LMASK), 1u);
+  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_LMASK | SDL_BUTTON_X2MASK), 1u | 16u);
   EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_RMASK), 2u);
-  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_MMASK), 4u);
-  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_X1MASK | SDL_BUTTON_X2MASK), 8u | 16u);
+  EXPECT_EQ(MouseMaskFromSdlButtons(SDL_BUTTON_MMASK | SDL_BUTTON_X1MASK), 4u | 8u);
 }
 
 class WindowMessages : public ::testing::Test {
@@ -66,65 +65,49 @@ class WindowMessages : public ::testing::Test {
   }
 };
 
-TEST_F(WindowMessages, OneTextEventGivesOneMessagePerByte) {
-  Open(false);
-  PlatformPushText("abc");
-  WindowMessage message;
-  ASSERT_TRUE(PlatformPeekMessage(&message));
-  EXPECT_EQ(message.code, 'a');
-  EXPECT_EQ(message.repeat, 1);
-  ASSERT_TRUE(PlatformPeekMessage(&message));
-  EXPECT_EQ(message.code, 'b');
-  ASSERT_TRUE(PlatformPeekMessage(&message));
-  EXPECT_EQ(message.code, 'c');
-  EXPECT_FALSE(PlatformPeekMessage(&message));
+void PushKey(Uint32 type, SDL_Scancode scancode, Uint16 mod = KMOD_NONE) {
+  SDL_Event event = {};
+  event.type = type;
+  event.key.keysym.scancode = scancode;
+  event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+  event.key.keysym.mod = mod;
+  SDL_PushEvent(&event);
 }
 
-TEST_F(WindowMessages, EnterGivesKeyDownThenItsCharacter) {
+TEST_F(WindowMessages, KeysTextAndCloseBecomeTheGamesMessages) {
   Open(false);
-  PlatformPushKey(VK_RETURN, true);
+  // One text event gives one character message per byte.
+  PlatformPushText("abc");
   std::vector<WindowMessage> messages = Take();
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0].code, 'a');
+  EXPECT_EQ(messages[0].repeat, 1);
+  EXPECT_EQ(messages[2].code, 'c');
+  // Enter: the key goes down, then its character.
+  PlatformPushKey(VK_RETURN, true);
+  messages = Take();
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].kind, kMessageKeyDown);
   EXPECT_EQ(messages[0].code, VK_RETURN);
   EXPECT_EQ(messages[1].kind, kMessageChar);
   EXPECT_EQ(messages[1].code, 13);
   EXPECT_NE(IsKeyDown(VK_RETURN), 0);
-}
 
-TEST_F(WindowMessages, EitherControlKeyHoldsControl) {
-  Open(false);
-  SDL_Event event = {};
-  event.type = SDL_KEYDOWN;
-  event.key.keysym.sym = SDLK_LCTRL;
-  SDL_PushEvent(&event);
-  event.key.keysym.sym = SDLK_RCTRL;
-  SDL_PushEvent(&event);
-  event.type = SDL_KEYUP;
-  event.key.keysym.sym = SDLK_LCTRL;
-  SDL_PushEvent(&event);
+  // Either Control key holds Control until both are up.
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_LCTRL);
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_RCTRL);
+  PushKey(SDL_KEYUP, SDL_SCANCODE_LCTRL);
   Take();
   EXPECT_NE(IsKeyDown(VK_CONTROL), 0);
-  event.key.keysym.sym = SDLK_RCTRL;
-  SDL_PushEvent(&event);
+  PushKey(SDL_KEYUP, SDL_SCANCODE_RCTRL);
   Take();
   EXPECT_EQ(IsKeyDown(VK_CONTROL), 0);
-}
 
-TEST_F(WindowMessages, NumberPadIsArrowsWithNumLockOffAndItsEnterIsEnter) {
-  Open(false);
-  auto push = [](Uint32 type, SDL_Scancode scancode, Uint16 mod) {
-    SDL_Event event = {};
-    event.type = type;
-    event.key.keysym.scancode = scancode;
-    event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
-    event.key.keysym.mod = mod;
-    SDL_PushEvent(&event);
-  };
-  push(SDL_KEYDOWN, SDL_SCANCODE_KP_4, KMOD_NONE);
-  push(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER, KMOD_NONE);
-  push(SDL_KEYDOWN, SDL_SCANCODE_KP_8, KMOD_NUM);  // Num Lock on: a digit, typed as text
-  std::vector<WindowMessage> messages = Take();
+  // The number pad is arrows with Num Lock off, and its Enter is Enter.
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_KP_4);
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER);
+  PushKey(SDL_KEYDOWN, SDL_SCANCODE_KP_8, KMOD_NUM);  // Num Lock on: a digit, typed as text
+  messages = Take();
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages[0].code, VK_LEFT);
   EXPECT_EQ(messages[1].code, VK_RETURN);
@@ -132,13 +115,11 @@ TEST_F(WindowMessages, NumberPadIsArrowsWithNumLockOffAndItsEnterIsEnter) {
   EXPECT_NE(IsKeyDown(VK_LEFT), 0);
   EXPECT_EQ(IsKeyDown(VK_UP), 0);
   // Num Lock switched on while the arrow is held: letting go still lets go.
-  push(SDL_KEYUP, SDL_SCANCODE_KP_4, KMOD_NUM);
+  PushKey(SDL_KEYUP, SDL_SCANCODE_KP_4, KMOD_NUM);
   Take();
   EXPECT_EQ(IsKeyDown(VK_LEFT), 0);
-}
 
-TEST_F(WindowMessages, IgnoredEventsCountAsTakenButCarryNothing) {
-  Open(false);
+  // An ignored event counts as taken but carries nothing.
   SDL_Event event = {};
   event.type = SDL_MOUSEWHEEL;
   SDL_PushEvent(&event);
@@ -146,12 +127,22 @@ TEST_F(WindowMessages, IgnoredEventsCountAsTakenButCarryNothing) {
   ASSERT_TRUE(PlatformPeekMessage(&message));
   EXPECT_EQ(message.kind, kMessageNone);
   EXPECT_FALSE(PlatformPeekMessage(&message));
+
+  // Closing the window and quitting both mean destroy.
+  PlatformPushClose();
+  event.type = SDL_QUIT;
+  SDL_PushEvent(&event);
+  messages = Take();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].kind, kMessageDestroy);
+  EXPECT_EQ(messages[1].kind, kMessageDestroy);
 }
 
-TEST_F(WindowMessages, FullScreenMouseIsMeasuredInsideThePicture) {
+// The game's mouse is in 640x480 units: full screen inside the picture
+// (negative in a bar), windowed over the window's current size.
+TEST_F(WindowMessages, MouseIsMeasuredInThePicturesUnits) {
   Open(true);
-  int windowW = 0;
-  int windowH = 0;
+  int windowW = 0, windowH = 0;
   SDL_GetWindowSize(PlatformSdlWindow(), &windowW, &windowH);
   Rect picture = Fit(windowW, windowH, 640, 480);
   PlatformPushMouseMove(picture.x + picture.w / 2, picture.y + picture.h / 2);
@@ -165,33 +156,17 @@ TEST_F(WindowMessages, FullScreenMouseIsMeasuredInsideThePicture) {
   EXPECT_EQ(moves[1].y, 0);
   EXPECT_LT(moves[2].x, 0);
   EXPECT_LT(moves[2].y, 0);
-}
+  PlatformDestroyWindow();
 
-TEST_F(WindowMessages, WindowedMouseFollowsTheWindowsCurrentSize) {
   Open(false);
   SDL_SetWindowSize(PlatformSdlWindow(), 1280, 960);
-  int windowW = 0;
-  int windowH = 0;
   SDL_GetWindowSize(PlatformSdlWindow(), &windowW, &windowH);
   PlatformPushMouseMove(windowW / 2, windowH / 4);
-  std::vector<WindowMessage> messages = Take();
-  ASSERT_FALSE(messages.empty());
-  const WindowMessage& move = messages.back();
-  ASSERT_EQ(move.kind, kMessageMouseMove);
-  EXPECT_NEAR(move.x, 320, 1);
-  EXPECT_NEAR(move.y, 120, 1);
-}
-
-TEST_F(WindowMessages, CloseAndQuitBothMeanDestroy) {
-  Open(false);
-  PlatformPushClose();
-  SDL_Event quit = {};
-  quit.type = SDL_QUIT;
-  SDL_PushEvent(&quit);
-  std::vector<WindowMessage> messages = Take();
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0].kind, kMessageDestroy);
-  EXPECT_EQ(messages[1].kind, kMessageDestroy);
+  moves = Take();
+  ASSERT_FALSE(moves.empty());
+  ASSERT_EQ(moves.back().kind, kMessageMouseMove);
+  EXPECT_NEAR(moves.back().x, 320, 1);
+  EXPECT_NEAR(moves.back().y, 120, 1);
 }
 
 }  // namespace
