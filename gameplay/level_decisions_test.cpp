@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "gameplay/level_card.h"
 #include "gameplay/level_music.h"
@@ -16,26 +17,21 @@ std::string Track(int level, int& last) {
 }  // namespace
 
 TEST(LevelMusic, SwitchesOnlyAtSessionStartAndDifficultyBorders) {
-  int last = -1;
-  EXPECT_EQ(Track(1, last), "music/ingame1.ogg");
-  for (int n = 2; n <= 15; ++n) EXPECT_EQ(Track(n, last), "") << n;
   // Winning 15 asks for 16's music: the medium track starts during the darkening.
-  EXPECT_EQ(Track(16, last), "music/ingame2.ogg");
-  for (int n = 17; n <= 30; ++n) EXPECT_EQ(Track(n, last), "") << n;
-  EXPECT_EQ(Track(31, last), "music/ingame3.ogg");
-  for (int n = 32; n <= 45; ++n) EXPECT_EQ(Track(n, last), "") << n;
-  // Asking again for the same level never restarts the track.
-  EXPECT_EQ(Track(45, last), "");
-}
-
-TEST(LevelMusic, SessionStartingMidwayPicksThatDifficulty) {
   int last = -1;
-  EXPECT_EQ(Track(20, last), "music/ingame2.ogg");
-  last = -1;
-  EXPECT_EQ(Track(40, last), "music/ingame3.ogg");
-  last = -1;
-  EXPECT_EQ(Track(15, last), "music/ingame1.ogg");
-  EXPECT_EQ(last, 15);
+  std::string switches;
+  for (int n = 1; n <= 45; ++n) {
+    const std::string track = Track(n, last);
+    if (!track.empty()) switches += std::to_string(n) + " " + track + "\n";
+  }
+  EXPECT_EQ(switches, "1 music/ingame1.ogg\n16 music/ingame2.ogg\n31 music/ingame3.ogg\n");
+  EXPECT_EQ(Track(45, last), "") << "asking again for the same level never restarts the track";
+  // A session starting midway picks that difficulty.
+  for (const auto& [level, track] : {std::pair{15, "music/ingame1.ogg"}, {20, "music/ingame2.ogg"}, {40, "music/ingame3.ogg"}}) {
+    last = -1;
+    EXPECT_EQ(Track(level, last), track);
+    EXPECT_EQ(last, level);
+  }
 }
 
 TEST(LevelTimer, ThirtySecondLevelBeepsForTheLastFiveSecondsAndZeroThenRunsOut) {
