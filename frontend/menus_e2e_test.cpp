@@ -2,8 +2,9 @@
 // program checking a whole visit: the mouse, the keyboard and the pad reach
 // the players, options and credits screens, what they change reaches the save
 // files and exit ends the game; levels are chosen on the play screen by
-// keyboard and by mouse, after leaving one started with --level. (The pad
-// alone from the main menu to a won level is the play runs' own.)
+// keyboard and by mouse, after leaving one started with --level, and exit
+// saves the progress. (The pad alone from the main menu to a won level is the
+// play runs' own.)
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -97,18 +98,21 @@ TEST(MenusEndToEnd, MouseKeyboardAndPadVisitPlayersOptionsAndCreditsAndTheirChoi
     EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
 }
 
-// Level 20 started from the command line and left lands on the play screen,
-// where the selection rests on it (medium 5): Up goes to easy 5, Right to
-// easy 6, Enter starts it. Left again, the mouse selects level 2 with one
-// click and starts it with a second.
-TEST(MenusEndToEnd, PlayScreenStartsLevelsChosenByKeyboardAndByMouse) {
+// Level 20 started from the command line (a click skips the intro) and left
+// lands on the play screen, where the selection rests on it (medium 5): Up
+// goes to easy 5, Right to easy 6, Enter starts it. Left again, the mouse
+// selects level 2 with one click and starts it with a second; clicks end its
+// tour and start it from its card. Left through the pause once more, Escape
+// goes to the main menu, where Escape goes to exit and Enter takes it: the
+// progress is saved.
+TEST(MenusEndToEnd, PlayScreenStartsLevelsChosenByKeyboardAndByMouseAndExitSavesProgress) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   // Skips the tour, starts from the card when there is one, pauses and leaves.
   auto playThenLeave = [](long t) {
     return At(t + 1000, "tap Enter") + At(t + 1300, "tap Enter") + At(t + 2200, "tap Enter") + At(t + 3500, "tap Esc") +
            At(t + 5000, "tap Esc");
   };
-  std::string script = At(0, "tap Space") + playThenLeave(0);
+  std::string script = Click(0, 0.5f, 0.5f) + playThenLeave(0);
   script += At(6000, "tap Up") + At(6300, "tap Right") + At(6600, "shot keys.png") + At(7000, "tap Enter");
   script += playThenLeave(7500);
   // Over the easy button its strip opens; in the middle of its cell 2 the
@@ -116,8 +120,11 @@ TEST(MenusEndToEnd, PlayScreenStartsLevelsChosenByKeyboardAndByMouse) {
   script += At(13500, "mouse 0.45 0.56") + At(14000, "mouse " + std::to_string(0.105 + 0.0452 * 2 + 0.02) + " 0.57") +
             At(14500, "button 0 down") +
             At(14560, "button 0 up") + At(15000, "shot selected.png") + At(15400, "button 0 down") +
-            At(15460, "button 0 up") + At(17500, "quit");
-  const GameRun run = RunGame("play_screen", "--virtual-clock 40 --level 20", script);
+            At(15460, "button 0 up");
+  for (long t : {17000, 17300, 18200}) script += At(t, "button 0 down") + At(t + 60, "button 0 up");
+  script += At(19500, "tap Esc") + At(20500, "shot paused.png") + At(21000, "tap Esc") + At(23000, "tap Esc") +
+            At(24500, "tap Esc") + At(24800, "tap Enter");
+  const GameRun run = RunGame("play_screen", "--virtual-clock 40 --level 20 --quit-after 40000", script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
 
   const long left = TimeOf(run.output, "left at level 20");
@@ -134,6 +141,23 @@ TEST(MenusEndToEnd, PlayScreenStartsLevelsChosenByKeyboardAndByMouse) {
   EXPECT_GT(byMouse, 15400) << "the first click only selects\n" << run.output;
   EXPECT_LT(byMouse, 16400) << run.output;
   EXPECT_GE(TimeOf(run.output, "level 2 loaded"), byMouse) << run.output;
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "keys.png"));
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "selected.png"));
+  const long startedTwo = TimeOf(run.output, "level 2 started");
+  EXPECT_GT(startedTwo, 18200) << "level 2 has a card that waits\n" << run.output;
+  const long paused = TimeOf(run.output, "paused at level 2", run.output.find("level 2 started"));
+  ASSERT_GT(paused, 19500) << run.output;
+  const long leftTwo = TimeOf(run.output, "left at level 2, highest level 20");
+  ASSERT_GT(leftTwo, 21000) << run.output;
+  const long playScreen = TimeOf(run.output, "] menu play", run.output.find("left at level 2,"));
+  EXPECT_GE(playScreen, leftTwo) << run.output;
+  EXPECT_LT(playScreen, 22500) << run.output;
+  EXPECT_GT(TimeOf(run.output, "] menu main"), 23000) << run.output;
+  const long exited = TimeOf(run.output, "] exit");
+  EXPECT_GT(exited, 24800) << run.output;
+  EXPECT_LT(exited, 26500) << "exit must not wait for --quit-after";
+  EXPECT_EQ(TimeOf(run.output, "] quit"), -1) << run.output;
+  EXPECT_EQ(Int32At(ReadAll(run.folder / "profile.dat"), 32), 20);
+  EXPECT_EQ(ReadAll(run.folder / "profile.da0").size(), 4u);
+  for (const char* shot : {"keys.png", "selected.png", "paused.png"}) {
+    EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
+  }
 }

@@ -90,86 +90,45 @@ const char* kSkipIntroAndTour =
     "1300 tap Enter\n";
 }  // namespace
 
-TEST(PlayEndToEnd, LevelOneIsTouredConfirmedSolvedInParAndMarkedOnThePlayScreen) {
-  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
-  const std::string solution = ParSolution(1);
-  ASSERT_FALSE(solution.empty());
-  std::string script = kSkipIntroAndTour;
-  script += "700 shot tour.png\n1800 shot card1.png\n2200 tap Enter\n4000 shot play.png\n";
-  long end = 0;
-  script += Moves(1, solution, 3500, &end);
-  // After the win: darkening, level 2's tour (confirmed twice), its card;
-  // then the card closed, pause and leave: the play screen marks level 1,
-  // won in par moves.
-  for (long t : {end + 1000, end + 1300}) script += std::to_string(t) + " tap Enter\n";
-  script += std::to_string(end + 2500) + " shot card2.png\n";
-  script += std::to_string(end + 3000) + " tap Enter\n" + std::to_string(end + 4300) + " tap Esc\n" +
-            std::to_string(end + 5800) + " tap Esc\n" + std::to_string(end + 8000) + " shot marked.png\n" +
-            std::to_string(end + 8500) + " quit\n";
-  const GameRun run = RunGame("level1", "--virtual-clock 40 --level 1", script);
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  const long started = TimeOf(run.output, "level 1 started");
-  const long won = TimeOf(run.output, "level 1 won");
-  ASSERT_GE(started, 2200) << run.output;
-  ASSERT_GT(won, started) << run.output;
-  EXPECT_LT(won, end) << run.output;
-  EXPECT_GE(TimeOf(run.output, "level 2 loaded"), won);
-  EXPECT_GE(TimeOf(run.output, "level 2 started"), end + 3000) << "level 2 has a card that waits\n" << run.output;
-  EXPECT_GT(TimeOf(run.output, "levels won at par: 1"), won) << run.output;
-  EXPECT_EQ(Count(run.output, "tour banner"), 0) << "levels 1 and 2 tell their words on their cards";
-  EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 2);
-  for (const char* shot : {"tour.png", "card1.png", "play.png", "card2.png", "marked.png"}) {
-    EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
-  }
-}
-
-TEST(PlayEndToEnd, LevelLostOnAMineShowsTheCardAndRestarts) {
+// A level lost on a mine shows the loss card; Enter restarts it. Lost the
+// same way again, the fatal move is taken back from the card, a hint asked
+// for, and the level's par solution from there wins in par.
+TEST(PlayEndToEnd, LevelLostOnAMineRestartsOrUndoesTheFatalMoveAndThenWinsInPar) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   // A robot beside a mine: one move blows it up.
   const auto [level, move] = OneMoveLoss();
   ASSERT_NE(level, 0) << "no level is lost in one move";
   const std::string n = std::to_string(level);
-  const char* key = move == 'L' ? "Left" : move == 'R' ? "Right" : move == 'U' ? "Up" : "Down";
+  const std::string solution = ParSolution(level);
+  ASSERT_FALSE(solution.empty());
+  const std::string key = move == 'L' ? "Left" : move == 'R' ? "Right" : move == 'U' ? "Up" : "Down";
   std::string script = kSkipIntroAndTour;
-  script += std::string("500 shot banner.png\n3000 tap ") + key + "\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n8000 quit\n";
+  script += "500 shot banner.png\n3000 tap " + key + "\n5500 shot lost.png\n6000 tap Enter\n7500 shot restarted.png\n";
+  script += "8000 tap " + key + "\n11000 tap U\n12000 tap H\n13500 shot hint.png\n";
+  long end = 0;
+  script += Moves(level, solution, 14000, &end);
+  script += std::to_string(end + 500) + " quit\n";
   const GameRun run = RunGame("mine", "--virtual-clock 40 --level " + n, script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
+  const size_t firstLoss = run.output.find("level " + n + " lost: mine");
   const long lost = TimeOf(run.output, "level " + n + " lost: mine");
   ASSERT_GT(lost, 3000) << run.output;
-  EXPECT_EQ(Count(run.output, "level " + n + " started"), 2) << run.output;
   // A level without a card tells its title and hint on its tour.
   const long banner = TimeOf(run.output, "tour banner: level " + n);
   EXPECT_GE(banner, 0) << run.output;
   EXPECT_LT(banner, TimeOf(run.output, "level " + n + " started")) << run.output;
-  EXPECT_GT(TimeOf(run.output, "level " + n + " started", run.output.find("level " + n + " lost")), lost);
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "lost.png"));
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "restarted.png"));
-}
-
-// The fatal move taken back from the loss card, a hint asked for, then the
-// level's par solution from there wins in par.
-TEST(PlayEndToEnd, AFatalMoveIsUndoneFromTheLossCardAndParThenWins) {
-  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
-  const auto [level, move] = OneMoveLoss();
-  ASSERT_NE(level, 0) << "no level is lost in one move";
-  const std::string n = std::to_string(level);
-  const std::string solution = ParSolution(level);
-  ASSERT_FALSE(solution.empty());
-  const char* key = move == 'L' ? "Left" : move == 'R' ? "Right" : move == 'U' ? "Up" : "Down";
-  std::string script = kSkipIntroAndTour;
-  script += std::string("3000 tap ") + key + "\n5500 shot lostcard.png\n6000 tap U\n7000 tap H\n8500 shot hint.png\n";
-  long end = 0;
-  script += Moves(level, solution, 9000, &end);
-  script += std::to_string(end + 500) + " quit\n";
-  const GameRun run = RunGame("undo", "--virtual-clock 40 --level " + n, script);
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  const long lost = TimeOf(run.output, "level " + n + " lost");
+  const long restarted = TimeOf(run.output, "level " + n + " started", firstLoss);
+  EXPECT_GT(restarted, lost) << run.output;
+  EXPECT_LT(restarted, 8000) << run.output;
+  // Lost again: undo goes on playing, the level is not loaded again.
+  const size_t secondLoss = run.output.find("level " + n + " lost: mine", firstLoss + 1);
+  ASSERT_NE(secondLoss, std::string::npos) << run.output;
+  const long lostAgain = TimeOf(run.output, "level " + n + " lost", secondLoss);
   const long undone = TimeOf(run.output, "fatal move undone, 0 moves");
-  ASSERT_GT(lost, 3000) << run.output;
-  ASSERT_GT(undone, lost) << run.output;
-  EXPECT_GT(TimeOf(run.output, "hint "), undone) << run.output;
-  // Undo goes on playing: the level is not loaded again.
-  EXPECT_EQ(TimeOf(run.output, "level " + n + " loaded", run.output.find("level " + n + " lost")), -1) << run.output;
+  ASSERT_GT(lostAgain, 8000) << run.output;
+  ASSERT_GT(undone, lostAgain) << run.output;
+  EXPECT_GT(TimeOf(run.output, "hint ", secondLoss), undone) << run.output;
+  EXPECT_EQ(TimeOf(run.output, "level " + n + " loaded", secondLoss), -1) << run.output;
   const long won = TimeOf(run.output, "won in " + std::to_string(solution.size()) + " moves");
   EXPECT_GT(won, undone) << run.output;
   EXPECT_GT(TimeOf(run.output, "level " + n + " won"), undone) << run.output;
@@ -177,37 +136,9 @@ TEST(PlayEndToEnd, AFatalMoveIsUndoneFromTheLossCardAndParThenWins) {
   const std::string records = ReadAll(run.folder / "records.dat");
   ASSERT_EQ(records.size(), 908u);
   EXPECT_EQ(static_cast<unsigned char>(records[8 + (level - 1) * 2]), solution.size());
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "lostcard.png"));
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "hint.png"));
-}
-
-TEST(PlayEndToEnd, PauseThenLeaveGoesToThePlayScreenThenTheMainMenuWhoseExitSavesProgress) {
-  if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
-  // The mouse this time: a click skips the intro, two end the tour, one starts the level.
-  std::string script = "1000 mouse 0.5 0.5\n";
-  for (int t : {0, 1000, 1300, 2200}) {
-    script += std::to_string(t) + " button 0 down\n" + std::to_string(t + 60) + " button 0 up\n";
+  for (const char* shot : {"banner.png", "lost.png", "restarted.png", "hint.png"}) {
+    EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
   }
-  // Leaving play lands on the play screen, as if level 5 had been chosen there;
-  // Escape leaves it for the main menu, where Escape goes to exit and Enter takes it.
-  script += "3500 tap Esc\n4500 shot paused.png\n5000 tap Esc\n7000 tap Esc\n8500 tap Esc\n8800 tap Enter\n";
-  const GameRun run = RunGame("pause", "--virtual-clock 40 --level 5 --quit-after 20000", script);
-  EXPECT_EQ(run.exitCode, 0) << run.output;
-  const long paused = TimeOf(run.output, "paused at level 5");
-  const long left = TimeOf(run.output, "left at level 5, highest level 5");
-  ASSERT_GT(paused, 3500) << run.output;
-  ASSERT_GT(left, 5000) << run.output;
-  const long playScreen = TimeOf(run.output, "] menu play");
-  EXPECT_GE(playScreen, left) << run.output;
-  EXPECT_LT(playScreen, 6500) << run.output;
-  EXPECT_GT(TimeOf(run.output, "] menu main"), 7000) << run.output;
-  const long exited = TimeOf(run.output, "] exit");
-  EXPECT_GT(exited, 8800) << run.output;
-  EXPECT_LT(exited, 10500) << "exit must not wait for --quit-after";
-  EXPECT_EQ(TimeOf(run.output, "] quit"), -1) << run.output;
-  EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 5);
-  EXPECT_EQ(fs::file_size(run.folder / "profile.da0"), 4u);
-  EXPECT_TRUE(IsPictureWithContent(run.folder / "paused.png"));
 }
 
 // The first level past 9 whose source gives it a 30-second limit (no card of
@@ -248,7 +179,10 @@ std::string PadTap(long t, const char* button) {
          " up\n";
 }
 
-TEST(PlayEndToEnd, PadAloneGoesFromTheMainMenuToLevelOneWinsItAndLeavesThroughThePause) {
+// Level 1 and 2 tell their words on their cards; level 2's card waits for a
+// press; the play screen marks level 1, won in par moves, and the profile
+// keeps level 2 reached.
+TEST(PlayEndToEnd, PadAloneGoesFromTheMainMenuToLevelOneWinsItInParAndLeavesThroughThePause) {
   if (!GameIsBuilt()) GTEST_SKIP() << "the game and its data are not built";
   const std::string solution = ParSolution(1);
   ASSERT_FALSE(solution.empty());
@@ -258,6 +192,7 @@ TEST(PlayEndToEnd, PadAloneGoesFromTheMainMenuToLevelOneWinsItAndLeavesThroughTh
   // tour and starts the level from its card.
   std::string script = "0 pad attach\n" + PadTap(0, "a") + PadTap(2000, "dpdown") + PadTap(2200, "a");
   for (long at = 4000; at <= 9000; at += 400) script += PadTap(at, "a");
+  script += "4700 shot tour.png\n9500 shot play.png\n";
   // The par moves, the stick and the D-pad taking turns.
   long end = 0;
   const std::string keys = Moves(1, solution, 10000, &end);
@@ -278,6 +213,7 @@ TEST(PlayEndToEnd, PadAloneGoesFromTheMainMenuToLevelOneWinsItAndLeavesThroughTh
   // Level 2: its tour and card, then Start pauses and the east button leaves.
   for (long at : {end + 1000, end + 1300, end + 2500}) script += PadTap(at, "a");
   script += PadTap(end + 4000, "start") + PadTap(end + 5000, "b");
+  script += std::to_string(end + 2000) + " shot card2.png\n" + std::to_string(end + 7500) + " shot marked.png\n";
   const GameRun run = RunGame("pad", "--virtual-clock 40 --quit-after " + std::to_string(end + 8000), script);
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("Urzadzenie podlaczone: Virtual pad"), std::string::npos) << run.output;
@@ -288,11 +224,19 @@ TEST(PlayEndToEnd, PadAloneGoesFromTheMainMenuToLevelOneWinsItAndLeavesThroughTh
   const long won = TimeOf(run.output, "level 1 won");
   ASSERT_GT(won, started) << run.output;
   EXPECT_LT(won, end) << run.output;
+  EXPECT_GE(TimeOf(run.output, "level 2 loaded"), won);
+  EXPECT_GE(TimeOf(run.output, "level 2 started"), end + 2500) << "level 2 has a card that waits\n" << run.output;
+  EXPECT_EQ(Count(run.output, "tour banner"), 0) << "levels 1 and 2 tell their words on their cards";
   const long paused = TimeOf(run.output, "paused at level 2");
   ASSERT_GT(paused, end + 4000) << run.output;
   const long left = TimeOf(run.output, "left at level 2, highest level 2");
   EXPECT_GT(left, end + 5000) << run.output;
   EXPECT_LT(left, end + 8000) << run.output;
-  // Back on the play screen after leaving.
+  // Back on the play screen after leaving, level 1 marked.
   EXPECT_GE(TimeOf(run.output, "menu play", run.output.find("left at level 2")), left) << run.output;
+  EXPECT_GE(TimeOf(run.output, "levels won at par: 1"), left) << run.output;
+  EXPECT_EQ(HighestLevelInProfile(run.folder, 0), 2);
+  for (const char* shot : {"tour.png", "play.png", "card2.png", "marked.png"}) {
+    EXPECT_TRUE(IsPictureWithContent(run.folder / shot)) << shot;
+  }
 }
