@@ -94,50 +94,40 @@ bool EnsureDevice() {
   return PlatformCreateWindow(config) && CreateRenderDevice(64, 48, 32) == 1;
 }
 
-// A file missing or named in another case fails these loads.
-TEST(GameFiles, ModelsLoadWholeWithTheFramesTheGameDrives) {
-  EXPECT_TRUE(std::filesystem::is_regular_file(RunDir() + "/data/kamera.cam"));
-  for (const ExpectedModel& m : GameModels()) {
-    ModelFile model;
-    std::string path = RunDir() + "/" + m.file;
-    ASSERT_EQ(ModelFile::Load(model, path.c_str()), 1) << m.file;
-    EXPECT_FALSE(model.damaged) << m.file;
-    EXPECT_EQ(model.frameCount, m.frames) << m.file;
-    EXPECT_FALSE(model.meshes.empty()) << m.file;
-    for (const ModelMesh& mesh : model.meshes) {
-      EXPECT_GT(mesh.triangleCount, 0) << m.file;
-      EXPECT_LT(mesh.MaterialIndex(), int32_t(model.materials.size())) << m.file;
-      EXPECT_GE(mesh.MaterialIndex(), 0) << m.file;
-    }
-  }
-}
-
+// A file missing or named in another case fails these loads. Each model is
+// whole, holds the frames the game drives, and loads into the engine with a
+// texture for every material that stores a base picture; each picture loads.
 TEST(GameFiles, ModelsAndPicturesLoadIntoTheEngineWithoutDiagnostics) {
   ASSERT_TRUE(EnsureDevice());
+  EXPECT_TRUE(std::filesystem::is_regular_file(RunDir() + "/data/kamera.cam"));
+  static std::vector<std::unique_ptr<Model>> models;  // the engine keeps models and pictures for the whole run
+  static std::vector<std::unique_ptr<Image>> pictures;
   for (const ExpectedModel& m : GameModels()) {
-    static std::vector<std::unique_ptr<Model>> kept;  // the engine keeps models for the whole run
-    kept.push_back(std::make_unique<Model>());
     std::string path = RunDir() + "/" + m.file;
-    ::testing::internal::CaptureStdout();
-    kept.back()->Load(path.c_str());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << m.file;
-    ModelFile file;  // the model keeps no copy of its file
+    ModelFile file;
     ASSERT_EQ(ModelFile::Load(file, path.c_str()), 1) << m.file;
-    ASSERT_EQ(kept.back()->materialSets.size(), file.materials.size()) << m.file;
-    for (size_t i = 0; i < kept.back()->materialSets.size(); ++i) {
-      const MaterialTextureSet& set = kept.back()->materialSets[i];
-      bool hasBase = file.materials[i].hasPicture[0];
-      EXPECT_EQ(set.baseTexture != 0, hasBase) << m.file << " material " << i;
+    EXPECT_FALSE(file.damaged) << m.file;
+    EXPECT_EQ(file.frameCount, m.frames) << m.file;
+    EXPECT_FALSE(file.meshes.empty()) << m.file;
+    for (const ModelMesh& mesh : file.meshes) {
+      EXPECT_GT(mesh.triangleCount, 0) << m.file;
+      EXPECT_GE(mesh.MaterialIndex(), 0) << m.file;
+      EXPECT_LT(mesh.MaterialIndex(), int32_t(file.materials.size())) << m.file;
     }
+    models.push_back(std::make_unique<Model>());
+    ::testing::internal::CaptureStdout();
+    models.back()->Load(path.c_str());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << m.file;
+    ASSERT_EQ(models.back()->materialSets.size(), file.materials.size()) << m.file;
+    for (size_t i = 0; i < file.materials.size(); ++i)
+      EXPECT_EQ(models.back()->materialSets[i].baseTexture != 0, file.materials[i].hasPicture[0]) << m.file << " material " << i;
   }
   for (const std::string& p : GamePictures()) {
-    static std::vector<std::unique_ptr<Image>> kept;
-    kept.push_back(std::make_unique<Image>());
-    std::string path = RunDir() + "/" + p;
+    pictures.push_back(std::make_unique<Image>());
     ::testing::internal::CaptureStdout();
-    kept.back()->Load(path.c_str());
+    pictures.back()->Load((RunDir() + "/" + p).c_str());
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << p;
-    EXPECT_NE(kept.back()->Texture(), 0u) << p;
+    EXPECT_NE(pictures.back()->Texture(), 0u) << p;
   }
 }
 

@@ -100,16 +100,6 @@ TEST(Lettering, GridCoverUsesEachCellOnce) {
   for (size_t i = 0; i < cells.size(); ++i) EXPECT_EQ(covered[i], cells[i] ? 1 : 0) << i;
 }
 
-TEST(ModelKit, FacesTakeTheBandOfTheirSlope) {
-  EXPECT_EQ(BandFor({0, 0, 1}, 4), 0);
-  EXPECT_EQ(BandFor({0.7f, 0, 0.7f}, 4), 1);
-  EXPECT_EQ(BandFor({1, 0, 0}, 4), 2);
-  EXPECT_EQ(BandFor({0, 0, -1}, 4), 3);
-  EXPECT_EQ(BandFor({0, 0, -1}, 1), 0);
-  EXPECT_GT(BandShade(0), BandShade(1));
-  EXPECT_GT(BandShade(2), BandShade(3));
-}
-
 TEST(ModelKit, AnAnimatedMeshMustKeepItsTriangleCount) {
   ModelKit kit(3);
   int m = kit.AddGlowMaterial("glow", Canvas(4, 4, Colour(1.0f)));

@@ -29,18 +29,6 @@ TEST(LevelFilesTest, IndexLeavesOutNamesThatDoNotFit) {
   EXPECT_EQ(MakeIndexFile({"levels/14chars"}).substr(16, 16), "levels/14chars\r\n");
 }
 
-TEST(LevelFilesTest, NamesFitTheIndexAndDifferPerLevel) {
-  for (int n : {1, 9, 10, 45}) {
-    LevelFileNames names = NameLevelFiles(n);
-    for (const std::string& name : {names.robots, names.board, names.time}) {
-      EXPECT_LE(name.size(), static_cast<size_t>(kIndexNameBytes)) << name;
-      EXPECT_EQ(name.rfind("levels/", 0), 0u) << name;
-    }
-  }
-  EXPECT_NE(NameLevelFiles(1).board, NameLevelFiles(11).board);
-  EXPECT_NE(NameLevelFiles(1).board, NameLevelFiles(1).robots);
-}
-
 TEST(LevelFilesTest, ReportsAFolderThatCannotBeMade) {
   std::string file = ::testing::TempDir() + "/levelgen_not_a_dir";
   std::ofstream(file) << "x";

@@ -148,17 +148,12 @@ TEST(ShippedLevelOrderTest, EasyLevelsRise) {
   ExpectRisingOrder(1, RateLevels(1, 15));
 }
 
-TEST(ShippedLevelOrderTest, MediumLevelsRise) {
+TEST(ShippedLevelOrderTest, MediumAndHardLevelsRiseAndHardOnesOutdoTheMedianMediumLevel) {
   ASSERT_GE(static_cast<int>(ShippedLevels().size()), kShippedLevels);
-  ExpectRisingOrder(16, RateLevels(16, 30));
-}
-
-TEST(ShippedLevelOrderTest, HardLevelsRiseAndAllOutdoTheMedianMediumLevel) {
-  ASSERT_GE(static_cast<int>(ShippedLevels().size()), kShippedLevels);
-  std::vector<double> medium = RateLevels(16, 30);
-  std::nth_element(medium.begin(), medium.begin() + 7, medium.end());
-  std::vector<double> hard = RateLevels(31, 45);
+  std::vector<double> medium = RateLevels(16, 30), hard = RateLevels(31, 45);
+  ExpectRisingOrder(16, medium);
   ExpectRisingOrder(31, hard);
+  std::nth_element(medium.begin(), medium.begin() + 7, medium.end());
   for (size_t i = 0; i < hard.size(); ++i) {
     EXPECT_GT(hard[i], medium[7]) << "level " << 31 + i << " is no harder than the median medium level";
   }

@@ -95,30 +95,19 @@ TEST(LevelSourceTest, RefusesBadBoards) {
   EXPECT_NE(ParseError(noRobot).find("robot"), std::string::npos);
 }
 
+// Each refusal names what is wrong.
 TEST(LevelSourceTest, RefusesBadOrMissingKeys) {
-  EXPECT_NE(ParseError(MakeSource("title: T\nhint: H\npar: 3\n")).find("required"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource("title: T\nhint: H\ntime: none\n")).find("required"),
-            std::string::npos);
-  std::string base = "title: T\nhint: H\n";
-  EXPECT_NE(ParseError(MakeSource(base + "time: -5\npar: 3\n")).find("time"), std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: 10s\npar: 3\n")).find("time"), std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 0\n")).find("par"), std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 99999999999\n")).find("par"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\ncolour: red\n")).find("unknown"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nsolution: RX\n")).find("letters"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nsolution: RR\n")).find("par moves"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nrobot: 18 0\n")).find("column"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nneed: 3 12 exit\n")).find("need"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource(base + "time: none\npar: 3\nneed: 3 4\n")).find("need"),
-            std::string::npos);
-  EXPECT_NE(ParseError(MakeSource("title T\n")).find("key: value"), std::string::npos);
+  const std::string base = "title: T\nhint: H\n", keys = base + "time: none\npar: 3\n";
+  const std::pair<std::string, const char*> cases[] = {
+      {base + "par: 3\n", "required"},          {base + "time: none\n", "required"},
+      {base + "time: -5\npar: 3\n", "time"},     {base + "time: 10s\npar: 3\n", "time"},
+      {base + "time: none\npar: 0\n", "par"},    {base + "time: none\npar: 99999999999\n", "par"},
+      {keys + "colour: red\n", "unknown"},       {keys + "solution: RX\n", "letters"},
+      {keys + "solution: RR\n", "par moves"},    {keys + "robot: 18 0\n", "column"},
+      {keys + "need: 3 12 exit\n", "need"},      {keys + "need: 3 4\n", "need"},
+      {"title T\n", "key: value"},
+  };
+  for (const auto& [text, word] : cases) EXPECT_NE(ParseError(MakeSource(text)).find(word), std::string::npos) << text;
 }
 
 // Card texts are counted in characters, not bytes, and must be whole UTF-8.
