@@ -40,9 +40,15 @@ TEST_F(ProfileFiles, TheStoredIndexPicksItsRecordAndABadOneTheFirst) {
     EXPECT_EQ(playerProgress.profileIndex, 0) << bad.size();
     EXPECT_EQ(playerProgress.highestLevel, 5) << bad.size();
   }
+  playerProgress.profileIndex = 7;  // written back as exactly its four bytes
+  SaveProfileIndex();
+  EXPECT_EQ(ReadBytes("profile.da0"), Int32s({7}));
+  EXPECT_FALSE(std::filesystem::exists("profile.da0.new"));
 }
 
-TEST_F(ProfileFiles, ShortTableLeavesTheMissingRecordsEmpty) {
+// A short table leaves the missing records empty, names without their end
+// are cut at twelve; the table is written back whole, in place.
+TEST_F(ProfileFiles, DamagedTablesReadSafelyAndTheTableWritesBackInPlace) {
   std::vector<unsigned char> bytes = ProfileTable(1, 0x0302, "BOB");
   bytes.resize(36 + 33);  // record 1 cut after the first byte of its level
   WriteBytes("profile.dat", bytes);
@@ -52,12 +58,8 @@ TEST_F(ProfileFiles, ShortTableLeavesTheMissingRecordsEmpty) {
   EXPECT_EQ(table[1].highestLevel, 2);  // the missing bytes read as zero
   EXPECT_EQ(table[9].highestLevel, 0);
   EXPECT_STREQ(table[9].name, "");
-}
 
-TEST_F(ProfileFiles, NamesWithoutTheirEndAreCutAtTwelveAndTheTableWritesBackInPlace) {
-  std::vector<unsigned char> bytes(360, 'Z');
-  WriteBytes("profile.dat", bytes);
-  ProfileRecord table[kProfileCount];
+  WriteBytes("profile.dat", std::vector<unsigned char>(360, 'Z'));
   ReadProfileTable(table);
   EXPECT_EQ(std::strlen(table[0].name), 12u);
   std::strcpy(table[3].name, "ANNA");
@@ -70,16 +72,6 @@ TEST_F(ProfileFiles, NamesWithoutTheirEndAreCutAtTwelveAndTheTableWritesBackInPl
   EXPECT_EQ(written[3 * 36 + 33], 0x01);
   EXPECT_EQ(written[9 * 36], 'Z');  // the other records are kept
   EXPECT_FALSE(std::filesystem::exists("profile.dat.new"));
-}
-
-TEST_F(ProfileFiles, SavingWritesExactlyTheFourIndexBytes) {
-  playerProgress.profileIndex = 7;
-  SaveProfileIndex();
-  EXPECT_EQ(ReadBytes("profile.da0"), Int32s({7}));
-  playerProgress.profileIndex = 0;
-  SaveProfileIndex();
-  EXPECT_EQ(ReadBytes("profile.da0"), Int32s({0}));
-  EXPECT_FALSE(std::filesystem::exists("profile.da0.new"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The message pump on a hidden window: events pushed into the platform's
-// queue come out as cursor positions, typed keys, held keys, repaints and,
-// for a close, saved files and a clean end.
+// queue come out as cursor positions, typed keys, held keys and repaints (a
+// close, which saves and ends the process, is tried in start-up's tests).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,7 +18,6 @@
 #include "shell/pump.h"
 #include "shell/scratch_directory_test.h"
 #include "shell/settings.h"
-#include "shell/shutdown.h"
 
 namespace {
 
@@ -191,24 +190,6 @@ TEST_F(MessagePump, DesktopKeysActOncePerPressAndReachNoScreenAndResizesRepaint)
   PlatformPushKey(VK_F11, true);
   PumpMessages();
   EXPECT_FALSE(PlatformIsFullScreen());
-}
-
-void SaveMarker() {
-  FILE* file = std::fopen("saved-on-close", "wb");
-  if (file != nullptr) std::fclose(file);
-}
-
-TEST_F(MessagePump, CloseRunsTheSaversAndEndsWithCodeZero) {
-  // The forked child shares this test's directory, so its save lands here.
-  EXPECT_EXIT(
-      {
-        AddExitSaver(SaveMarker);
-        PlatformPushClose();
-        PumpMessages();
-        std::abort();  // not reached: the close ends the process
-      },
-      ::testing::ExitedWithCode(0), "");
-  EXPECT_TRUE(std::filesystem::exists("saved-on-close"));
 }
 
 }  // namespace
