@@ -128,16 +128,13 @@ TEST(BoardDraw, RobotAndCellFramesFollowTheirAnimations) {
 }
 
 TEST(BoardDraw, HeadsUpDigitsCountWithinTheDifficulty) {
-  const LevelDigits d31 = LevelDigitsOf(31);
-  EXPECT_EQ(d31.difficulty, 2);
-  EXPECT_EQ(d31.tens, 0);
-  EXPECT_EQ(d31.ones, 1);
-  const LevelDigits d15 = LevelDigitsOf(15);
-  EXPECT_EQ(d15.difficulty, 0);
-  EXPECT_EQ(d15.tens, 1);
-  EXPECT_EQ(d15.ones, 5);
-  EXPECT_EQ(LevelDigitsOf(16).difficulty, 1);
-  EXPECT_EQ(LevelDigitsOf(16).ones, 1);
+  const struct {
+    int level, difficulty, tens, ones;
+  } cases[] = {{31, 2, 0, 1}, {15, 0, 1, 5}, {16, 1, 0, 1}};
+  for (const auto& c : cases) {
+    const LevelDigits d = LevelDigitsOf(c.level);
+    EXPECT_EQ(d.difficulty * 100 + d.tens * 10 + d.ones, c.difficulty * 100 + c.tens * 10 + c.ones) << c.level;
+  }
   EXPECT_EQ(LevelDigitsOf(99).difficulty, 2);  // never past the last picture
 }
 

@@ -54,28 +54,21 @@ TEST(ScriptFile, EveryActionWithCommentsBlankLinesAndOrderByTime) {
   EXPECT_EQ(e[9].text, "after the end");
 }
 
-TEST(ScriptFile, KeyNamesCoverTheGamesKeys) {
-  EXPECT_EQ(VirtualKeyFromName("Esc"), 27);
-  EXPECT_EQ(VirtualKeyFromName("ESCAPE"), 27);
-  EXPECT_EQ(VirtualKeyFromName("space"), 32);
-  EXPECT_EQ(VirtualKeyFromName("Down"), 40);
-  EXPECT_EQ(VirtualKeyFromName("q"), 'Q');
-  EXPECT_EQ(VirtualKeyFromName("7"), '7');
-  EXPECT_EQ(VirtualKeyFromName("F13"), 0);
-  EXPECT_EQ(VirtualKeyFromName(""), 0);
-}
-
-TEST(ScriptFile, PrintableKeysTypeWhatTheKeyboardWouldType) {
-  // A real Space, letter or digit key also types its character (the pause
-  // takes Space as a typed key); keys that type nothing give no text.
-  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("Space")), " ");
-  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("A")), "a");
-  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("z")), "z");
-  EXPECT_STREQ(TypedTextOfKey(VirtualKeyFromName("7")), "7");
-  EXPECT_EQ(TypedTextOfKey(VirtualKeyFromName("Enter")), nullptr);  // Enter and Esc type through the key path
-  EXPECT_EQ(TypedTextOfKey(VirtualKeyFromName("Esc")), nullptr);
-  EXPECT_EQ(TypedTextOfKey(VirtualKeyFromName("Left")), nullptr);
-  EXPECT_EQ(TypedTextOfKey(0), nullptr);
+// A real Space, letter or digit key also types its character (the pause
+// takes Space as a typed key); Enter and Esc type through the key path.
+TEST(ScriptFile, KeyNamesCoverTheGamesKeysAndPrintableOnesType) {
+  const struct {
+    const char* name;
+    int key;
+    const char* typed;
+  } keys[] = {{"Esc", 27, nullptr},  {"ESCAPE", 27, nullptr}, {"space", 32, " "}, {"Down", 40, nullptr},
+              {"z", 'Z', "z"},       {"A", 'A', "a"},         {"7", '7', "7"},   {"Enter", 13, nullptr},
+              {"F13", 0, nullptr},   {"", 0, nullptr}};
+  for (const auto& k : keys) {
+    EXPECT_EQ(VirtualKeyFromName(k.name), k.key) << k.name;
+    const char* typed = TypedTextOfKey(k.key);
+    EXPECT_STREQ(typed, k.typed) << k.name;
+  }
 }
 
 TEST(ScriptFile, BadLinesAreReportedWithTheirNumberAndNothingRuns) {
