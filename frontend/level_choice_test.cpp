@@ -77,12 +77,8 @@ TEST(LevelChoice, UnlockedLevelsAndADamagedProgressNeverLocksOutLevelOne) {
 // A record equal to par is marked, one move over is not; no win yet (0) and
 // an unknown par (0) never mark a level, not even against each other.
 TEST(LevelChoice, OnlyAWinInParMovesOrFewerIsMarked) {
-  EXPECT_TRUE(IsWonAtPar(12, 12));
-  EXPECT_TRUE(IsWonAtPar(11, 12));
-  EXPECT_FALSE(IsWonAtPar(13, 12));
-  EXPECT_FALSE(IsWonAtPar(0, 12));
-  EXPECT_FALSE(IsWonAtPar(0, 0));
-  EXPECT_FALSE(IsWonAtPar(5, 0));
+  EXPECT_TRUE(IsWonAtPar(12, 12) && IsWonAtPar(11, 12));
+  EXPECT_FALSE(IsWonAtPar(13, 12) || IsWonAtPar(0, 12) || IsWonAtPar(0, 0) || IsWonAtPar(5, 0));
 }
 
 TEST(LevelChoice, StripsOpenOnHoverStayInTheirBandAndFadeWhereTheyWere) {

@@ -26,9 +26,15 @@ OptionsStep Click(OptionsState& s, int row, uint32_t buttons) {
   StepOptions(s, Over(row));
   return step;
 }
+
+OptionsStep Key(OptionsState& s, uint32_t intents) {
+  OptionsInput keys;
+  keys.intents = intents;
+  return StepOptions(s, keys);
+}
 }  // namespace
 
-TEST(Options, ClicksChangeEachValueAtOnce) {
+TEST(Options, ClicksChangeEachValueAtOnceAndBackLeaves) {
   Settings settings;
   settings.resolution = 0;
   OptionsState s = Opened(settings);
@@ -44,6 +50,12 @@ TEST(Options, ClicksChangeEachValueAtOnce) {
   EXPECT_TRUE(effects.drawOptionChanged);
   EXPECT_EQ(s.settings.drawOption, 0);
   EXPECT_EQ(effects.musicSwitched, -1);
+  // Back leaves, with the left button only, after the fade-out.
+  EXPECT_FALSE(Click(s, kRowBack, 2).playClick);
+  EXPECT_TRUE(Click(s, kRowBack, 1).playClick);
+  EXPECT_EQ(s.fadeState, kOptionsFadingOut);
+  for (int i = 0; i < 60; ++i) StepOptions(s, OptionsInput{});
+  EXPECT_EQ(s.fadeState, kOptionsDone);
 }
 
 TEST(Options, BothButtonsHeldArrowsAndTheFadeInChangeNothing) {
@@ -68,45 +80,26 @@ TEST(Options, BothButtonsHeldArrowsAndTheFadeInChangeNothing) {
   EXPECT_EQ(s.settings.music, 1);
 }
 
-TEST(Options, BackOrEscapeLeaveAfterTheFadeOut) {
+TEST(Options, KeyboardWalksTheRowsStepsValuesAndLeaves) {
   OptionsState s = Opened();
-  EXPECT_TRUE(Click(s, kRowBack, 1).playClick);
+  Key(s, kIntentDown);
+  EXPECT_EQ(s.hovered, kRowEffects);
+  Key(s, kIntentDown);
+  Key(s, kIntentDown);
+  Key(s, kIntentRight);
+  EXPECT_EQ(s.settings.resolution, 2);
+  for (int i = 0; i < 3; ++i) Key(s, kIntentLeft);
+  EXPECT_EQ(s.settings.resolution, 0);
+  Key(s, kIntentUp);
+  EXPECT_EQ(Key(s, kIntentPress).musicSwitched, 0);
+  Key(s, kIntentUp);
+  Key(s, kIntentUp);
+  EXPECT_EQ(s.hovered, kRowBack);
+  EXPECT_TRUE(Key(s, kIntentPress).playClick);
   EXPECT_EQ(s.fadeState, kOptionsFadingOut);
-  for (int i = 0; i < 60; ++i) StepOptions(s, OptionsInput{});
-  EXPECT_EQ(s.fadeState, kOptionsDone);
   OptionsState e = Opened();
   OptionsInput escape;
   escape.escapeDown = true;
   StepOptions(e, escape);
   EXPECT_EQ(e.fadeState, kOptionsFadingOut);
-}
-
-TEST(Options, KeyboardWalksTheRowsAndStepsValues) {
-  OptionsState s = Opened();
-  OptionsInput keys;
-  keys.intents = kIntentDown;
-  StepOptions(s, keys);
-  EXPECT_EQ(s.hovered, kRowEffects);
-  keys.intents = kIntentDown;
-  StepOptions(s, keys);
-  StepOptions(s, keys);
-  keys.intents = kIntentRight;
-  StepOptions(s, keys);
-  EXPECT_EQ(s.settings.resolution, 2);
-  keys.intents = kIntentLeft;
-  StepOptions(s, keys);
-  StepOptions(s, keys);
-  StepOptions(s, keys);
-  EXPECT_EQ(s.settings.resolution, 0);
-  keys.intents = kIntentUp;
-  StepOptions(s, keys);
-  keys.intents = kIntentPress;
-  EXPECT_EQ(StepOptions(s, keys).musicSwitched, 0);
-  keys.intents = kIntentUp;
-  StepOptions(s, keys);
-  StepOptions(s, keys);
-  EXPECT_EQ(s.hovered, kRowBack);
-  keys.intents = kIntentPress;
-  EXPECT_TRUE(StepOptions(s, keys).playClick);
-  EXPECT_EQ(s.fadeState, kOptionsFadingOut);
 }
