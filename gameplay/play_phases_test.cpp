@@ -174,29 +174,10 @@ TEST(PlayPhases, WinningLevel19StartsLevel20WithoutWaiting) {
   EXPECT_EQ(g.s.cardStage, 0);
 }
 
-TEST(PlayPhases, LosingShowsTheGenericCardAndRestartsTheSameLevel) {
-  Session g(20);
-  g.level.endStatus = 2;
-  g.Frames(60);  // first of the session without a card of its own: starts at once
-  ASSERT_EQ(g.s.phase, kPhasePlaying);
-  const size_t loadsBefore = g.level.loads.size();
-  g.EndAfter(40);
-  g.Frames(40);  // lost, darkened to half
-  EXPECT_EQ(g.s.wonLast, 0);
-  EXPECT_EQ(g.s.outcome, kOutcomeCard);
-  EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
-  g.Frames(100);
-  EXPECT_EQ(g.s.outcome, kOutcomeCard);  // the generic card waits after a loss
-  g.StartPlaying();
-  EXPECT_EQ(g.s.phase, kPhasePlaying);
-  EXPECT_EQ(g.s.level, 20);
-  EXPECT_EQ(g.level.loads.size(), loadsBefore + 1);
-  EXPECT_EQ(g.level.loads.back(), 20);
-}
-
-// The loss card takes back the fatal move with U or Backspace and play goes
-// on in full light without a reload; a loss by time offers no undo.
-TEST(PlayPhases, TheLossCardUndoesTheFatalMoveUnlessTimeRanOut) {
+// After a loss the generic card waits. Confirming restarts the level; U (or
+// Backspace) takes back the fatal move and play goes on in full light without
+// a reload, but a loss by time offers no undo.
+TEST(PlayPhases, TheLossCardRestartsOrUndoesTheFatalMoveUnlessTimeRanOut) {
   Session g(20);
   int undos = 0;
   g.actions.undoLoss = [&] {
@@ -205,30 +186,42 @@ TEST(PlayPhases, TheLossCardUndoesTheFatalMoveUnlessTimeRanOut) {
     return true;
   };
   g.level.endStatus = 2;
-  g.Frames(60);
-  const size_t loads = g.level.loads.size();
-  g.EndAfter(40);
-  g.Frames(40);
-  ASSERT_EQ(g.s.outcome, kOutcomeCard);
-  g.Type('u');
-  g.Frames(30);
-  EXPECT_EQ(undos, 1);
-  EXPECT_EQ(g.s.phase, kPhasePlaying);
-  EXPECT_FLOAT_EQ(g.s.fade, 1.0f);
-  EXPECT_EQ(g.level.loads.size(), loads);
-  const int steps = g.level.steps;
-  g.Frames(5);
-  EXPECT_GT(g.level.steps, steps);
-
+  g.Frames(60);  // first of the session without a card of its own: starts at once
+  ASSERT_EQ(g.s.phase, kPhasePlaying);
   g.level.timeLimit = 1000;
-  g.level.elapsed = 0;
   int frames = 0;
   while (g.s.outcome != kOutcomeCard && frames++ < 500) g.Frame();
   ASSERT_TRUE(g.s.lostByTime);
   g.Type(8);  // Backspace
   g.Frames(30);
-  EXPECT_EQ(undos, 1);
+  EXPECT_EQ(undos, 0);
   EXPECT_EQ(g.s.outcome, kOutcomeCard);
+
+  const size_t loads = g.level.loads.size();
+  g.level.timeLimit = 0;
+  g.Confirm();
+  g.Frames(30);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_EQ(g.s.level, 20);
+  EXPECT_EQ(g.level.loads.size(), loads + 1);
+  EXPECT_EQ(g.level.loads.back(), 20);
+
+  g.EndAfter(40);
+  g.Frames(40);  // lost on the board, darkened to half
+  EXPECT_EQ(g.s.wonLast, 0);
+  ASSERT_EQ(g.s.outcome, kOutcomeCard);
+  EXPECT_FLOAT_EQ(g.s.fade, 0.5f);
+  g.Frames(100);
+  EXPECT_EQ(g.s.outcome, kOutcomeCard);  // the generic card waits after a loss
+  g.Type('u');
+  g.Frames(30);
+  EXPECT_EQ(undos, 1);
+  EXPECT_EQ(g.s.phase, kPhasePlaying);
+  EXPECT_FLOAT_EQ(g.s.fade, 1.0f);
+  EXPECT_EQ(g.level.loads.size(), loads + 1);
+  const int steps = g.level.steps;
+  g.Frames(5);
+  EXPECT_GT(g.level.steps, steps);
 }
 
 TEST(PlayPhases, PauseResumesByKeyOrPadRestartsAndLeaves) {
