@@ -98,13 +98,11 @@ TEST(ImageCorners, TurnAndScaleAboutThePivotAndStayPutWithoutEither) {
   EXPECT_NEAR(turned[1].y, 0.3f, 1e-6);
 }
 
+// Opacity past 0..1 is drawn clamped (the drawing tests see it); here the
+// bytes a broken value or a fading image gives.
 TEST(ImageColour, OpacityIsClampedAndScalesTheAlphaByteThenTruncates) {
   ImageDrawItem item = Item(0, 0, 1, 1);
   item.a = 0.5f;
-  item.opacity = 2;
-  EXPECT_EQ(ImageVertexColour(item)[3], 127);
-  item.opacity = -1;
-  EXPECT_EQ(ImageVertexColour(item)[3], 0);
   item.opacity = NAN;
   EXPECT_EQ(ImageVertexColour(item)[3], 0);
   item.r = -0.01f;  // clamped, not wrapped round to white
