@@ -150,26 +150,6 @@ void Canvas::Draw(const Canvas& other, int x, int y, Colour tint) {
     for (int sx = 0; sx < other.width_; ++sx) Blend(x + sx, y + sy, other.At(sx, sy) * tint);
 }
 
-Canvas Canvas::Downsampled(int factor) const {
-  factor = std::max(factor, 1);
-  Canvas out(width_ / factor, height_ / factor);
-  for (int y = 0; y < out.height_; ++y) {
-    for (int x = 0; x < out.width_; ++x) {
-      glm::vec3 rgb(0.0f);
-      float alpha = 0.0f;
-      for (int j = 0; j < factor; ++j) {
-        for (int i = 0; i < factor; ++i) {
-          Colour c = At(x * factor + i, y * factor + j);
-          rgb += glm::vec3(c) * c.a;  // average premultiplied so clear pixels do not darken edges
-          alpha += c.a;
-        }
-      }
-      out.Set(x, y, alpha > 0.0f ? Colour(rgb / alpha, alpha / float(factor * factor)) : Colour(0.0f));
-    }
-  }
-  return out;
-}
-
 namespace {
 uint8_t ToByte(float v) { return uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 }  // namespace

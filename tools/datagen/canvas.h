@@ -60,8 +60,6 @@ class Canvas {
   void AddNoise(float amount, float scale, uint32_t salt);
   // Draws another canvas over this one with its top-left corner at (x, y), tinted.
   void Draw(const Canvas& other, int x, int y, Colour tint = Colour(1.0f));
-  // A copy scaled by box filtering (for downsampled pictures).
-  Canvas Downsampled(int factor) const;
 
   // RGB bytes rows from the top, each pixel composited over black.
   std::vector<uint8_t> Rgb() const;

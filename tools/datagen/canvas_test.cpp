@@ -1,6 +1,6 @@
 // Drawing faults show as dark fringes, wrong coverage or lost opacity: shapes
-// cover their true area, translucent paint composites correctly, shrinking
-// keeps edges clean, text wraps within its width and centres on its point.
+// cover their true area, translucent paint composites correctly, text wraps
+// within its width and centres on its point.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -43,16 +43,6 @@ TEST(Canvas, TranslucentPaintCompositesOverWhatIsBelow) {
   c.Blend(5, 5, Colour(1.0f));  // outside: ignored, no overrun
   c.Blend(1, 0, Colour(1.0f), 0.0f);
   EXPECT_EQ(c.At(1, 0).a, 0.0f);
-}
-
-TEST(Canvas, ShrinkingKeepsEdgesFreeOfDarkFringes) {
-  Canvas c(4, 4);  // white on clear: averaged straight colours would turn grey
-  c.Set(0, 0, Colour(1.0f));
-  Canvas small = c.Downsampled(2);
-  ASSERT_EQ(small.Width(), 2);
-  EXPECT_NEAR(small.At(0, 0).a, 0.25f, 1e-5f);
-  EXPECT_NEAR(small.At(0, 0).r, 1.0f, 1e-5f);
-  EXPECT_EQ(small.At(1, 1).a, 0.0f);
 }
 
 TEST(Canvas, RgbIsCompositedOverBlackAndAnUnwritablePlaceFailsQuietly) {

@@ -174,12 +174,6 @@ void ModelKit::MergeStill(const ModelKit& other, const glm::mat4& place, int fra
   }
 }
 
-int ModelKit::TriangleCount() const {
-  int count = 0;
-  for (const MeshSource& m : source_.meshes) count += int(m.triangles.size());
-  return count;
-}
-
 bool WriteModel(const ModelKit& kit, const std::string& path) {
   ModelFile file = BuildModelFile(kit.Source());
   return SaveModelFile(file, path.c_str(), "Rivet Run data generator");

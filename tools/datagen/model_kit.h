@@ -44,7 +44,6 @@ class ModelKit {
   void AddStill(const std::string& name, int material, const Mesh& mesh);
   // Copies frame `frame` of another model into this one as still meshes, moved by `place`.
   void MergeStill(const ModelKit& other, const glm::mat4& place, int frame = 0);
-  int TriangleCount() const;
   const ModelSource& Source() const { return source_; }
 
  private:
