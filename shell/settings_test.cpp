@@ -77,20 +77,19 @@ TEST_F(SettingsFile, TheLastDisplayChoiceIsKeptForTheNextStart) {
   }
 }
 
-TEST_F(SettingsFile, UnwritableSettingsDoNotStopTheStart) {
-  // A directory where the file should be: it can be neither read nor replaced.
+// A directory where the file should be can be neither read nor replaced; a
+// pipe must not hang the start and is replaced by a plain file.
+TEST_F(SettingsFile, AFolderOrAPipeInPlaceOfTheFileNeitherStopsNorHangsTheStart) {
   std::filesystem::create_directory("options.dat");
   StartWith(false);
   ExpectRequested(640, 480, -1);
   EXPECT_TRUE(std::filesystem::is_directory("options.dat"));
   EXPECT_FALSE(std::filesystem::exists("options.dat.new"));
   EXPECT_EQ(IsMusicEnabled(), 1);
-}
-
-TEST_F(SettingsFile, APipeInPlaceOfTheFileNeitherHangsNorStays) {
+  std::filesystem::remove("options.dat");
   ASSERT_EQ(mkfifo("options.dat", 0600), 0);
   StartWith(true);
-  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));  // replaced by a plain file
+  EXPECT_EQ(ReadBytes("options.dat"), Int32s({1, 1, 1}));
 }
 
 TEST(WindowTitle, LongTitlesAreCutToTheBuffer) {
