@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(SolverOutputTest, ReadsEveryKindOfAnswer) {
+TEST(SolverOutputTest, ReadsEveryKindOfAnswerAndPlayOutcome) {
   SolverAnswer answer;
   ASSERT_TRUE(ParseSolverLine("level 12: solved in 5 moves: RRDLU", &answer));
   EXPECT_TRUE(answer.solved);
@@ -25,9 +25,8 @@ TEST(SolverOutputTest, ReadsEveryKindOfAnswer) {
   EXPECT_FALSE(ParseSolverLine("rivet-solve: cannot read level 3", &answer));
   EXPECT_FALSE(ParseSolverLine("level 3: on fire", &answer));
   EXPECT_FALSE(ParseSolverLine("", &answer));
-}
 
-TEST(SolverOutputTest, ReadsTheLastPlayOutcome) {
+  // A play's outcome is its last line.
   PlayAnswer won = ParsePlayOutput("1 0 1.000,1.000,90.000,1,0\nwon after 412 ticks\n");
   EXPECT_TRUE(won.won);
   EXPECT_EQ(won.ticks, 412);
