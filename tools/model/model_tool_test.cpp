@@ -40,7 +40,7 @@ bool Parse(std::initializer_list<const char*> args, RenderOptions* options, std:
   return ParseRenderOptions(int(argv.size()), argv.data(), options, error);
 }
 
-TEST(RenderCommandLine, ReadsEveryOption) {
+TEST(RenderCommandLine, ReadsEveryOptionAndRefusesBadValues) {
   RenderOptions o;
   std::string error;
   ASSERT_TRUE(Parse({"a.vxm", "--time", "2.5", "out.png", "--width", "320", "--height", "240", "--eye", "1,2,3",
@@ -56,10 +56,7 @@ TEST(RenderCommandLine, ReadsEveryOption) {
   EXPECT_EQ(o.eye, glm::vec3(1, 2, 3));
   EXPECT_EQ(o.at.z, 0.5f);
   EXPECT_EQ(o.fovDegrees, 30);
-}
-
-TEST(RenderCommandLine, RefusesBadValuesAndMissingPaths) {
-  std::string error;
+  // Bad values and missing paths are refused with a reason.
   for (auto args : std::vector<std::vector<const char*>>{{"a.vxm"},
                                                           {"a.vxm", "b.png", "--width"},
                                                           {"a.vxm", "b.png", "--width", "0"},
@@ -69,8 +66,9 @@ TEST(RenderCommandLine, RefusesBadValuesAndMissingPaths) {
                                                           {"a.vxm", "b.png", "--fov", "nan"},
                                                           {"a.vxm", "b.png", "--colour", "red"},
                                                           {"a.vxm", "b.png", "c.png"}}) {
-    RenderOptions o;
-    EXPECT_FALSE(ParseRenderOptions(int(args.size()), args.data(), &o, &error)) << args.back();
+    RenderOptions refused;
+    error.clear();
+    EXPECT_FALSE(ParseRenderOptions(int(args.size()), args.data(), &refused, &error)) << args.back();
     EXPECT_FALSE(error.empty());
   }
 }

@@ -66,7 +66,7 @@ TEST(SoundTool, UnusableFilesExitWithTwoAndBadCommandLinesWithOne) {
     EXPECT_EQ(RunTool(bad).status, 1) << bad.size();
 }
 
-TEST(SoundTool, DecodeWritesAWavThatLoadsToTheSameSamples) {
+TEST(SoundTool, DecodesToAWavOfTheSameSamplesAndPlaysEffectsAndMusic) {
   std::string ogg = StereoOgg();
   std::string wav = WriteTestFile("decoded.wav", {});
   ASSERT_EQ(RunTool({"decode", ogg, wav}).status, 0);
@@ -81,11 +81,7 @@ TEST(SoundTool, DecodeWritesAWavThatLoadsToTheSameSamples) {
   }
   FreeSound(original);
   FreeSound(decoded);
-}
-
-TEST(SoundTool, PlaysEffectsAndMusicThroughTheDevice) {
-  std::string ogg = StereoOgg();
-  // With the dummy driver the device exists and plays silently.
+  // Played through the device: with the dummy driver it exists and plays silently.
   EXPECT_EQ(RunTool({"play", ogg, "--seconds", "0.05"}).status, 0);
   EXPECT_EQ(RunTool({"play", ogg, "--music", "--seconds", "0.1"}).status, 0);
   EXPECT_EQ(RunTool({"play", ogg}).status, 0);  // its own length: a tenth of a second
