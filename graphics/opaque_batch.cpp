@@ -65,7 +65,9 @@ bool CanBatchModel(const Model& model, bool extraPasses) {
   return true;
 }
 
-void DrawOpaqueModels(const RenderQueue& q) {
+void DrawOpaqueModels(const RenderQueue& q) { DrawOpaqueModels(q, {}, 0); }
+
+void DrawOpaqueModels(const RenderQueue& q, const std::vector<uint8_t>& only, uint8_t value) {
   static std::vector<Group> groups;
   static std::unordered_map<const Model*, size_t> groupOf;
   groups.clear();
@@ -74,6 +76,7 @@ void DrawOpaqueModels(const RenderQueue& q) {
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const Model* model = q.models[i].model;
     if (model == nullptr || model->IsTransparent()) continue;
+    if (!only.empty() && (size_t(i) >= only.size() || only[size_t(i)] != value)) continue;
     auto found = groupOf.find(model);
     if (found == groupOf.end()) {
       found = groupOf.emplace(model, groups.size()).first;

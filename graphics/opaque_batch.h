@@ -5,11 +5,14 @@
 // fraction of the calls.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "graphics/render_queue.h"
 
 // Whether every mesh of the model opens with a replacing layer (else the model
 // is drawn instance by instance, as queued).
 bool CanBatchModel(const Model& model, bool extraPasses);
-// Draws the queue's opaque model items (transparent ones are left to the depth sort).
+// Draws the queue's opaque model items (transparent ones are left to the depth
+// sort). With `only`: just the items whose entry (by queue index) equals `value`.
 void DrawOpaqueModels(const RenderQueue& queue);
+void DrawOpaqueModels(const RenderQueue& queue, const std::vector<uint8_t>& only, uint8_t value);

@@ -15,8 +15,10 @@
 #include "graphics/model.h"
 #include "graphics/opaque_batch.h"
 #include "graphics/render_queue.h"
+#include "graphics/settled_scene.h"
 #include "graphics/transparent_sort.h"
 #include "platform/gpu_device.h"
+#include "platform/gpu_resources.h"
 
 namespace {
 
@@ -62,8 +64,51 @@ void DrawSortedRuns(const SortedMeshItem* items, int32_t count) {
   }
 }
 
+SettledScene settledScene;
+bool settledEnabled = true;
+bool sceneBlank = false;  // the picture was fully cleared and nothing drawn since
+
+// Opaque models, the settled ones through the settled picture.
+void DrawOpaqueWithSettled(const RenderQueue& q) {
+  if (!settledEnabled || q.modelCount == 0) {
+    DrawOpaqueModels(q);
+    return;
+  }
+  SettledView view;
+  std::copy(q.camera, q.camera + 10, view.camera);
+  std::copy(q.light, q.light + 9, view.light);
+  GpuGetSceneSize(&view.width, &view.height);
+  view.extraPasses = engine.extraPassesEnabled;
+  view.resourceGeneration = GpuResourceGeneration();
+  static std::vector<SettledKey> keys;
+  keys.assign(size_t(q.modelCount), SettledKey{});
+  const bool extra = engine.extraPassesEnabled != 0;
+  for (int32_t i = 0; i < q.modelCount; ++i) {
+    const ModelDrawItem& it = q.models[i];
+    // Models that add to what lies behind them are drawn afresh, in queue order.
+    if (it.model == nullptr || it.model->IsTransparent() || !CanBatchModel(*it.model, extra)) continue;
+    bool still = true;
+    for (const GpuMesh& mesh : it.model->meshes) still = still && mesh.frameCount <= 1;
+    keys[size_t(i)] = SettledKey{it.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, still ? 0.0f : it.time};
+  }
+  const SettledPlan& plan = settledScene.Plan(view, sceneBlank, keys);
+  switch (plan.step) {
+    case SettledStep::kDrawAll:
+      DrawOpaqueModels(q);
+      return;
+    case SettledStep::kRedrawAndCopy:
+      GpuBeginSettledPicture();
+      DrawOpaqueModels(q, plan.settled, 1);
+      [[fallthrough]];
+    case SettledStep::kCopy:
+      GpuCopySettledPicture();
+      DrawOpaqueModels(q, plan.settled, 0);
+      return;
+  }
+}
+
 void DrawModels(RenderQueue& q) {
-  DrawOpaqueModels(q);
+  DrawOpaqueWithSettled(q);
   q.sortedMeshCount = 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const ModelDrawItem& item = q.models[i];
@@ -112,6 +157,7 @@ void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32
     GpuBeginScene();
     ApplyLight(q.light);
     DrawModels(q);
+    sceneBlank = false;
     ApplyCamera(kOverlayCamera);
     DrawImageItems(q.images, q.imageCount);
     if (present != 0) {
@@ -121,10 +167,18 @@ void RenderFrame(int32_t present, int32_t clearColour, int32_t clearDepth, int32
       if (frameShownHook != nullptr) frameShownHook();
     }
     GpuClear(clearColour != 0, clearDepth != 0, clearStencil != 0);
+    sceneBlank = clearColour != 0 && clearDepth != 0 && clearStencil != 0;
   }
   q.imageCount = 0;
   q.modelCount = 0;
   q.sortedMeshCount = 0;
+}
+
+void SetSettledScene(bool enabled) {
+  settledEnabled = enabled;
+  if (enabled) return;
+  settledScene.Forget();
+  GpuDropSettledPicture();
 }
 
 void SetExtraPasses(int32_t enabled) { engine.extraPassesEnabled = enabled; }

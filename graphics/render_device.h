@@ -33,6 +33,10 @@ struct FrameCost {
 };
 FrameCost LastFrameCost();
 
+// Whether opaque models that stay unchanged from frame to frame are drawn once
+// and copied in (settled_scene.h); on unless turned off (comparisons, benchmarks).
+void SetSettledScene(bool enabled);
+
 // 0: meshes draw their base layer only (a settings option); initially 1.
 void SetExtraPasses(int32_t enabled);
 int32_t ExtraPassesEnabled();

@@ -562,3 +562,63 @@ TEST_F(RenderFrameTest, ADamagedPictureFileIsReportedByNameOnOneLine) {
   EXPECT_NE(printed.find(path), std::string::npos) << printed;
   EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
 }
+
+namespace {
+std::vector<std::vector<uint8_t>> shownFrames;
+void KeepShownFrame() {
+  std::vector<uint8_t> rgba;
+  int32_t w = 0, h = 0;
+  ReadFramePixels(&rgba, &w, &h);
+  shownFrames.push_back(rgba);
+}
+}  // namespace
+
+// A row of tiles that stays put while a robot crosses it (under a post) and
+// stops, then a tile is taken away and the camera moves: the frames drawn through the
+// settled picture are the frames drawn afresh, pixel for pixel, and once
+// settled the tiles cost no draw.
+TEST_F(RenderFrameTest, FramesThroughTheSettledPictureEqualFramesDrawnAfresh) {
+  ModelSource tileSource;
+  tileSource.materials.resize(1);
+  tileSource.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 90, 160, 220);
+  tileSource.meshes = {Square(0, 0, 0, 0.45f, 0)};
+  Model& tile = LoadModel(tileSource, "settled tile.vxm");
+  ModelSource robotSource = tileSource;
+  robotSource.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 240, 200, 40);
+  robotSource.meshes = {Square(0, 0, 0.5f, 0.6f, 0)};
+  Model& robot = LoadModel(robotSource, "settled robot.vxm");
+
+  std::vector<int32_t> draws;
+  auto run = [&](bool settled) {
+    SetSettledScene(settled);
+    shownFrames.clear();
+    draws.clear();
+    SetFrameShownHook(KeepShownFrame);
+    RenderFrame(1, 1, 1, 1);  // every frame below starts from a full clear
+    shownFrames.clear();
+    for (int frame = 0; frame < 9; ++frame) {
+      SetCamera(frame < 8 ? 0.0f : 0.5f, 0, 10, 0, 0, 0, 0, 1, 0, 60);
+      for (int i = 0; i < 9; ++i) {
+        if (frame < 7 || i != 5) QueueModel(&tile, float(i - 4), 0, 0, 0, 0, 0, 0);
+      }
+      QueueModel(&tile, -1, 0.2f, 1, 0, 0, 0, 0);  // a post the robot passes under
+      QueueModel(&robot, -3.0f + 0.7f * float(std::min(frame, 4)), 0.2f, 0, 0, 0, 0, 0);
+      RenderFrame(1, 1, 1, 1);
+      draws.push_back(LastFrameCost().drawCalls);
+    }
+    SetFrameShownHook(nullptr);
+    return shownFrames;
+  };
+  const std::vector<std::vector<uint8_t>> afresh = run(false);
+  const std::vector<int32_t> afreshDraws = draws;
+  const std::vector<std::vector<uint8_t>> settled = run(true);
+  SetSettledScene(true);
+  ASSERT_EQ(afresh.size(), settled.size());
+  for (size_t f = 0; f < afresh.size(); ++f) EXPECT_TRUE(afresh[f] == settled[f]) << "shown frame " << f;
+  EXPECT_NE(afresh[2], afresh[3]) << "the robot moves";
+  EXPECT_NE(afresh[6], afresh[7]) << "a tile goes";
+  // Frame 3: the robot moving over tiles copied in; frame 6: it stood still
+  // and joined them.
+  EXPECT_LT(draws[3], afreshDraws[3]);
+  EXPECT_EQ(draws[6], 0);
+}

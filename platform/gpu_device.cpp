@@ -22,6 +22,13 @@ struct Device {
   GLuint framebuffer = 0;
   GLuint colour = 0;
   GLuint depthStencil = 0;
+  // The settled picture: the part of the scene that stays the same from
+  // frame to frame, drawn once and copied into the picture while it holds.
+  GLuint settledFramebuffer = 0;
+  GLuint settledColour = 0;
+  GLuint settledDepthStencil = 0;
+  int32_t settledWidth = 0;
+  int32_t settledHeight = 0;
 };
 
 Device device;
@@ -178,6 +185,61 @@ void GpuRepaintGrey() {
   SDL_GL_SwapWindow(PlatformSdlWindow());
   glBindFramebuffer(GL_FRAMEBUFFER, device.framebuffer);
   glViewport(0, 0, device.width, device.height);
+}
+
+void GpuBeginSettledPicture() {
+  if (device.context == nullptr) return;
+  GpuFlushLayeredDraws();
+  if (device.settledFramebuffer == 0) {
+    glGenFramebuffers(1, &device.settledFramebuffer);
+    glGenRenderbuffers(1, &device.settledColour);
+    glGenRenderbuffers(1, &device.settledDepthStencil);
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, device.settledFramebuffer);
+  if (device.settledWidth != device.width || device.settledHeight != device.height) {
+    device.settledWidth = device.width;
+    device.settledHeight = device.height;
+    // Same formats as the picture, so copying is a plain copy of every buffer.
+    glBindRenderbuffer(GL_RENDERBUFFER, device.settledColour);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, device.width, device.height);
+    glBindRenderbuffer(GL_RENDERBUFFER, device.settledDepthStencil);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, device.width, device.height);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, device.settledColour);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                              device.settledDepthStencil);
+  }
+  glViewport(0, 0, device.width, device.height);
+  // Cleared as GpuClear clears the picture, so the copy matches a fresh frame.
+  glClearColor(0, 0, 0, 1);
+  glClearDepth(1.0);
+  glClearStencil(0);
+  glDepthMask(GL_TRUE);
+  glStencilMask(0xFF);
+  GpuForgetAppliedState();
+  GpuForgetLayeredState();
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+}
+
+void GpuCopySettledPicture() {
+  if (device.context == nullptr || device.settledFramebuffer == 0) return;
+  GpuFlushLayeredDraws();
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, device.settledFramebuffer);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, device.framebuffer);
+  glBlitFramebuffer(0, 0, device.width, device.height, 0, 0, device.width, device.height,
+                    GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_FRAMEBUFFER, device.framebuffer);
+  glViewport(0, 0, device.width, device.height);
+}
+
+void GpuDropSettledPicture() {
+  if (device.context == nullptr || device.settledFramebuffer == 0) return;
+  GpuFlushLayeredDraws();
+  glBindFramebuffer(GL_FRAMEBUFFER, device.framebuffer);
+  glDeleteFramebuffers(1, &device.settledFramebuffer);
+  glDeleteRenderbuffers(1, &device.settledColour);
+  glDeleteRenderbuffers(1, &device.settledDepthStencil);
+  device.settledFramebuffer = device.settledColour = device.settledDepthStencil = 0;
+  device.settledWidth = device.settledHeight = 0;
 }
 
 bool GpuReadScene(std::vector<uint8_t>* rgba, int32_t* width, int32_t* height) {

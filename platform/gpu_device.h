@@ -25,6 +25,15 @@ void GpuFinish();
 // Fills the window with mid grey and shows it (the repaint while resizing).
 void GpuRepaintGrey();
 
+// The settled picture: a second picture of the same size for the part of the
+// scene that stays the same from frame to frame. Begin makes it the target of
+// drawing, cleared as GpuClear clears the picture; Copy puts all of it (colour,
+// depth, stencil) into the picture and makes the picture the target again;
+// Drop gives its memory back.
+void GpuBeginSettledPicture();
+void GpuCopySettledPicture();
+void GpuDropSettledPicture();
+
 // The picture as RGBA bytes, top row first.
 bool GpuReadScene(std::vector<uint8_t>* rgba, int32_t* width, int32_t* height);
 // Writes RGBA pixels (top row first) as a PNG file.

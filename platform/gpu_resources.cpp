@@ -10,8 +10,15 @@
 #include "platform/gpu_device.h"
 #include "platform/gpu_internal.h"
 
+namespace {
+uint32_t resourceGeneration = 0;
+}
+
+uint32_t GpuResourceGeneration() { return resourceGeneration; }
+
 GpuBufferId GpuCreateVertexBuffer(const GpuMeshVertex* vertices, size_t count) {
   if (!GpuHasDevice() || count == 0) return 0;
+  ++resourceGeneration;
   while (glGetError() != GL_NO_ERROR) {
   }  // only this creation's own errors count below
   GLuint buffer = 0;
@@ -30,6 +37,7 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
   GLint largest = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
   if (width > largest || height > largest) return 0;
+  ++resourceGeneration;
   // Creating binds on the active unit: the draw calls' record of bindings is void.
   GpuForgetAppliedState();
   GpuForgetLayeredState();

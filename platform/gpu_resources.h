@@ -16,6 +16,9 @@ struct GpuMeshVertex {
 };
 static_assert(sizeof(GpuMeshVertex) == 32);
 
+// Counts the vertex buffers and textures made so far: a picture kept from an
+// earlier frame (the settled scene) is stale once models have been (re)loaded.
+uint32_t GpuResourceGeneration();
 GpuBufferId GpuCreateVertexBuffer(const GpuMeshVertex* vertices, size_t count);
 
 enum GpuTextureWrap : int32_t { kWrapRepeat = 0, kWrapClamp = 1 };

@@ -1,7 +1,9 @@
 // One play-screen frame, queued and rendered: 18 x 12 floor cells, the ring of
 // 60 tiles, 20 robots drawn twice (the robot and its shadow pass), and the two
 // scenery models, with layered and animated generated models.
-//   rr_frame_bench [--width W --height H] [--base-only] [--write-models DIR] [benchmark flags]
+//   rr_frame_bench [--width W --height H] [--base-only] [--no-settled] [--write-models DIR] [benchmark flags]
+// The robots animate every frame; the rest stays still and, unless
+// --no-settled, is copied in from the settled picture.
 // Besides frames per second it reports the processor time of a frame over all
 // threads (cpu_ms) and the draw calls, buffer uploads and texture binds of one frame.
 // Frames are measured in real time (the software renderer works on threads of
@@ -113,6 +115,8 @@ int main(int argc, char** argv) {
       height = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--base-only") == 0) {
       SetExtraPasses(0);  // the settings option that draws each mesh's base layer only
+    } else if (std::strcmp(argv[i], "--no-settled") == 0) {
+      SetSettledScene(false);
     } else if (std::strcmp(argv[i], "--write-models") == 0 && i + 1 < argc) {
       dir = argv[++i];
       writeOnly = true;
