@@ -41,6 +41,18 @@ GpuMesh BuildGpuMesh(const ModelMesh& mesh, int32_t frames) {
   }
   const ModelVertex first = mesh.Vertex(0, 0, 0);
   gpu.firstVertex = glm::vec3(first.x, first.y, first.z);
+  // A mesh that shows the same in every frame of an animated model (a hall's
+  // floor while its gears turn) is kept as one frame: it takes a frame's
+  // memory, and the settled picture can hold it while the rest moves.
+  const size_t frameBytes = vertices / size_t(frames) * kFileVertexBytes;
+  bool still = true;
+  for (int32_t f = 1; f < frames && still; ++f) {
+    still = std::memcmp(mesh.triangles.data(), mesh.triangles.data() + size_t(f) * frameBytes, frameBytes) == 0;
+  }
+  if (still) {
+    gpu.frameCount = 1;
+    vertices /= size_t(frames);
+  }
   std::vector<GpuMeshVertex> draw(vertices);
   for (size_t i = 0; i < vertices; ++i) {
     ModelVertex v;

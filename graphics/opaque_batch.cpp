@@ -29,14 +29,19 @@ float FarReach(const ModelDrawItem& item) {
 
 // Every instance of each mesh, one draw per pair of animation frames shown
 // (still meshes and robots standing or stepping together: one draw).
-void DrawGroup(const Model& model, const std::vector<int32_t>& items, const RenderQueue& q) {
+void DrawGroup(const Model& model, const std::vector<int32_t>& items, const RenderQueue& q,
+               const std::vector<uint8_t>& only, uint8_t value) {
   static std::vector<GpuInstance> instances;
   static std::vector<std::pair<FrameBlend, int32_t>> framed;
   for (const GpuMesh& mesh : model.meshes) {
     if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0) continue;
     const MaterialTextureSet& set = model.TextureSetOf(mesh);
+    const int32_t part = MeshPart(mesh);
     framed.clear();
-    for (int32_t i : items) framed.emplace_back(ChooseAnimationFrames(q.models[i].time, mesh.frameCount), i);
+    for (int32_t i : items) {
+      if (!only.empty() && only[size_t(i) * 2 + size_t(part)] != value) continue;
+      framed.emplace_back(ChooseAnimationFrames(q.models[i].time, mesh.frameCount), i);
+    }
     for (size_t first = 0; first < framed.size(); ++first) {
       const FrameBlend frames = framed[first].first;
       if (framed[first].second < 0) continue;  // drawn with an earlier pair
@@ -54,6 +59,8 @@ void DrawGroup(const Model& model, const std::vector<int32_t>& items, const Rend
 }
 
 }  // namespace
+
+int32_t MeshPart(const GpuMesh& mesh) { return mesh.frameCount > 1 ? 1 : 0; }
 
 bool CanBatchModel(const Model& model, bool extraPasses) {
   for (const GpuMesh& mesh : model.meshes) {
@@ -76,7 +83,7 @@ void DrawOpaqueModels(const RenderQueue& q, const std::vector<uint8_t>& only, ui
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const Model* model = q.models[i].model;
     if (model == nullptr || model->IsTransparent()) continue;
-    if (!only.empty() && (size_t(i) >= only.size() || only[size_t(i)] != value)) continue;
+    if (!only.empty() && only[size_t(i) * 2] != value && only[size_t(i) * 2 + 1] != value) continue;
     auto found = groupOf.find(model);
     if (found == groupOf.end()) {
       found = groupOf.emplace(model, groups.size()).first;
@@ -98,10 +105,11 @@ void DrawOpaqueModels(const RenderQueue& q, const std::vector<uint8_t>& only, ui
   }
   for (const Group& group : groups) {
     if (CanBatchModel(*group.model, extra)) {
-      DrawGroup(*group.model, group.items, q);
+      DrawGroup(*group.model, group.items, q, only, value);
       continue;
     }
     for (int32_t i : group.items) {
+      if (!only.empty() && (only[size_t(i) * 2] != value || only[size_t(i) * 2 + 1] != value)) continue;
       const ModelDrawItem& it = q.models[i];
       DrawModelInstance(*group.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, it.time);
     }

@@ -12,7 +12,11 @@
 // Whether every mesh of the model opens with a replacing layer (else the model
 // is drawn instance by instance, as queued).
 bool CanBatchModel(const Model& model, bool extraPasses);
+// Which part of its model a mesh is: 0 still (one animation frame), 1 animated.
+int32_t MeshPart(const GpuMesh& mesh);
 // Draws the queue's opaque model items (transparent ones are left to the depth
-// sort). With `only`: just the items whose entry (by queue index) equals `value`.
+// sort). With `only`, two entries an item (queue index i: [2i] its still
+// meshes, [2i+1] its animated ones): just the parts whose entry equals
+// `value`; a model drawn instance by instance only when both entries do.
 void DrawOpaqueModels(const RenderQueue& queue);
 void DrawOpaqueModels(const RenderQueue& queue, const std::vector<uint8_t>& only, uint8_t value);

@@ -80,16 +80,21 @@ void DrawOpaqueWithSettled(const RenderQueue& q) {
   GpuGetSceneSize(&view.width, &view.height);
   view.extraPasses = engine.extraPassesEnabled;
   view.resourceGeneration = GpuResourceGeneration();
+  // Two keys an item, as DrawOpaqueModels reads them: its still meshes, its animated ones.
   static std::vector<SettledKey> keys;
-  keys.assign(size_t(q.modelCount), SettledKey{});
+  keys.assign(size_t(q.modelCount) * 2, SettledKey{});
   const bool extra = engine.extraPassesEnabled != 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const ModelDrawItem& it = q.models[i];
     // Models that add to what lies behind them are drawn afresh, in queue order.
     if (it.model == nullptr || it.model->IsTransparent() || !CanBatchModel(*it.model, extra)) continue;
-    bool still = true;
-    for (const GpuMesh& mesh : it.model->meshes) still = still && mesh.frameCount <= 1;
-    keys[size_t(i)] = SettledKey{it.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, still ? 0.0f : it.time};
+    int32_t count[2] = {0, 0};
+    for (const GpuMesh& mesh : it.model->meshes) ++count[MeshPart(mesh)];
+    for (int32_t part = 0; part < 2; ++part) {
+      if (count[part] == 0) continue;
+      keys[size_t(i) * 2 + size_t(part)] = SettledKey{
+          it.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, part == 0 ? 0.0f : it.time, part, count[part]};
+    }
   }
   const SettledPlan& plan = settledScene.Plan(view, sceneBlank, keys);
   switch (plan.step) {

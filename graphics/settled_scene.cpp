@@ -22,7 +22,7 @@ bool Less(const SettledKey& a, const SettledKey& b) {
   for (int i = 0; i < 7; ++i) {
     if (Bits(fa[i]) != Bits(fb[i])) return Bits(fa[i]) < Bits(fb[i]);
   }
-  return false;
+  return a.part < b.part;
 }
 
 bool SameView(const SettledView& a, const SettledView& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -83,10 +83,13 @@ const SettledPlan& SettledScene::Plan(const SettledView& view, bool sceneBlank, 
     pictureHeld_ = false;
   }
   held_.clear();
+  int32_t heldMeshes = 0;
   for (int32_t i : order) {
-    if (wasThere[i] != 0) held_.push_back(keys[i]);
+    if (wasThere[i] == 0) continue;
+    held_.push_back(keys[i]);
+    heldMeshes += keys[i].meshCount;
   }
-  if (int32_t(held_.size()) < kFewestSettledItems) {
+  if (heldMeshes < kFewestSettledMeshes) {
     held_.clear();
     plan_.settled.assign(keys.size(), 0);
     return plan_;

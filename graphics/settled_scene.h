@@ -1,5 +1,6 @@
 // The settled part of the scene. Opaque model instances queued unchanged
-// frame after frame (the walls, the floor, a robot standing still) are drawn
+// frame after frame (the walls, the floor, a robot standing still, the still
+// meshes of a model whose other meshes are animated) are drawn
 // once into a picture of their own, which is copied into each frame while all
 // of them stay queued unchanged; only the rest (a robot on the move, an exit's
 // animation) is drawn every frame. The copy carries colour and depth, so what
@@ -11,11 +12,15 @@
 
 class Model;
 
-// One queued opaque instance as the settled picture tells it apart. A still
-// model's time is 0 (its time changes nothing drawn); model null: never settled.
+// One part of a queued opaque instance as the settled picture tells it apart:
+// its still meshes (part 0, time 0: time changes nothing they show) or its
+// animated ones (part 1). A menu hall settles while its gears turn. Model
+// null: never settled.
 struct SettledKey {
   const Model* model = nullptr;
   float x = 0, y = 0, z = 0, rotX = 0, rotY = 0, rotZ = 0, time = 0;
+  int32_t part = 0;
+  int32_t meshCount = 1;  // how many meshes the part draws
 };
 
 // What the settled picture is drawn for: camera, light, picture size, the
@@ -36,12 +41,12 @@ enum class SettledStep {
 
 struct SettledPlan {
   SettledStep step = SettledStep::kDrawAll;
-  std::vector<uint8_t> settled;  // by queue index: 1 when the picture holds the item
+  std::vector<uint8_t> settled;  // by key index: 1 when the picture holds the part
 };
 
 class SettledScene {
  public:
-  // The plan for a frame whose opaque items are `keys` (by queue index).
+  // The plan for a frame whose opaque parts are `keys`.
   // `sceneBlank`: the frame starts from a full clear, so a copy can replace it.
   const SettledPlan& Plan(const SettledView& view, bool sceneBlank, const std::vector<SettledKey>& keys);
   // The picture holds nothing (after it was given back).
@@ -56,5 +61,5 @@ class SettledScene {
   SettledPlan plan_;
 };
 
-// Fewer settled items than this are drawn afresh: the copy would cost more.
-constexpr int32_t kFewestSettledItems = 8;
+// Fewer settled meshes than this are drawn afresh: the copy would cost more.
+constexpr int32_t kFewestSettledMeshes = 8;

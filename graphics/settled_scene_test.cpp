@@ -82,10 +82,28 @@ TEST(SettledScene, HoldsWhatStaysStillAndRedrawsOnlyWhenThatChanges) {
 TEST(SettledScene, FewStillItemsOrOnesNeverToSettleAreDrawnAfresh) {
   SettledScene scene;
   SettledView view;
-  std::vector<SettledKey> few(kFewestSettledItems - 1, SettledKey{kWall, 0, 0, 0, 0, 0, 0, 0});
+  std::vector<SettledKey> few(kFewestSettledMeshes - 1, SettledKey{kWall, 0, 0, 0, 0, 0, 0, 0});
   for (size_t i = 0; i < few.size(); ++i) few[i].x = float(i);
   scene.Plan(view, true, few);
   EXPECT_EQ(scene.Plan(view, true, few).step, SettledStep::kDrawAll);
+  // What counts is the meshes: one hall of many meshes is worth a copy.
+  const std::vector<SettledKey> hall = {SettledKey{kWall, 100, 0, 0, 0, 0, 0, 0, 0, kFewestSettledMeshes}};
+  scene.Plan(view, true, hall);
+  EXPECT_EQ(scene.Plan(view, true, hall).step, SettledStep::kRedrawAndCopy);
+
+  // A robot's still part settles while its animated part turns; the two are
+  // told apart even when the turning part comes round to time 0.
+  std::vector<SettledKey> parts = Board(0);
+  parts.insert(parts.end() - 1, SettledKey{kRobot, 0, 4, 0, 0, 0, 90, 0.5f, 1});
+  const size_t turning = parts.size() - 2, still = parts.size() - 1;
+  scene.Plan(view, true, parts);
+  parts[turning].time = 0.25f;
+  EXPECT_EQ(scene.Plan(view, true, parts).step, SettledStep::kRedrawAndCopy);
+  parts[turning].time = 0;
+  const SettledPlan& round = scene.Plan(view, true, parts);
+  EXPECT_EQ(round.step, SettledStep::kCopy);
+  EXPECT_EQ(round.settled[turning], 0);
+  EXPECT_EQ(round.settled[still], 1);
 
   // Items without a model (transparent, or adding to what lies behind) never settle.
   std::vector<SettledKey> keys = Board(0);
