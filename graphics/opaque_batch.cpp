@@ -36,6 +36,7 @@ void DrawGroup(const Model& model, const std::vector<int32_t>& items, const Rend
   for (const GpuMesh& mesh : model.meshes) {
     if (mesh.triangleCount <= 0 || mesh.vertexBuffer == 0) continue;
     const MaterialTextureSet& set = model.TextureSetOf(mesh);
+    if (set.transparent != 0) continue;  // left to the depth sort
     const int32_t part = MeshPart(mesh);
     framed.clear();
     for (int32_t i : items) {
@@ -64,12 +65,16 @@ int32_t MeshPart(const GpuMesh& mesh) { return mesh.frameCount > 1 ? 1 : 0; }
 
 bool CanBatchModel(const Model& model, bool extraPasses) {
   for (const GpuMesh& mesh : model.meshes) {
+    const MaterialTextureSet& set = model.TextureSetOf(mesh);
+    if (set.transparent != 0) continue;
     LayerPass passes[kMaxLayerPasses];
-    if (MeshLayerPasses(model.TextureSetOf(mesh), extraPasses, passes) > 0 && passes[0].destinationBlend == kBlendOne) {
-      return false;
-    }
+    if (MeshLayerPasses(set, extraPasses, passes) > 0 && passes[0].destinationBlend == kBlendOne) return false;
   }
   return true;
+}
+
+bool OpaqueMeshesDrawnApart(const Model& model, bool extraPasses) {
+  return !model.IsTransparent() || CanBatchModel(model, extraPasses);
 }
 
 void DrawOpaqueModels(const RenderQueue& q) { DrawOpaqueModels(q, {}, 0); }
@@ -82,7 +87,7 @@ void DrawOpaqueModels(const RenderQueue& q, const std::vector<uint8_t>& only, ui
   const bool extra = Engine().extraPassesEnabled != 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const Model* model = q.models[i].model;
-    if (model == nullptr || model->IsTransparent()) continue;
+    if (model == nullptr || !OpaqueMeshesDrawnApart(*model, extra)) continue;
     if (!only.empty() && only[size_t(i) * 2] != value && only[size_t(i) * 2 + 1] != value) continue;
     auto found = groupOf.find(model);
     if (found == groupOf.end()) {

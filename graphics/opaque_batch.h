@@ -9,9 +9,14 @@
 
 #include "graphics/render_queue.h"
 
-// Whether every mesh of the model opens with a replacing layer (else the model
-// is drawn instance by instance, as queued).
+// Whether every opaque mesh of the model opens with a replacing layer (else the
+// model is drawn instance by instance, as queued).
 bool CanBatchModel(const Model& model, bool extraPasses);
+// Whether the model's opaque meshes are drawn here, before the depth-sorted
+// transparent ones: always for a wholly opaque model; for one with glass too
+// when its opaque meshes batch (else all its meshes go through the depth sort,
+// where the opaque ones come first, in queue order).
+bool OpaqueMeshesDrawnApart(const Model& model, bool extraPasses);
 // Which part of its model a mesh is: 0 still (one animation frame), 1 animated.
 int32_t MeshPart(const GpuMesh& mesh);
 // Draws the queue's opaque model items (transparent ones are left to the depth

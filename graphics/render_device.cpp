@@ -86,10 +86,13 @@ void DrawOpaqueWithSettled(const RenderQueue& q) {
   const bool extra = engine.extraPassesEnabled != 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const ModelDrawItem& it = q.models[i];
-    // Models that add to what lies behind them are drawn afresh, in queue order.
-    if (it.model == nullptr || it.model->IsTransparent() || !CanBatchModel(*it.model, extra)) continue;
+    // Models that add to what lies behind them are drawn afresh, in queue
+    // order; so is glass, in the depth sort.
+    if (it.model == nullptr || !CanBatchModel(*it.model, extra)) continue;
     int32_t count[2] = {0, 0};
-    for (const GpuMesh& mesh : it.model->meshes) ++count[MeshPart(mesh)];
+    for (const GpuMesh& mesh : it.model->meshes) {
+      if (it.model->TextureSetOf(mesh).transparent == 0) ++count[MeshPart(mesh)];
+    }
     for (int32_t part = 0; part < 2; ++part) {
       if (count[part] == 0) continue;
       keys[size_t(i) * 2 + size_t(part)] = SettledKey{
@@ -115,12 +118,15 @@ void DrawOpaqueWithSettled(const RenderQueue& q) {
 void DrawModels(RenderQueue& q) {
   DrawOpaqueWithSettled(q);
   q.sortedMeshCount = 0;
+  const bool extra = engine.extraPassesEnabled != 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const ModelDrawItem& item = q.models[i];
     if (item.model == nullptr || !item.model->IsTransparent()) continue;
+    const bool opaqueDrawn = OpaqueMeshesDrawnApart(*item.model, extra);
     for (const GpuMesh& mesh : item.model->meshes) {
       if (q.sortedMeshCount >= kQueueCapacity) break;  // beyond the list: dropped
       const MaterialTextureSet& set = item.model->TextureSetOf(mesh);
+      if (opaqueDrawn && set.transparent == 0) continue;
       q.sortedMeshes[q.sortedMeshCount++] = SortedMeshItem{
           &set, &mesh, item.x, item.y, item.z, item.rotX, item.rotY, item.rotZ, item.time,
           TransparentSortKey(mesh, set, glm::vec3(item.x, item.y, item.z), engine.eye)};

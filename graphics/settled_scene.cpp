@@ -48,6 +48,11 @@ size_t PairOff(const std::vector<SettledKey>& keys, const std::vector<int32_t>& 
 
 const SettledPlan& SettledScene::Plan(const SettledView& view, bool sceneBlank, const std::vector<SettledKey>& keys) {
   static_assert(sizeof(SettledView) == 10 * 4 + 9 * 4 + 4 * 4, "views compare byte for byte: no padding");
+  plan_.settled.assign(keys.size(), 0);
+  plan_.step = SettledStep::kDrawAll;
+  // A layer drawn over the frame (a credit scene before its own camera) takes
+  // no part: the picture and the last frame stay those of the frames' start.
+  if (!sceneBlank) return plan_;
   if (!haveView_ || !SameView(view, view_)) {
     Forget();
     previous_.clear();
@@ -60,15 +65,12 @@ const SettledPlan& SettledScene::Plan(const SettledView& view, bool sceneBlank, 
     if (keys[i].model != nullptr) order.push_back(i);
   }
   std::sort(order.begin(), order.end(), [&keys](int32_t a, int32_t b) { return Less(keys[a], keys[b]); });
-  plan_.settled.assign(keys.size(), 0);
-  plan_.step = SettledStep::kDrawAll;
 
   std::vector<uint8_t> wasThere(keys.size(), 0);  // unchanged since the last frame
   PairOff(keys, order, previous_, &wasThere);
   previous_.clear();
   for (int32_t i : order) previous_.push_back(keys[i]);
 
-  if (!sceneBlank) return plan_;
   if (pictureHeld_) {
     if (PairOff(keys, order, held_, &plan_.settled) == held_.size()) {
       // Items drawn afresh that stood still since the last frame join the

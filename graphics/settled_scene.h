@@ -47,7 +47,8 @@ struct SettledPlan {
 class SettledScene {
  public:
   // The plan for a frame whose opaque parts are `keys`.
-  // `sceneBlank`: the frame starts from a full clear, so a copy can replace it.
+  // `sceneBlank`: the frame starts from a full clear, so a copy can replace it;
+  // a pass drawn over the frame is drawn afresh and changes nothing kept.
   const SettledPlan& Plan(const SettledView& view, bool sceneBlank, const std::vector<SettledKey>& keys);
   // The picture holds nothing (after it was given back).
   void Forget();
@@ -62,4 +63,4 @@ class SettledScene {
 };
 
 // Fewer settled meshes than this are drawn afresh: the copy would cost more.
-constexpr int32_t kFewestSettledMeshes = 8;
+constexpr int32_t kFewestSettledMeshes = 4;
