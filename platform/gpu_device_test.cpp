@@ -4,8 +4,10 @@
 
 
 #include <SDL.h>
+#include <epoxy/gl.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <string>
@@ -207,6 +209,49 @@ TEST_F(GpuDevice, DamagedFileBytesGiveNoTexture) {
     EXPECT_LT(largestSdlAllocation.load(), size_t(1) << 20) << side;
   }
   SDL_SetMemoryFunctions(sdlMalloc, sdlCalloc, sdlRealloc, sdlFree);
+}
+
+// Every level of a texture, as the GPU holds it.
+std::vector<std::vector<uint8_t>> ReadLevels(GLuint texture, int32_t width, int32_t height) {
+  std::vector<std::vector<uint8_t>> levels;
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  for (int32_t level = 0;; ++level) {
+    const int32_t w = std::max(1, width >> level), h = std::max(1, height >> level);
+    levels.emplace_back(size_t(w) * size_t(h) * 4);
+    glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, levels.back().data());
+    if (w == 1 && h == 1) break;
+  }
+  glBindTexture(GL_TEXTURE_2D, 0);
+  return levels;
+}
+
+TEST_F(GpuDevice, TextureLevelsAreTheDriversOwnWithinRounding) {
+  // Odd and even sides, a side of 1; noisy pixels, so a level shifted by a
+  // pixel or taken from the wrong level shows.
+  for (auto [width, height] : {std::pair{64, 32}, {37, 23}, {1, 9}, {100, 3}}) {
+    std::vector<uint8_t> rgba(size_t(width) * size_t(height) * 4);
+    uint32_t state = 12345;
+    for (uint8_t& b : rgba) b = uint8_t((state = state * 1103515245u + 12345u) >> 24);
+    const GpuTextureId ours = GpuCreateTextureRgba(rgba.data(), width, height, kWrapClamp);
+    ASSERT_NE(ours, 0u);
+    GLuint drivers = 0;
+    glGenTextures(1, &drivers);
+    glBindTexture(GL_TEXTURE_2D, drivers);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glGenerateMipmap(GL_TEXTURE_2D);
+    const auto a = ReadLevels(ours, width, height), b = ReadLevels(drivers, width, height);
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t level = 0; level < a.size(); ++level) {
+      int worst = 0;
+      for (size_t i = 0; i < a[level].size(); ++i) worst = std::max(worst, std::abs(int(a[level][i]) - int(b[level][i])));
+      EXPECT_EQ(worst, 0) << width << "x" << height << " level " << level;
+    }
+    glDeleteTextures(1, &drivers);
+    GLuint own = ours;
+    glDeleteTextures(1, &own);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "platform/gpu_device.h"
 #include "platform/gpu_internal.h"
+#include "platform/texture_levels.h"
 
 namespace {
 uint32_t resourceGeneration = 0;
@@ -49,7 +50,16 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
   glBindTexture(GL_TEXTURE_2D, texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-  glGenerateMipmap(GL_TEXTURE_2D);
+  static std::vector<uint8_t> levels[2];
+  const uint8_t* above = rgba;
+  for (int32_t level = 1, w = width, h = height; w > 1 || h > 1; ++level) {
+    std::vector<uint8_t>& next = levels[level % 2];
+    HalveRgba(above, w, h, &next);
+    w = std::max(1, w / 2);
+    h = std::max(1, h / 2);
+    glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, next.data());
+    above = next.data();
+  }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   GLint mode = wrap == kWrapClamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
