@@ -1,6 +1,9 @@
 // Scripts as a tester writes them, and what a damaged script does.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -134,4 +137,20 @@ TEST(ScriptFile, APressAndItsReleaseNeverShareAFrame) {
   const auto f = Parse("10 down A\n10 button 0 down\n10 up Left\n");
   ScriptCursor other{&f, 0};
   EXPECT_EQ(TakeFrameEvents(other, 10).size(), 3u);
+}
+
+// The README's measured runs: each reads and marks two moments.
+TEST(ScriptFile, TheMeasuredRunsReadAndMarkTwoMoments) {
+  const char* source = std::getenv("RR_SOURCE_DIR");
+  if (source == nullptr) GTEST_SKIP() << "RR_SOURCE_DIR is not set";
+  for (const char* name : {"gameplay/play_screen_measure.txt", "gameplay/play_screen_moving_measure.txt",
+                           "frontend/main_menu_measure.txt", "frontend/play_screen_measure.txt"}) {
+    std::ifstream file(std::string(source) + "/" + name);
+    ASSERT_TRUE(file) << name;
+    std::stringstream text;
+    text << file.rdbuf();
+    int marks = 0;
+    for (const ScriptEvent& e : Parse(text.str())) marks += e.action == kScriptMark;
+    EXPECT_EQ(marks, 2) << name;
+  }
 }
