@@ -38,7 +38,10 @@ bool PlatformCreateWindow(const WindowConfig& config) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+  // Frames are drawn into a picture of the device's own, with its own depth
+  // and stencil; the window only receives its colour.
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
   pictureWidth = config.width > 0 ? config.width : 1;
   pictureHeight = config.height > 0 ? config.height : 1;
   startedFullScreen = fullScreenNow = config.fullScreen;
