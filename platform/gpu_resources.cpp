@@ -49,15 +49,25 @@ GpuTextureId GpuCreateTextureRgba(const uint8_t* rgba, int32_t width, int32_t he
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-  static std::vector<uint8_t> levels[2];
+  // Storage for every level at once where the driver can: given level by
+  // level, it keeps each apart and copies them together at the first draw.
+  const bool storage = epoxy_has_gl_extension("GL_ARB_texture_storage");
+  int32_t levelCount = 1;
+  while ((std::max(width, height) >> levelCount) > 0) ++levelCount;
+  auto put = [storage](int32_t level, int32_t w, int32_t h, const uint8_t* pixels) {
+    if (storage) glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    else glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+  };
+  if (storage) glTexStorage2D(GL_TEXTURE_2D, levelCount, GL_RGBA8, width, height);
+  put(0, width, height, rgba);
+  std::vector<uint8_t> levels[2];
   const uint8_t* above = rgba;
-  for (int32_t level = 1, w = width, h = height; w > 1 || h > 1; ++level) {
+  for (int32_t level = 1, w = width, h = height; level < levelCount; ++level) {
     std::vector<uint8_t>& next = levels[level % 2];
     HalveRgba(above, w, h, &next);
     w = std::max(1, w / 2);
     h = std::max(1, h / 2);
-    glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, next.data());
+    put(level, w, h, next.data());
     above = next.data();
   }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
