@@ -229,6 +229,9 @@ TEST(OpaqueBatching, OnlyModelsWhoseMeshesOpenWithAReplacingLayer) {
   model.meshes[1].materialIndex = 1;
   EXPECT_FALSE(CanBatchModel(model, true));
   EXPECT_TRUE(CanBatchModel(model, false));
+  // Glass is left to the depth sort: its layers keep nothing else from batching.
+  model.materialSets[1].transparent = 1;
+  EXPECT_TRUE(CanBatchModel(model, true));
 }
 
 }  // namespace

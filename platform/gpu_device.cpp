@@ -33,21 +33,43 @@ struct Device {
 
 Device device;
 
-void MakePicture(int32_t width, int32_t height) {
-  if (device.framebuffer == 0) {
-    glGenFramebuffers(1, &device.framebuffer);
-    glGenRenderbuffers(1, &device.colour);
-    glGenRenderbuffers(1, &device.depthStencil);
+// A picture's colour and depth-stencil buffers at a size, attached to its
+// framebuffer (all made on first use), which is left bound. The picture and
+// the settled picture share these formats, so a copy between them is a plain
+// copy of every buffer.
+void SizePictureBuffers(GLuint* framebuffer, GLuint* colour, GLuint* depthStencil, int32_t width, int32_t height) {
+  if (*framebuffer == 0) {
+    glGenFramebuffers(1, framebuffer);
+    glGenRenderbuffers(1, colour);
+    glGenRenderbuffers(1, depthStencil);
   }
+  glBindRenderbuffer(GL_RENDERBUFFER, *colour);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+  glBindRenderbuffer(GL_RENDERBUFFER, *depthStencil);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+  glBindFramebuffer(GL_FRAMEBUFFER, *framebuffer);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, *colour);
+  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, *depthStencil);
+}
+
+// Clears the bound framebuffer's buffers in `mask` to a blank picture: black,
+// the far depth, stencil 0.
+void ClearBoundPicture(GLbitfield mask) {
+  glClearColor(0, 0, 0, 1);
+  glClearDepth(1.0);
+  glClearStencil(0);
+  // Clearing obeys the write masks; a frame may end with depth writes off.
+  glDepthMask(GL_TRUE);
+  glStencilMask(0xFF);
+  GpuForgetAppliedState();
+  GpuForgetLayeredState();
+  if (mask != 0) glClear(mask);
+}
+
+void MakePicture(int32_t width, int32_t height) {
   device.width = width;
   device.height = height;
-  glBindRenderbuffer(GL_RENDERBUFFER, device.colour);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-  glBindRenderbuffer(GL_RENDERBUFFER, device.depthStencil);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-  glBindFramebuffer(GL_FRAMEBUFFER, device.framebuffer);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, device.colour);
-  glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, device.depthStencil);
+  SizePictureBuffers(&device.framebuffer, &device.colour, &device.depthStencil, width, height);
   glViewport(0, 0, width, height);
 }
 
@@ -133,15 +155,7 @@ void GpuClear(bool colour, bool depth, bool stencil) {
   if (colour) mask |= GL_COLOR_BUFFER_BIT;
   if (depth) mask |= GL_DEPTH_BUFFER_BIT;
   if (stencil) mask |= GL_STENCIL_BUFFER_BIT;
-  glClearColor(0, 0, 0, 1);
-  glClearDepth(1.0);
-  glClearStencil(0);
-  // Clearing obeys the write masks; a frame may end with depth writes off.
-  glDepthMask(GL_TRUE);
-  glStencilMask(0xFF);
-  GpuForgetAppliedState();
-  GpuForgetLayeredState();
-  if (mask != 0) glClear(mask);
+  ClearBoundPicture(mask);
 }
 
 void GpuPresent() {
@@ -190,34 +204,16 @@ void GpuRepaintGrey() {
 void GpuBeginSettledPicture() {
   if (device.context == nullptr) return;
   GpuFlushLayeredDraws();
-  if (device.settledFramebuffer == 0) {
-    glGenFramebuffers(1, &device.settledFramebuffer);
-    glGenRenderbuffers(1, &device.settledColour);
-    glGenRenderbuffers(1, &device.settledDepthStencil);
-  }
-  glBindFramebuffer(GL_FRAMEBUFFER, device.settledFramebuffer);
   if (device.settledWidth != device.width || device.settledHeight != device.height) {
     device.settledWidth = device.width;
     device.settledHeight = device.height;
-    // Same formats as the picture, so copying is a plain copy of every buffer.
-    glBindRenderbuffer(GL_RENDERBUFFER, device.settledColour);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, device.width, device.height);
-    glBindRenderbuffer(GL_RENDERBUFFER, device.settledDepthStencil);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, device.width, device.height);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, device.settledColour);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                              device.settledDepthStencil);
+    SizePictureBuffers(&device.settledFramebuffer, &device.settledColour, &device.settledDepthStencil, device.width,
+                       device.height);
   }
+  glBindFramebuffer(GL_FRAMEBUFFER, device.settledFramebuffer);
   glViewport(0, 0, device.width, device.height);
-  // Cleared as GpuClear clears the picture, so the copy matches a fresh frame.
-  glClearColor(0, 0, 0, 1);
-  glClearDepth(1.0);
-  glClearStencil(0);
-  glDepthMask(GL_TRUE);
-  glStencilMask(0xFF);
-  GpuForgetAppliedState();
-  GpuForgetLayeredState();
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+  // Cleared as a fresh frame is, so the copy matches one.
+  ClearBoundPicture(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
 void GpuCopySettledPicture() {
