@@ -40,7 +40,7 @@ void DrawGroup(const Model& model, const std::vector<int32_t>& items, const Rend
     const int32_t part = MeshPart(mesh);
     framed.clear();
     for (int32_t i : items) {
-      if (!only.empty() && only[size_t(i) * 2 + size_t(part)] != value) continue;
+      if (!only.empty() && only[PartIndex(i, part)] != value) continue;
       framed.emplace_back(ChooseAnimationFrames(q.models[i].time, mesh.frameCount), i);
     }
     for (size_t first = 0; first < framed.size(); ++first) {
@@ -88,7 +88,7 @@ void DrawOpaqueModels(const RenderQueue& q, const std::vector<uint8_t>& only, ui
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const Model* model = q.models[i].model;
     if (model == nullptr || !OpaqueMeshesDrawnApart(*model, extra)) continue;
-    if (!only.empty() && only[size_t(i) * 2] != value && only[size_t(i) * 2 + 1] != value) continue;
+    if (!only.empty() && only[PartIndex(i, 0)] != value && only[PartIndex(i, 1)] != value) continue;
     auto found = groupOf.find(model);
     if (found == groupOf.end()) {
       found = groupOf.emplace(model, groups.size()).first;
@@ -114,7 +114,7 @@ void DrawOpaqueModels(const RenderQueue& q, const std::vector<uint8_t>& only, ui
       continue;
     }
     for (int32_t i : group.items) {
-      if (!only.empty() && (only[size_t(i) * 2] != value || only[size_t(i) * 2 + 1] != value)) continue;
+      if (!only.empty() && (only[PartIndex(i, 0)] != value || only[PartIndex(i, 1)] != value)) continue;
       const ModelDrawItem& it = q.models[i];
       DrawModelInstance(*group.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, it.time);
     }

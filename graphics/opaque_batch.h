@@ -4,6 +4,7 @@
 // pixel, the picture equals drawing each instance whole in queue order, at a
 // fraction of the calls.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,8 @@ bool CanBatchModel(const Model& model, bool extraPasses);
 bool OpaqueMeshesDrawnApart(const Model& model, bool extraPasses);
 // Which part of its model a mesh is: 0 still (one animation frame), 1 animated.
 int32_t MeshPart(const GpuMesh& mesh);
+// Where queue item `item`'s `part` stands in a list of two entries an item.
+inline size_t PartIndex(int32_t item, int32_t part) { return size_t(item) * 2 + size_t(part); }
 // Draws the queue's opaque model items (transparent ones are left to the depth
 // sort). With `only`, two entries an item (queue index i: [2i] its still
 // meshes, [2i+1] its animated ones): just the parts whose entry equals

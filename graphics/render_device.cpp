@@ -82,7 +82,7 @@ void DrawOpaqueWithSettled(const RenderQueue& q) {
   view.resourceGeneration = GpuResourceGeneration();
   // Two keys an item, as DrawOpaqueModels reads them: its still meshes, its animated ones.
   static std::vector<SettledKey> keys;
-  keys.assign(size_t(q.modelCount) * 2, SettledKey{});
+  keys.assign(PartIndex(q.modelCount, 0), SettledKey{});
   const bool extra = engine.extraPassesEnabled != 0;
   for (int32_t i = 0; i < q.modelCount; ++i) {
     const ModelDrawItem& it = q.models[i];
@@ -95,7 +95,7 @@ void DrawOpaqueWithSettled(const RenderQueue& q) {
     }
     for (int32_t part = 0; part < 2; ++part) {
       if (count[part] == 0) continue;
-      keys[size_t(i) * 2 + size_t(part)] = SettledKey{
+      keys[PartIndex(i, part)] = SettledKey{
           it.model, it.x, it.y, it.z, it.rotX, it.rotY, it.rotZ, part == 0 ? 0.0f : it.time, part, count[part]};
     }
   }
