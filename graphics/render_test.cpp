@@ -55,6 +55,17 @@ MeshSource Square(float centreX, float centreY, float height, float half, int ma
   return mesh;
 }
 
+// A model of these meshes in one material with these pictures.
+using Pictures = std::vector<std::pair<int, PictureSource>>;
+ModelSource OneMaterial(std::vector<MeshSource> meshes, const Pictures& pictures, int32_t frameCount = 1) {
+  ModelSource source;
+  source.frameCount = frameCount;
+  source.materials.resize(1);
+  for (const auto& [slot, picture] : pictures) source.materials[0].pictures[slot] = picture;
+  source.meshes = std::move(meshes);
+  return source;
+}
+
 class RenderFrameTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -131,11 +142,8 @@ TEST_F(RenderFrameTest, ImageColourAndOpacityClamping) {
 }
 
 TEST_F(RenderFrameTest, LaterImagesCoverEarlierOnesAndImagesCoverModels) {
-  ModelSource source;
-  source.materials.resize(1);
-  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 0, 0, 255);
-  source.meshes = {Square(0, 0, 0, 3, 0)};
-  Model& square = LoadModel(source, "blue square.vxm");
+  Model& square =
+      LoadModel(OneMaterial({Square(0, 0, 0, 3, 0)}, {{kSlotBase, MakeSolidPicture(2, 2, 0, 0, 255)}}), "blue square.vxm");
   QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
   ExpectPixel(Draw(), 0, 0, 255);
   Image& white = SolidImage(255, 255, 255, 255);
@@ -150,11 +158,8 @@ TEST_F(RenderFrameTest, LaterImagesCoverEarlierOnesAndImagesCoverModels) {
 }
 
 TEST_F(RenderFrameTest, LitTexturedQuadTakesTheLightsAmbientShare) {
-  ModelSource source;
-  source.materials.resize(1);
-  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(4, 4, 200, 100, 50);
-  source.meshes = {Square(0, 0, 0, 2, 0)};
-  Model& square = LoadModel(source, "lit square.vxm");
+  Model& square =
+      LoadModel(OneMaterial({Square(0, 0, 0, 2, 0)}, {{kSlotBase, MakeSolidPicture(4, 4, 200, 100, 50)}}), "lit square.vxm");
   // The play screen's light saturates: the texture's own colour.
   QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
   ExpectPixel(Draw(), 200, 100, 50);
@@ -169,11 +174,8 @@ TEST_F(RenderFrameTest, LitTexturedQuadTakesTheLightsAmbientShare) {
 }
 
 TEST_F(RenderFrameTest, BackFacesAreCulledAndInstancesTurn) {
-  ModelSource source;
-  source.materials.resize(1);
-  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 255, 255, 0);
-  source.meshes = {Square(2, 0, 0, 1, 0)};
-  Model& square = LoadModel(source, "turned square.vxm");
+  Model& square = LoadModel(OneMaterial({Square(2, 0, 0, 1, 0)}, {{kSlotBase, MakeSolidPicture(2, 2, 255, 255, 0)}}),
+                            "turned square.vxm");
   QueueModel(&square, 0, 0, 0, 180, 0, 0, 0);  // turned over: its back faces the camera
   ExpectPixel(Draw(kWidth / 2 + 30, kHeight / 2), 0, 0, 0);
   QueueModel(&square, 0, 0, 0, 0, 0, 180, 0);  // turned about z: now left of the centre
@@ -185,7 +187,7 @@ TEST_F(RenderFrameTest, BackFacesAreCulledAndInstancesTurn) {
 TEST_F(RenderFrameTest, EachLayerAddsOrReplacesAsItsSlotSays) {
   struct Case {
     const char* name;
-    std::vector<std::pair<int, PictureSource>> pictures;
+    Pictures pictures;
     Pixel expected;
   };
   const std::vector<Case> cases = {
@@ -202,11 +204,7 @@ TEST_F(RenderFrameTest, EachLayerAddsOrReplacesAsItsSlotSays) {
        {255, 255, 255}},
   };
   for (const Case& c : cases) {
-    ModelSource source;
-    source.materials.resize(1);
-    for (const auto& [slot, picture] : c.pictures) source.materials[0].pictures[slot] = picture;
-    source.meshes = {Square(0, 0, 0, 3, 0)};
-    Model& model = LoadModel(source, std::string(c.name) + ".vxm");
+    Model& model = LoadModel(OneMaterial({Square(0, 0, 0, 3, 0)}, c.pictures), std::string(c.name) + ".vxm");
     ASSERT_FALSE(model.IsTransparent()) << c.name;
     RenderFrame(0, 1, 1, 1);
     QueueModel(&model, 0, 0, 0, 0, 0, 0, 0);
@@ -218,12 +216,9 @@ TEST_F(RenderFrameTest, EachLayerAddsOrReplacesAsItsSlotSays) {
 }
 
 TEST_F(RenderFrameTest, ExtraPassesOffDrawsTheBaseLayerOnly) {
-  ModelSource source;
-  source.materials.resize(1);
-  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 0, 100, 0);
-  source.materials[0].pictures[kSlotGlow] = MakeSolidPicture(2, 2, 150, 0, 0);
-  source.meshes = {Square(0, 0, 0, 3, 0)};
-  Model& square = LoadModel(source, "glowing square.vxm");
+  Model& square = LoadModel(OneMaterial({Square(0, 0, 0, 3, 0)}, {{kSlotBase, MakeSolidPicture(2, 2, 0, 100, 0)},
+                                                                  {kSlotGlow, MakeSolidPicture(2, 2, 150, 0, 0)}}),
+                            "glowing square.vxm");
   QueueModel(&square, 0, 0, 0, 0, 0, 0, 0);
   ExpectPixel(Draw(), 150, 100, 0);
   SetExtraPasses(0);
@@ -236,17 +231,12 @@ TEST_F(RenderFrameTest, ExtraPassesOffDrawsTheBaseLayerOnly) {
 TEST_F(RenderFrameTest, StackedLayeredModelsShowTheNearestWhateverTheQueueOrder) {
   // Two instances of one model with an added layer, another model between
   // them in depth: each pixel shows the nearest surface with all its layers.
-  ModelSource grey, blue;
-  grey.materials.resize(1);
-  grey.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 100, 100, 100);
-  grey.materials[0].pictures[kSlotGlow] = MakeSolidPicture(2, 2, 100, 0, 0);
-  grey.meshes = {Square(0, 0, 0, 1, 0)};
-  blue.materials.resize(1);
-  blue.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 0, 0, 100);
-  blue.materials[0].pictures[kSlotGlow] = MakeSolidPicture(2, 2, 0, 100, 0);
-  blue.meshes = {Square(0, 0, 0, 1, 0)};
-  Model& a = LoadModel(grey, "grey tile.vxm");
-  Model& b = LoadModel(blue, "blue tile.vxm");
+  Model& a = LoadModel(OneMaterial({Square(0, 0, 0, 1, 0)}, {{kSlotBase, MakeSolidPicture(2, 2, 100, 100, 100)},
+                                                              {kSlotGlow, MakeSolidPicture(2, 2, 100, 0, 0)}}),
+                        "grey tile.vxm");
+  Model& b = LoadModel(OneMaterial({Square(0, 0, 0, 1, 0)}, {{kSlotBase, MakeSolidPicture(2, 2, 0, 0, 100)},
+                                                              {kSlotGlow, MakeSolidPicture(2, 2, 0, 100, 0)}}),
+                        "blue tile.vxm");
   const int step = 9;  // pixels per scene unit at this camera, near enough
   for (bool nearFirst : {false, true}) {
     RenderFrame(0, 1, 1, 1);
@@ -291,14 +281,9 @@ TEST_F(RenderFrameTest, TransparentMeshesAreDrawnFarToNearFromTheStoredEye) {
 }
 
 TEST_F(RenderFrameTest, AnimatedMeshesBlendNeighbouringFramesOnTheGpu) {
-  ModelSource source;
-  source.frameCount = 2;
-  source.materials.resize(1);
-  source.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 255, 255, 255);
   MeshSource moving = Square(-3, 0, 0, 1, 0);
   moving.frames.push_back(Square(3, 0, 0, 1, 0).frames[0]);
-  source.meshes = {moving};
-  Model& slider = LoadModel(source, "slider.vxm");
+  Model& slider = LoadModel(OneMaterial({moving}, {{kSlotBase, MakeSolidPicture(2, 2, 255, 255, 255)}}, 2), "slider.vxm");
   const int left = kWidth / 2 - 30, right = kWidth / 2 + 30, centre = kWidth / 2;
   struct Case {
     float time;
@@ -557,18 +542,13 @@ void KeepShownFrame() {
 // camera moves: the frames drawn through the settled picture are the frames
 // drawn afresh, pixel for pixel, and once settled only the antenna costs a draw.
 TEST_F(RenderFrameTest, FramesThroughTheSettledPictureEqualFramesDrawnAfresh) {
-  ModelSource tileSource;
-  tileSource.materials.resize(1);
-  tileSource.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 90, 160, 220);
-  tileSource.meshes = {Square(0, 0, 0, 0.45f, 0)};
-  Model& tile = LoadModel(tileSource, "settled tile.vxm");
-  ModelSource robotSource = tileSource;
-  robotSource.materials[0].pictures[kSlotBase] = MakeSolidPicture(2, 2, 240, 200, 40);
+  Model& tile = LoadModel(OneMaterial({Square(0, 0, 0, 0.45f, 0)}, {{kSlotBase, MakeSolidPicture(2, 2, 90, 160, 220)}}),
+                          "settled tile.vxm");
   MeshSource antenna = Square(0.9f, 0, 0.7f, 0.15f, 0);
   antenna.frames.push_back(Square(0.9f, 0.4f, 0.7f, 0.15f, 0).frames[0]);
-  robotSource.meshes = {Square(0, 0, 0.5f, 0.6f, 0), antenna};
-  robotSource.frameCount = 2;
-  Model& robot = LoadModel(robotSource, "settled robot.vxm");
+  Model& robot = LoadModel(OneMaterial({Square(0, 0, 0.5f, 0.6f, 0), antenna},
+                                       {{kSlotBase, MakeSolidPicture(2, 2, 240, 200, 40)}}, 2),
+                           "settled robot.vxm");
 
   std::vector<int32_t> draws;
   auto run = [&](bool settled) {
